@@ -1,6 +1,14 @@
+// Mnemora: vocabulary lists for students of Ancient Greek and Latin. The data folder is the
+// folder the program is started in.
+#include "app/program.h"
+
 #include <QApplication>
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Mnemora"));
+    Program program;
+    program.show();
+    return app.exec();
 }

@@ -1,0 +1,37 @@
+#include "app/program.h"
+
+#include "app/tform1.h"
+#include "auxwindows/tfrmhelp.h"
+#include "auxwindows/tfrmspionic.h"
+#include "auxwindows/tfrmtools.h"
+#include "master/tfrmmaster.h"
+#include "quotes/tfrmquotes.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+Program::Program()
+{
+    m_main = std::make_unique<TForm1>();
+    windows.Form1 = m_main.get();
+    // The secondary windows are owned by the main window: hidden until opened, never destroyed.
+    windows.FrmTools = new TFrmTools(m_main.get());
+    windows.FrmQuotes = new TFrmQuotes(m_main.get());
+    windows.FrmMaster = new TFrmMaster(m_main.get());
+    windows.FrmHelp = new TFrmHelp(m_main.get());
+    windows.FrmSPIonic = new TFrmSPIonic(m_main.get());
+    m_main->setWindows(&windows);
+}
+
+Program::~Program() = default;
+
+void Program::show()
+{
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        m_main->move(area.center() - QPoint(m_main->width() / 2, m_main->height() / 2));
+    }
+    m_main->show();
+    m_main->raise();
+    m_main->activateWindow();
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The program's six windows, created once at start in a fixed order and kept to the end.
+#include <memory>
+
+class TForm1;
+class TFrmTools;
+class TFrmQuotes;
+class TFrmMaster;
+class TFrmHelp;
+class TFrmSPIonic;
+
+struct ProgramWindows {
+    TForm1 *Form1 = nullptr;
+    TFrmTools *FrmTools = nullptr;
+    TFrmQuotes *FrmQuotes = nullptr;
+    TFrmMaster *FrmMaster = nullptr;
+    TFrmHelp *FrmHelp = nullptr;
+    TFrmSPIonic *FrmSPIonic = nullptr;
+};
+
+class Program {
+public:
+    Program();  // creates the windows: main window, About, Quotations, Master List, Help, keyboard map
+    ~Program();
+    void show(); // shows the main window, centred on the desktop
+    ProgramWindows windows;
+
+private:
+    std::unique_ptr<TForm1> m_main;
+};

@@ -1,0 +1,294 @@
+#include "app/tform1.h"
+
+#include "app/program.h"
+#include "auxwindows/tfrmhelp.h"
+#include "auxwindows/tfrmspionic.h"
+#include "quotes/tfrmquotes.h"
+#include "platform/colourfile.h"
+#include "platform/fonts.h"
+#include "platform/guard.h"
+#include "platform/keypreview.h"
+#include "platform/layoutstyle.h"
+#include "platform/messagedlg.h"
+#include "platform/random.h"
+#include "store/paths.h"
+#include "ui_tform1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+TForm1::TForm1() : ui(std::make_unique<Ui::TForm1>())
+{
+    ui->setupUi(this);
+    applyLayoutStyle(this);
+    setFixedSize(778, 703);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    Timer1.setInterval(500);
+    connectHandlers();
+    m_keyPreview = new KeyPreview(this, [this](QWidget *receiver, QKeyEvent *event) { return previewKey(receiver, event); });
+    guarded([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() = default;
+
+const QStringList &TForm1::promptEntries()
+{
+    static const QStringList entries = {QStringLiteral("Select / create / edit"), QStringLiteral("Select / create / edit ."),
+                                        QStringLiteral("Select / create / edit .."), QStringLiteral("Select / create / edit ...")};
+    return entries;
+}
+
+bool TForm1::beginsWithPrompt(const QString &text) { return text.startsWith(promptEntries().first()); }
+
+MsgButton TForm1::CenteredMessageDlg(const QString &text, MsgKind kind, MsgButtons buttons)
+{
+    return ::CenteredMessageDlg(this, text, kind, buttons);
+}
+
+void TForm1::FormCreate()
+{
+    FontAvailable = true;
+    if (!fontInstalled(QStringLiteral("SPIonic"))) {
+        LockDownWindow();
+        FontAvailable = false;
+        return;
+    }
+    DataFolder.clear();
+    BuildDate = QStringLiteral("24 Jan 2021");
+    ui->ImgBackground->setToolTip(QStringLiteral("Click or Ctrl+Q for Quotations and Sayings"));
+    if (fontInstalled(QStringLiteral("Squire"))) {
+        QFont f = ui->LblTitle->font();
+        f.setFamily(QStringLiteral("Squire"));
+        ui->LblTitle->setFont(f);
+    }
+    for (const QString &folder : {store::backupsFolder(), store::setupFolder()})
+        if (!QFileInfo(DataFolder + folder).isDir())
+            QDir().mkpath(DataFolder + folder);
+    // Each of these is reported on its own and the window is still set up in full.
+    guarded([this] {
+        if (auto colour = readColourFile(QStringLiteral("MainFormColor.ini"))) {
+            setBackgroundColour(this, *colour);
+            setBackgroundColour(ui->PnlItemNo, *colour);
+        }
+    });
+    guarded([this] {
+        if (auto colour = readColourFile(QStringLiteral("SelfTestPanelColor.ini")))
+            setBackgroundColour(ui->Panel, *colour);
+    });
+    guarded([this] {
+        const QString picture = DataFolder + QStringLiteral("default.jpg");
+        if (!QFileInfo::exists(picture))
+            return;
+        QImageReader reader(picture);
+        const QImage image = reader.read();
+        if (image.isNull())
+            throw AppError(QStringLiteral("Cannot load the picture \"%1\": %2").arg(picture, reader.errorString()));
+        ui->ImgBackground->setPixmap(QPixmap::fromImage(image));
+    });
+    fillFontList();
+    ListSaved = true;
+    FontListOpen = false;
+    setHeadingText(QString());
+    programRandom().seed(desktop().randomSeed());
+    ui->CmbWork->setEntries(promptEntries());
+    ui->CmbWork->setCurrentIndex(0);
+    Timer1.start();
+}
+
+void TForm1::fillFontList()
+{
+    static const char *const candidates[] = {
+        "Arial", "Comic Sans MS", "Courier New", "Lucida Console", "Times New Roman", "Calibri",
+        "Arial Black", "Arial Narrow", "Bookman Old Style", "Bradley Hand ITC", "Cambria", "Century Gothic",
+        "Harrington", "Lucida Calligraphy", "Lucida Handwriting", "Monotype Corsiva", "Squire", "Stencil",
+        "Tahoma", "Verdana", "Rockwell", "Kristen ITC", "Papyrus"};
+    const QStringList families = desktop().installedFontFamilies();
+    for (const char *name : candidates)
+        if (fontInstalled(QLatin1String(name), families))
+            ui->CmbFont->addSorted(QLatin1String(name));
+}
+
+void TForm1::LockDownWindow()
+{
+    for (QWidget *w : {static_cast<QWidget *>(ui->LblSearchString), static_cast<QWidget *>(ui->Heading),
+                       static_cast<QWidget *>(ui->PnlItemNo)})
+        w->hide();
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui->BtnSave, ui->Btn_Search, ui->EdtSearch, ui->ChkWhole, ui->BtnSelfTest, ui->BtnDel, ui->BtnClose,
+             ui->BtnIns, ui->BtnRichdescrFontDecrease, ui->BtnRichdescrFontIncrease, ui->CmbWork, ui->BtnMaster,
+             ui->BtnChangeList, ui->Cmb_Item, ui->RichDescr, ui->RedTranslation})
+        w->setEnabled(false);
+    ui->Panel->show();
+    ui->Panel->setEnabled(false);
+    setBackgroundColour(ui->Panel, StringToColor(QStringLiteral("clBtnFace")));
+    QFont f = ui->Panel->font();
+    f.setPointSize(18);
+    ui->Panel->setFont(f);
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->ImgBackground, ui->ImgHelp, ui->PnlTop1, ui->PnlTop2})
+        w->setToolTip(QString());
+}
+
+void TForm1::FormActivate()
+{
+    if (m_ended)
+        return;
+    if (!FontAvailable) {
+        CenteredMessageDlg(QStringLiteral("Please install the SPIonic Greek font. The program will now close."),
+                           MsgKind::Error, MsgButton::OK);
+        endProgram();
+        return;
+    }
+    setHeadingMaxWidth(qMin(m_headingMaxWidth, 575));
+    if (ui->CmbWork->isEnabled())
+        ui->CmbWork->setFocus();
+}
+
+void TForm1::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        guarded([this] { FormActivate(); });
+}
+
+void TForm1::endProgram()
+{
+    m_ended = true;
+    m_closingByProgram = true;
+    Timer1.stop();
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows)
+        if (w != this)
+            w->hide();
+    close();
+    QCoreApplication::quit();
+}
+
+void TForm1::collapseNotesSelection()
+{
+    QTextCursor c = ui->RedTranslation->textCursor();
+    if (c.hasSelection()) {
+        c.clearSelection();
+        ui->RedTranslation->setTextCursor(c);
+    }
+}
+
+void TForm1::setHeadingText(const QString &text)
+{
+    ui->Heading->setText(text);
+    const QSize hint = ui->Heading->sizeHint();
+    ui->Heading->resize(qMin(hint.width(), m_headingMaxWidth), qMax(hint.height(), 1));
+}
+
+void TForm1::setHeadingMaxWidth(int width)
+{
+    m_headingMaxWidth = width;
+    setHeadingText(ui->Heading->text());
+}
+
+void TForm1::BtnCloseClick()
+{
+    collapseNotesSelection();
+    if (ListSaved) {
+        endProgram();
+        return;
+    }
+    switch (CenteredMessageDlg(QStringLiteral("Save work before closing?"), MsgKind::Confirmation,
+                               MsgButton::Yes | MsgButton::No | MsgButton::Cancel)) {
+    case MsgButton::Yes:
+        BtnSaveClick();
+        // Save may refuse the entry (too short); the work is then still unsaved and the program stays.
+        if (ListSaved)
+            endProgram();
+        break;
+    case MsgButton::No:
+        endProgram();
+        break;
+    default:
+        if (ui->Cmb_Item->isEnabled() && ItemCount() > 0)
+            ui->Cmb_Item->setFocus();
+        else if (ui->RedTranslation->isEnabled())
+            ui->RedTranslation->setFocus();
+        break;
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (m_closingByProgram) {
+        event->accept();
+        return;
+    }
+    bool leave = true;
+    guarded([&] {
+        if (ListSaved || !FontAvailable)
+            return;
+        if (CenteredMessageDlg(QStringLiteral("Save work first?"), MsgKind::Confirmation, MsgButton::Yes | MsgButton::No)
+            == MsgButton::Yes) {
+            leave = false; // stays unless the save below goes through
+            BtnSaveClick();
+            leave = ListSaved;
+        }
+    });
+    if (!leave) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    endProgram();
+}
+
+bool TForm1::staysOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+
+void TForm1::ToggleStayOnTop()
+{
+    collapseNotesSelection();
+    const bool wasVisible = isVisible();
+    if (staysOnTop()) {
+        ui->PnlTop1->raise();
+        ui->PnlTop1->setToolTip(QStringLiteral("Stay On Top = OFF"));
+        ui->PnlTop2->setToolTip(QStringLiteral("Stay On Top = OFF"));
+        setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    } else {
+        ui->PnlTop2->raise();
+        ui->PnlTop1->setToolTip(QStringLiteral("Stay On Top = ON"));
+        ui->PnlTop2->setToolTip(QStringLiteral("Stay On Top = ON"));
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    }
+    if (wasVisible)
+        show(); // changing the flags hides a window
+}
+
+void TForm1::openHelp()
+{
+    collapseNotesSelection();
+    if (m_windows)
+        m_windows->FrmHelp->showModalOver(this);
+}
+
+void TForm1::openQuotations()
+{
+    if (m_windows)
+        m_windows->FrmQuotes->showModalOver(this);
+}
+
+void TForm1::openKeyboardMap()
+{
+    if (m_windows)
+        m_windows->FrmSPIonic->showModelessOver(this);
+}
+
+void TForm1::ImgHelpClick() { openHelp(); }
+void TForm1::ImgHelpMouseEnter() { setCursor(Qt::PointingHandCursor); }
+void TForm1::ImgHelpMouseLeave() { unsetCursor(); }
+void TForm1::ImgBackgroundClick() { openQuotations(); }
+void TForm1::FormContextPopup() { openKeyboardMap(); }
+
+void TForm1::contextMenuEvent(QContextMenuEvent *event)
+{
+    event->accept();
+    guarded([this] { FormContextPopup(); });
+}

@@ -1,0 +1,136 @@
+#pragma once
+// The main window: owns every piece of list state for the run (the item table, the current item,
+// the unsaved-change flag, the edit buffer) and is the hub from which the other windows open.
+// Its handlers are split by concern: the shell here in app/, list selection, item display and
+// the item commands in mainwindow/.
+#include "platform/desktop.h"
+#include "store/vocablist.h"
+
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+namespace Ui { class TForm1; }
+class KeyPreview;
+class QKeyEvent;
+struct ProgramWindows;
+
+enum class EditBox { None, Item, Description, Notes };
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    TForm1();
+    ~TForm1() override;
+
+    Ui::TForm1 *form() const { return ui.get(); }
+    void setWindows(ProgramWindows *windows) { m_windows = windows; }
+    bool programEnded() const { return m_ended; }
+
+    // --- state of the run ---------------------------------------------------------------
+    bool FontAvailable = true;
+    QString BuildDate;
+    QString DataFolder;
+    QList<VocabItem> ItemTable; // entries 1..ItemCount are the open list
+    int ItemCount() const { return int(ItemTable.size()); }
+    QString ListLanguage;
+    QString CurrentListName;
+    QStringList ListNames;
+    int ListCount() const { return int(ListNames.size()); }
+    int CurrentItem = 0;
+    bool ListSaved = true;
+    EditBox LastEditBox = EditBox::None;
+    int ListHitCount = 0;
+    bool FontListOpen = false;
+    QTimer Timer1;
+
+    static const QStringList &promptEntries();
+    static bool beginsWithPrompt(const QString &text);
+
+    // --- shell --------------------------------------------------------------------------
+    MsgButton CenteredMessageDlg(const QString &text, MsgKind kind, MsgButtons buttons);
+    void EscapeKey();
+    void FormCreate();
+    void FormActivate();
+    void FormKeyDown(QKeyEvent *event);
+    void FormContextPopup();
+    void BtnCloseClick();
+    void PnlTop1Click() { ToggleStayOnTop(); }
+    void PnlTop2Click() { ToggleStayOnTop(); }
+    void ImgHelpClick();
+    void ImgHelpMouseEnter();
+    void ImgHelpMouseLeave();
+    void ImgBackgroundClick();
+    void ToggleStayOnTop();
+    bool staysOnTop() const;
+    void collapseNotesSelection();
+    void setHeadingText(const QString &text);
+    void setHeadingMaxWidth(int width);
+    void endProgram();
+    void openQuotations();
+    void openHelp();
+    void openKeyboardMap();
+
+    // --- list files ---------------------------------------------------------------------
+    void LoadList();
+    void SaveList();
+    void EnumerateLists();
+
+    // --- list selection -----------------------------------------------------------------
+    void CmbWorkDropDown();
+    void CmbWorkClick();
+    void CmbWorkCloseUp();
+    void OpenList();
+    void ResetToNoList();
+    void Timer1Timer();
+
+    // --- item display and editing -------------------------------------------------------
+    void RefreshItemCounter();
+    void ReloadItemList();
+    void RestoreEditMode();
+    void LockSearchWhileEditing();
+    void MarkListModified();
+    void ShowFormatBar();
+    void HideFormatBar();
+    void EnableFormatBar();
+    void DisableFormatBar();
+    void setUpDownByRule(int current);
+    bool normalMode() const;
+    bool listSearchMode() const;
+    bool testMode() const;
+
+    // --- self test ------------------------------------------------------------------------
+    QList<int> UsedPicks;
+    void ResetTestCycle();
+
+    // --- item commands ------------------------------------------------------------------
+    void BtnSaveClick();
+    void refocusAfterTooShort();
+    void ButtonEscKeyDown(QKeyEvent *event);
+
+    // --- item box and description box ----------------------------------------------------
+    bool Cmb_ItemKeyDown(QKeyEvent *event);
+    bool RichDescrKeyDown(QKeyEvent *event);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    void connectHandlers();
+    bool previewKey(QWidget *receiver, QKeyEvent *event);
+    bool controlKeyDown(QWidget *receiver, QKeyEvent *event);
+    void connectItemHandlers();
+    void LockDownWindow();
+    void setListFonts(const QString &family);
+    void fillFontList();
+
+    std::unique_ptr<Ui::TForm1> ui;
+    KeyPreview *m_keyPreview = nullptr;
+    ProgramWindows *m_windows = nullptr;
+    int m_headingMaxWidth = 575;
+    bool m_ended = false;
+    bool m_closingByProgram = false;
+};

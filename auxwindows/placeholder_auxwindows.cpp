@@ -1,1 +1,0 @@
-// placeholder until this subsystem has sources

@@ -1,0 +1,10 @@
+#pragma once
+// One-line colour files in the Setup folder.
+#include "platform/colourtext.h"
+
+#include <optional>
+
+// The colour stored in Setup/<fileName>; nothing when the file does not exist. Throws AppError when
+// the file cannot be read or its first line is not a colour.
+std::optional<ColourValue> readColourFile(const QString &fileName);
+void writeColourFile(const QString &fileName, ColourValue colour);

@@ -1,0 +1,72 @@
+#include "platform/desktop.h"
+
+#include <QColorDialog>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+Desktop *g_override = nullptr;
+
+QMessageBox::Icon iconOf(MsgKind kind)
+{
+    switch (kind) {
+    case MsgKind::Warning: return QMessageBox::Warning;
+    case MsgKind::Error: return QMessageBox::Critical;
+    case MsgKind::Information: return QMessageBox::Information;
+    case MsgKind::Confirmation: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+Desktop &desktop()
+{
+    static SystemDesktop system;
+    return g_override ? *g_override : system;
+}
+
+void setDesktop(Desktop *replacement) { g_override = replacement; }
+
+MsgButton SystemDesktop::showMessage(const MessageRequest &request)
+{
+    QMessageBox box(iconOf(request.kind), request.title, request.text, QMessageBox::NoButton, request.parent);
+    struct Choice { MsgButton button; const char *caption; QMessageBox::ButtonRole role; };
+    static const Choice choices[] = {{MsgButton::Yes, "&Yes", QMessageBox::YesRole},
+                                     {MsgButton::No, "&No", QMessageBox::NoRole},
+                                     {MsgButton::OK, "OK", QMessageBox::AcceptRole},
+                                     {MsgButton::Cancel, "Cancel", QMessageBox::RejectRole}};
+    QList<QPair<QAbstractButton *, MsgButton>> made;
+    for (const Choice &c : choices) {
+        if (!request.buttons.testFlag(c.button))
+            continue;
+        QPushButton *b = box.addButton(QString::fromLatin1(c.caption), c.role);
+        made.append({b, c.button});
+        if (c.button == request.defaultButton)
+            box.setDefaultButton(b);
+        if (c.button == request.escapeButton)
+            box.setEscapeButton(b);
+    }
+    box.exec();
+    for (const auto &[b, which] : made)
+        if (box.clickedButton() == b)
+            return which;
+    return MsgButton::Cancel;
+}
+
+std::optional<QColor> SystemDesktop::pickColour(QWidget *parent, const QColor &initial, const QString &title)
+{
+    QColor c = QColorDialog::getColor(initial, parent, title);
+    if (!c.isValid())
+        return std::nullopt;
+    return c;
+}
+
+void SystemDesktop::openUrl(const QUrl &url) { QDesktopServices::openUrl(url); }
+
+QStringList SystemDesktop::installedFontFamilies() { return QFontDatabase::families(); }
+
+quint32 SystemDesktop::randomSeed() { return quint32(QDateTime::currentMSecsSinceEpoch()); }

@@ -1,0 +1,54 @@
+#pragma once
+// What the desktop provides to the program, behind one interface: message boxes, the colour
+// picker, opening a web or mail address, the installed-font list and the seed of the random
+// generator. The program uses the real desktop; tests install a scripted one.
+#include <QColor>
+#include <QFlags>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+class QUrl;
+
+enum class MsgKind { Warning, Error, Information, Confirmation };
+enum class MsgButton { None = 0, Yes = 1, No = 2, OK = 4, Cancel = 8 };
+Q_DECLARE_FLAGS(MsgButtons, MsgButton)
+Q_DECLARE_OPERATORS_FOR_FLAGS(MsgButtons)
+
+struct MessageRequest {
+    QWidget *parent = nullptr; // the box is centred over this window
+    QString title;
+    QString text;
+    MsgKind kind = MsgKind::Information;
+    MsgButtons buttons = MsgButton::OK;
+    MsgButton defaultButton = MsgButton::OK;
+    MsgButton escapeButton = MsgButton::OK;
+};
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    // Shows a modal box and returns the button pressed (Cancel when closed by its title bar).
+    virtual MsgButton showMessage(const MessageRequest &request) = 0;
+    // The colour picker in its basic form; nothing when the user cancels.
+    virtual std::optional<QColor> pickColour(QWidget *parent, const QColor &initial, const QString &title) = 0;
+    virtual void openUrl(const QUrl &url) = 0;
+    virtual QStringList installedFontFamilies() = 0;
+    // Seed for the program's one random generator (the clock in the program).
+    virtual quint32 randomSeed() = 0;
+};
+
+// The desktop in force. The program's own implementation is used unless one was installed.
+Desktop &desktop();
+// Installs another implementation (tests); nullptr restores the program's own.
+void setDesktop(Desktop *replacement);
+
+class SystemDesktop : public Desktop {
+public:
+    MsgButton showMessage(const MessageRequest &request) override;
+    std::optional<QColor> pickColour(QWidget *parent, const QColor &initial, const QString &title) override;
+    void openUrl(const QUrl &url) override;
+    QStringList installedFontFamilies() override;
+    quint32 randomSeed() override;
+};

@@ -1,0 +1,72 @@
+#include "platform/dropdowncombo.h"
+
+#include <QListView>
+#include <QStringListModel>
+#include <QTimer>
+
+DropDownCombo::DropDownCombo(QWidget *parent) : QComboBox(parent)
+{
+    setModel(new QStringListModel(this));
+    auto *view = new QListView(this);
+    view->setUniformItemSizes(true);
+    setView(view);
+    setInsertPolicy(QComboBox::NoInsert);
+}
+
+void DropDownCombo::showPopup()
+{
+    m_droppedDown = true;
+    emit dropDown();
+    if (count() == 0) {
+        // An empty list does not open; it counts as dropped down and closed at once.
+        hidePopup();
+        return;
+    }
+    QComboBox::showPopup();
+}
+
+void DropDownCombo::hidePopup()
+{
+    QComboBox::hidePopup();
+    if (!m_droppedDown || m_closePending)
+        return;
+    m_closePending = true;
+    QTimer::singleShot(0, this, &DropDownCombo::deliverCloseUp);
+}
+
+void DropDownCombo::deliverCloseUp()
+{
+    m_closePending = false;
+    m_droppedDown = false;
+    emit closeUp();
+}
+
+void DropDownCombo::addSorted(const QString &text)
+{
+    int at = 0;
+    while (at < count() && itemText(at).compare(text, Qt::CaseInsensitive) < 0)
+        ++at;
+    insertItem(at, text);
+}
+
+void DropDownCombo::setEntries(const QStringList &entries)
+{
+    auto *m = qobject_cast<QStringListModel *>(model());
+    if (m)
+        m->setStringList(entries);
+    else {
+        clear();
+        addItems(entries);
+    }
+    setCurrentIndex(-1);
+}
+
+QStringList DropDownCombo::entries() const
+{
+    if (auto *m = qobject_cast<QStringListModel *>(model()))
+        return m->stringList();
+    QStringList out;
+    for (int i = 0; i < count(); ++i)
+        out << itemText(i);
+    return out;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// A combo box that reports its list dropping down and closing up. dropDown() comes before the list
+// shows, so a handler may still replace the entries. closeUp() is delivered after the event that
+// closed the list has been handled, so a choice made in the list (activated) always comes first.
+// isDroppedDown() stays true until closeUp() has been delivered: a choice seen while it is true was
+// made in the dropped-down list, otherwise on the closed box (arrow keys, wheel).
+#include <QComboBox>
+
+class DropDownCombo : public QComboBox {
+    Q_OBJECT
+    Q_PROPERTY(bool sortedEntries READ sortedEntries WRITE setSortedEntries)
+
+public:
+    explicit DropDownCombo(QWidget *parent = nullptr);
+
+    void showPopup() override;
+    void hidePopup() override;
+    bool isDroppedDown() const { return m_droppedDown; }
+
+    // Entries kept in alphabetical order as they are added (addSorted).
+    bool sortedEntries() const { return m_sorted; }
+    void setSortedEntries(bool on) { m_sorted = on; }
+    void addSorted(const QString &text);
+
+    // Replaces all entries at once (fast for many thousands) and selects none.
+    void setEntries(const QStringList &entries);
+    QStringList entries() const;
+
+signals:
+    void dropDown();
+    void closeUp();
+
+private:
+    void deliverCloseUp();
+    bool m_droppedDown = false;
+    bool m_closePending = false;
+    bool m_sorted = false;
+};

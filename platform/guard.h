@@ -1,0 +1,25 @@
+#pragma once
+// The boundary of every handler: a failure (AppError) ends the running handler, is shown by the
+// application-wide error report, and the program goes on. No exception crosses a Qt frame.
+#include "store/apperror.h"
+
+#include <QString>
+#include <exception>
+#include <utility>
+
+// The text the report shows: a full stop is added when the last character sorts after '.'.
+QString errorReportText(const QString &message);
+// Message box with the error text, the title "Mnemora", an error icon and OK.
+void showErrorReport(const QString &message);
+
+template <class Fn>
+void guarded(Fn &&fn)
+{
+    try {
+        std::forward<Fn>(fn)();
+    } catch (const AppError &e) {
+        showErrorReport(e.message());
+    } catch (const std::exception &e) {
+        showErrorReport(QString::fromLocal8Bit(e.what()));
+    }
+}

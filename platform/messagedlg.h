@@ -1,0 +1,7 @@
+#pragma once
+// The program's question and message box: the kind's icon and title, one button per member of
+// the set in the order Yes, No, OK, Cancel, OK (else Yes) as the default, Esc choosing Cancel,
+// else No, else OK; centred over the given window.
+#include "platform/desktop.h"
+
+MsgButton CenteredMessageDlg(QWidget *over, const QString &text, MsgKind kind, MsgButtons buttons);

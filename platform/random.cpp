@@ -1,0 +1,7 @@
+#include "platform/random.h"
+
+RandomGenerator &programRandom()
+{
+    static RandomGenerator generator;
+    return generator;
+}

@@ -1,0 +1,94 @@
+#include "support/harness.h"
+
+#include "platform/rtfwriter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTextDocument>
+
+DataFolder::DataFolder() : m_previous(QDir::currentPath())
+{
+    QDir::setCurrent(m_dir.path());
+}
+
+DataFolder::~DataFolder() { QDir::setCurrent(m_previous); }
+
+QString DataFolder::path(const QString &relative) const
+{
+    return relative.isEmpty() ? m_dir.path() : m_dir.filePath(relative);
+}
+
+void DataFolder::write(const QString &relative, const QByteArray &bytes) const
+{
+    QDir().mkpath(QFileInfo(path(relative)).absolutePath());
+    QFile f(path(relative));
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write test file %s", qPrintable(relative));
+}
+
+QByteArray DataFolder::read(const QString &relative) const
+{
+    QFile f(path(relative));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool DataFolder::exists(const QString &relative) const { return QFileInfo::exists(path(relative)); }
+
+QByteArray crlf(const QStringList &lines)
+{
+    QByteArray out;
+    for (const QString &l : lines)
+        out += l.toLatin1() + "\r\n";
+    return out;
+}
+
+void DataFolder::addList(const QString &name, const QString &language, const QStringList &items, const QString &notes) const
+{
+    write(name + QStringLiteral(".vocab"), crlf(QStringList{language} + items));
+    QTextDocument doc;
+    doc.setPlainText(notes);
+    write(name + QStringLiteral(".rtf"), rtf::write(&doc));
+}
+
+Harness::Harness(bool show)
+{
+    program = std::make_unique<Program>();
+    if (show) {
+        program->show();
+        QApplication::setActiveWindow(&form());
+        if (!QTest::qWaitForWindowActive(&form()))
+            qWarning("main window did not become active");
+    }
+}
+
+Harness::~Harness()
+{
+    program.reset();
+}
+
+void Harness::press(int key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget *target = QApplication::focusWidget();
+    if (!target)
+        target = &form();
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+}
+
+void Harness::settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+void Harness::openList(const QString &name)
+{
+    ui().CmbWork->showPopup();
+    const int row = ui().CmbWork->findText(name);
+    if (row < 0)
+        qWarning("list %s not offered", qPrintable(name));
+    ui().CmbWork->setCurrentIndex(row);
+    emit ui().CmbWork->activated(row);
+    ui().CmbWork->hidePopup();
+    settle();
+}

@@ -1,0 +1,48 @@
+#pragma once
+// Running the whole program in a test: a fresh data folder as the working folder, the scripted
+// desktop, the six windows created as at start, the main window shown and active.
+#include "app/program.h"
+#include "app/tform1.h"
+#include "support/scripteddesktop.h"
+#include "ui_tform1.h"
+
+#include <QByteArray>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+class DataFolder {
+public:
+    DataFolder();
+    ~DataFolder();
+    QString path(const QString &relative = QString()) const;
+    void write(const QString &relative, const QByteArray &bytes) const;
+    QByteArray read(const QString &relative) const;
+    bool exists(const QString &relative) const;
+    // A list pair: name.vocab with the language line and "headzxdescription" lines (CR LF), and
+    // name.rtf holding the given notes text.
+    void addList(const QString &name, const QString &language, const QStringList &items,
+                 const QString &notes = QStringLiteral("Notes")) const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+class Harness {
+public:
+    explicit Harness(bool show = true);
+    ~Harness();
+    ScriptedDesktop desktop;
+    std::unique_ptr<Program> program;
+    TForm1 &form() { return *program->windows.Form1; }
+    Ui::TForm1 &ui() { return *form().form(); }
+    // Presses a key where the focus is (the main window when no control has it).
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Opens the list by choosing it in the dropped-down selector.
+    void openList(const QString &name);
+    // Lets queued events (close-up of a drop-down) be delivered.
+    static void settle();
+};
+
+QByteArray crlf(const QStringList &lines);

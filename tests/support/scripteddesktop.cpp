@@ -1,0 +1,36 @@
+#include "support/scripteddesktop.h"
+
+ScriptedDesktop::ScriptedDesktop() { setDesktop(this); }
+
+ScriptedDesktop::~ScriptedDesktop() { setDesktop(nullptr); }
+
+void ScriptedDesktop::expect(const QString &text, MsgButton answer) { m_expected.append({text, answer}); }
+
+QStringList ScriptedDesktop::problems() const
+{
+    QStringList out = m_unexpected;
+    for (const Expected &e : m_expected)
+        out << QStringLiteral("expected box not shown: \"%1\"").arg(e.text);
+    return out;
+}
+
+MsgButton ScriptedDesktop::showMessage(const MessageRequest &request)
+{
+    shown.append(request);
+    if (m_expected.isEmpty() || m_expected.first().text != request.text) {
+        m_unexpected << QStringLiteral("unexpected box: \"%1\" (%2)").arg(request.text, request.title);
+        return request.escapeButton;
+    }
+    const Expected e = m_expected.takeFirst();
+    if (!request.buttons.testFlag(e.answer))
+        m_unexpected << QStringLiteral("box \"%1\" has no such button to answer with").arg(request.text);
+    return e.answer;
+}
+
+std::optional<QColor> ScriptedDesktop::pickColour(QWidget *, const QColor &, const QString &title)
+{
+    pickerTitles << title;
+    if (colourAnswers.isEmpty())
+        return std::nullopt;
+    return colourAnswers.takeFirst();
+}

@@ -1,0 +1,39 @@
+#pragma once
+// A desktop for tests: message boxes are answered from a queue of expected boxes (in order; an
+// unexpected box is recorded as a failure and answered with its escape button), the colour picker
+// from a queued answer, the installed fonts from a list, and the random seed is fixed.
+#include "platform/desktop.h"
+
+#include <QList>
+#include <QStringList>
+#include <QUrl>
+
+class ScriptedDesktop : public Desktop {
+public:
+    ScriptedDesktop();
+    ~ScriptedDesktop() override;
+
+    // The next box must show this text (exactly) and is answered with answer.
+    void expect(const QString &text, MsgButton answer = MsgButton::OK);
+    // What went wrong: boxes not expected, expected boxes not shown. Empty when all went to plan.
+    QStringList problems() const;
+
+    MsgButton showMessage(const MessageRequest &request) override;
+    std::optional<QColor> pickColour(QWidget *parent, const QColor &initial, const QString &title) override;
+    void openUrl(const QUrl &url) override { opened.append(url); }
+    QStringList installedFontFamilies() override { return fonts; }
+    quint32 randomSeed() override { return seed; }
+
+    QList<MessageRequest> shown;
+    QStringList fonts{QStringLiteral("SPIonic"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Liberation Serif"), QStringLiteral("Liberation Mono")};
+    quint32 seed = 20210124;
+    QList<std::optional<QColor>> colourAnswers;
+    QStringList pickerTitles;
+    QList<QUrl> opened;
+
+private:
+    struct Expected { QString text; MsgButton answer; };
+    QList<Expected> m_expected;
+    QStringList m_unexpected;
+};
