@@ -1,0 +1,23 @@
+#pragma once
+// The text files of the program (lists, colour files, ...): Windows-1252 bytes, no byte-order
+// mark written or recognised, every line written with CR LF. Reading accepts LF or CR LF line
+// ends, drops a CR that is not followed by LF, and stops at Ctrl+Z (byte 26). Every file the
+// program writes goes through writeFileAtomic, so a failed save leaves the previous file whole.
+// Failures throw AppError with a message naming the file.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace store {
+
+QStringList readTextLines(const QString &path);
+QStringList splitTextLines(const QByteArray &bytes);
+// Each line followed by CR LF. The lines must not hold line breaks themselves (the list writer
+// cuts them off); characters outside the code page are written as '?'.
+QByteArray joinTextLines(const QStringList &lines);
+void writeTextLines(const QString &path, const QStringList &lines);
+
+QByteArray readFileBytes(const QString &path);
+void writeFileAtomic(const QString &path, const QByteArray &bytes);
+
+} // namespace store

@@ -1,0 +1,95 @@
+#include "store/vocablist.h"
+#include "store/textfile.h"
+#include "store/textlines.h"
+
+namespace store {
+
+namespace {
+
+const QString Separator = QStringLiteral("zx");
+
+// A line break in a headword or description would split the item over two lines of the file;
+// only what comes before the first one is saved.
+QString cutAtLineBreak(QString line)
+{
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (c == u'\r' || c == u'\n') {
+            line.truncate(i);
+            break;
+        }
+    }
+    return line;
+}
+
+// Feeds lines one at a time: the first is the language, the rest items up to MaxItems.
+struct ListBuilder {
+    ListContent content;
+    bool seenLanguage = false;
+
+    bool add(QStringView line)
+    {
+        if (!seenLanguage) {
+            content.language = line.toString();
+            seenLanguage = true;
+            return true;
+        }
+        if (content.items.size() >= MaxItems) {
+            content.truncated = true;
+            return false;
+        }
+        content.items.append(itemFromLine(line));
+        return true;
+    }
+};
+
+} // namespace
+
+VocabItem itemFromLine(QStringView line)
+{
+    const qsizetype at = line.indexOf(Separator);
+    if (at < 0)
+        return {line.toString(), QString()};
+    return {line.first(at).toString(), line.sliced(at + Separator.size()).toString()};
+}
+
+ListContent parseListLines(const QStringList &lines)
+{
+    ListBuilder builder;
+    builder.content.items.reserve(qMin<qsizetype>(qMax<qsizetype>(lines.size() - 1, 0), MaxItems));
+    for (const QString &line : lines) {
+        if (!builder.add(line))
+            break;
+    }
+    return std::move(builder.content);
+}
+
+ListContent readListFile(const QString &path)
+{
+    // Decoded once and walked as views: no list of whole lines is built on the way.
+    const QString text = decodeTextFile(readFileBytes(path));
+    ListBuilder builder;
+    builder.content.items.reserve(qMin<qsizetype>(text.count(u'\n') + 1, MaxItems));
+    forEachTextLine(text, [&builder](QStringView line) { return builder.add(line); });
+    return std::move(builder.content);
+}
+
+QStringList listFileLines(const QString &language, const QList<VocabItem> &items)
+{
+    QStringList lines;
+    lines.reserve(items.size() + 1);
+    lines.append(cutAtLineBreak(language));
+    for (const VocabItem &item : items) {
+        QString line = cutAtLineBreak(item.Item + Separator + item.Description);
+        if (line.size() > 3)
+            lines.append(std::move(line));
+    }
+    return lines;
+}
+
+void writeListFile(const QString &path, const QString &language, const QList<VocabItem> &items)
+{
+    writeTextLines(path, listFileLines(language, items));
+}
+
+} // namespace store

@@ -1,0 +1,82 @@
+#include "store/win1252.h"
+#include "store/apperror.h"
+
+#include <QStringDecoder>
+#include <array>
+
+namespace store {
+
+namespace {
+
+QStringDecoder makeDecoder()
+{
+    QStringDecoder decoder("windows-1252");
+    if (!decoder.isValid())
+        throw AppError(QStringLiteral("The Windows-1252 code page is not available to this program"));
+    return decoder;
+}
+
+// Bytes 0x80..0x9F, the only ones that do not decode to the character of the same number, taken
+// from the decoder itself so that writing is always the exact reverse of reading.
+struct UpperTable {
+    std::array<char16_t, 32> chars{};
+    UpperTable()
+    {
+        QByteArray bytes;
+        for (int b = 0x80; b < 0xA0; ++b)
+            bytes.append(char(b));
+        const QString text = makeDecoder().decode(bytes);
+        for (int i = 0; i < 32 && i < text.size(); ++i)
+            chars[i] = text.at(i).unicode();
+    }
+};
+
+const UpperTable &upperTable()
+{
+    static const UpperTable table;
+    return table;
+}
+
+char encodeChar(char16_t c)
+{
+    if (c == 0x1A)
+        return '?';
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return char(c);
+    const auto &chars = upperTable().chars;
+    for (int i = 0; i < 32; ++i) {
+        if (chars[i] == c)
+            return char(0x80 + i);
+    }
+    return '?';
+}
+
+} // namespace
+
+QString decodeWin1252(QByteArrayView bytes)
+{
+    return makeDecoder().decode(bytes);
+}
+
+QByteArray encodeWin1252(QStringView text)
+{
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char *dst = out.data();
+    const char16_t *src = text.utf16();
+    const char16_t *end = src + text.size();
+    while (src < end) {
+        const char16_t c = *src++;
+        if (c < 0x80 && c != 0x1A) {
+            *dst++ = char(c);
+            continue;
+        }
+        // A surrogate pair is one character: one '?'.
+        if (QChar::isHighSurrogate(c) && src < end && QChar::isLowSurrogate(*src))
+            ++src;
+        *dst++ = encodeChar(c);
+    }
+    out.truncate(dst - out.data());
+    return out;
+}
+
+} // namespace store

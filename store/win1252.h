@@ -1,0 +1,21 @@
+#pragma once
+// The Windows-1252 code page every text file of the program is written in (lists made on Windows
+// use it). One byte is one character, so line ends and Ctrl+Z can be found in the bytes or in the
+// decoded text alike.
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+namespace store {
+
+// Every byte decodes to one character; the five bytes the code page leaves undefined (0x81, 0x8D,
+// 0x8F, 0x90, 0x9D) come back as U+0081 ... U+009D, so any file survives a load and a save.
+QString decodeWin1252(QByteArrayView bytes);
+
+// One byte per character. A character the code page cannot represent is written as '?' (one '?'
+// for a character outside the Basic Multilingual Plane), and so is U+001A: written as a byte it
+// would be Ctrl+Z, which ends the file for the reader.
+QByteArray encodeWin1252(QStringView text);
+
+} // namespace store
