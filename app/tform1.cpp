@@ -143,7 +143,10 @@ void TForm1::FormActivate()
         return;
     }
     setHeadingMaxWidth(qMin(m_headingMaxWidth, 575));
-    if (ui->CmbWork->isEnabled())
+    // Qt reports activation after a handler's message box or modal window has returned, so a
+    // returning activation would undo the focus the handler chose: only a window without a
+    // focused control (its first showing) gives the focus to the list selector.
+    if (ui->CmbWork->isEnabled() && !focusWidget())
         ui->CmbWork->setFocus();
 }
 

@@ -106,22 +106,53 @@ public:
 
     // --- item commands ------------------------------------------------------------------
     void BtnSaveClick();
+    void BtnInsClick();
+    void BtnDelClick();
+    void BtnSwopUpClick();
+    void BtnSwopDownClick();
+    void BtnMasterClick();
+    void RefreshAfterAdd();
     void refocusAfterTooShort();
     void ButtonEscKeyDown(QKeyEvent *event);
 
     // --- item box and description box ----------------------------------------------------
+    void Cmb_ItemClick();
+    void Cmb_ItemCloseUp();
+    void Cmb_ItemEnter();
+    void Cmb_ItemDblClick();
     bool Cmb_ItemKeyDown(QKeyEvent *event);
+    bool Cmb_ItemKeyPress(QKeyEvent *event);
+    void RichDescrEnter();
+    void RichDescrClick();
+    void RichDescrDblClick();
     bool RichDescrKeyDown(QKeyEvent *event);
+    bool RichDescrKeyPress(QKeyEvent *event);
+    void RichDescrMouseDown();
+    void RichDescrMouseUp();
+    void RichDescrMouseEnter();
+    void BtnRichdescrFontIncreaseClick();
+    void BtnRichdescrFontDecreaseClick();
+    int headingMaxWidth() const { return m_headingMaxWidth; }
+
+    // --- search within the list ------------------------------------------------------------
+    void ShowListHit();
+
+    // --- Master List ------------------------------------------------------------------------
+    QString WantedLanguage;
+    void OpenMasterList(const QString &language);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void connectHandlers();
     bool previewKey(QWidget *receiver, QKeyEvent *event);
     bool controlKeyDown(QWidget *receiver, QKeyEvent *event);
+    bool controlKeyPress(QWidget *receiver, QKeyEvent *event);
+    void swapWithNeighbour(int offset);
     void connectItemHandlers();
     void LockDownWindow();
     void setListFonts(const QString &family);

@@ -31,6 +31,8 @@ bool TForm1::previewKey(QWidget *receiver, QKeyEvent *event)
     bool swallow = false;
     guarded([&] { FormKeyDown(event); });
     guarded([&] { swallow = controlKeyDown(receiver, event); });
+    if (!swallow && !event->text().isEmpty())
+        guarded([&] { swallow = controlKeyPress(receiver, event); });
     return swallow;
 }
 
@@ -69,6 +71,15 @@ bool TForm1::controlKeyDown(QWidget *receiver, QKeyEvent *event)
         return Cmb_ItemKeyDown(event);
     if (receiver == ui->RichDescr)
         return RichDescrKeyDown(event);
+    return false;
+}
+
+bool TForm1::controlKeyPress(QWidget *receiver, QKeyEvent *event)
+{
+    if (receiver == ui->Cmb_Item)
+        return Cmb_ItemKeyPress(event);
+    if (receiver == ui->RichDescr)
+        return RichDescrKeyPress(event);
     return false;
 }
 

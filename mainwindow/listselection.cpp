@@ -3,7 +3,9 @@
 #include "app/tform1.h"
 
 #include "mainwindow/promptcycle.h"
+#include "platform/layoutstyle.h"
 #include "platform/rtfreader.h"
+#include "platform/rtfwriter.h"
 #include "store/filecopy.h"
 #include "store/listfinder.h"
 #include "store/paths.h"
@@ -52,7 +54,7 @@ void TForm1::LoadList()
 void TForm1::SaveList()
 {
     store::writeListFile(DataFolder + store::listFilePath(CurrentListName), ListLanguage, ItemTable);
-    store::writeFileAtomic(DataFolder + store::notesFilePath(ui->CmbWork->currentText()),
+    store::writeFileAtomic(DataFolder + store::existingNotesFilePath(ui->CmbWork->currentText()),
                            rtf::write(ui->RedTranslation->document()));
     ListSaved = true;
     ui->BtnSave->setEnabled(false);
@@ -168,9 +170,9 @@ void TForm1::OpenList()
         RestoreEditMode();
     ResetTestCycle();
     RefreshItemCounter();
-    const QString notes = DataFolder + store::notesFilePath(name);
+    const QString notes = DataFolder + store::existingNotesFilePath(name);
     if (QFileInfo::exists(notes)) {
-        store::CopyFileReplacing(notes, DataFolder + store::backupPath(store::notesFilePath(name)));
+        store::CopyFileReplacing(notes, DataFolder + store::backupPath(QFileInfo(notes).fileName()));
         const QSignalBlocker block(ui->RedTranslation);
         ui->RedTranslation->clear();
         rtf::read(store::readFileBytes(notes), ui->RedTranslation->document());

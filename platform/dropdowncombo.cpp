@@ -1,5 +1,7 @@
 #include "platform/dropdowncombo.h"
 
+#include <QChildEvent>
+#include <QLineEdit>
 #include <QListView>
 #include <QStringListModel>
 #include <QTimer>
@@ -69,4 +71,26 @@ QStringList DropDownCombo::entries() const
     for (int i = 0; i < count(); ++i)
         out << itemText(i);
     return out;
+}
+
+bool DropDownCombo::event(QEvent *event)
+{
+    // The text box of an editable combo is made anew when the box turns editable again.
+    if (event->type() == QEvent::ChildAdded)
+        if (auto *edit = qobject_cast<QLineEdit *>(static_cast<QChildEvent *>(event)->child()))
+            edit->installEventFilter(this);
+    return QComboBox::event(event);
+}
+
+bool DropDownCombo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick && watched == lineEdit())
+        emit doubleClicked();
+    return QComboBox::eventFilter(watched, event);
+}
+
+void DropDownCombo::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QComboBox::mouseDoubleClickEvent(event);
+    emit doubleClicked();
 }

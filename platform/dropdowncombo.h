@@ -29,6 +29,12 @@ public:
 signals:
     void dropDown();
     void closeUp();
+    void doubleClicked(); // on the box or its text
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void deliverCloseUp();

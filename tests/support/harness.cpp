@@ -79,6 +79,11 @@ void Harness::settle()
 {
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents();
+    // The offscreen platform hands activation to a combo box's list while it is down; a desktop
+    // leaves the main window active.
+    if (QApplication::activeWindow() != program->windows.Form1 && program->windows.Form1->isVisible()
+        && !QApplication::activeModalWidget())
+        QApplication::setActiveWindow(program->windows.Form1);
 }
 
 void Harness::openList(const QString &name)
@@ -87,8 +92,9 @@ void Harness::openList(const QString &name)
     const int row = ui().CmbWork->findText(name);
     if (row < 0)
         qWarning("list %s not offered", qPrintable(name));
+    // As a click in the list does: the list closes, then the choice is made.
+    ui().CmbWork->hidePopup();
     ui().CmbWork->setCurrentIndex(row);
     emit ui().CmbWork->activated(row);
-    ui().CmbWork->hidePopup();
     settle();
 }

@@ -42,7 +42,7 @@ public:
     // Opens the list by choosing it in the dropped-down selector.
     void openList(const QString &name);
     // Lets queued events (close-up of a drop-down) be delivered.
-    static void settle();
+    void settle();
 };
 
 QByteArray crlf(const QStringList &lines);

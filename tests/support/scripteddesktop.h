@@ -15,6 +15,8 @@ public:
 
     // The next box must show this text (exactly) and is answered with answer.
     void expect(const QString &text, MsgButton answer = MsgButton::OK);
+    // The next box must be the application's error report, whatever its text.
+    void expectError() { m_expected.append({QString(), MsgButton::OK, true}); }
     // What went wrong: boxes not expected, expected boxes not shown. Empty when all went to plan.
     QStringList problems() const;
 
@@ -33,7 +35,7 @@ public:
     QList<QUrl> opened;
 
 private:
-    struct Expected { QString text; MsgButton answer; };
+    struct Expected { QString text; MsgButton answer; bool anyError = false; };
     QList<Expected> m_expected;
     QStringList m_unexpected;
 };

@@ -1,0 +1,4 @@
+// Searching the descriptions of the open list.
+#include "app/tform1.h"
+
+void TForm1::ShowListHit() {}

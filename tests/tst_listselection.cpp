@@ -1,0 +1,304 @@
+// Choosing, opening and leaving lists with the list selector, and the prompt animation.
+#include "support/harness.h"
+
+#include "mainwindow/promptcycle.h"
+
+#include <QApplication>
+
+class TestListSelection : public QObject {
+    Q_OBJECT
+
+private slots:
+    void promptAnimationTiming();
+    void dismissingTheDropDownReturnsToPrompt();
+    void emptyFolderOffersNothing();
+    void openGreekListWithBackupsAndNotes();
+    void openLatinEmptyAndOneItemLists();
+    void unknownLanguageKeepsFontsAndRadios();
+    void tooManyItemsAreReportedAndCut();
+    void unsavedWorkAtDropDown_data();
+    void unsavedWorkAtDropDown();
+    void arrowKeysOnClosedSelectorAskFirst();
+    void singleCharacterListClosesAtOnce();
+    void reopeningMakesFreshBackups();
+    void failedOpeningReportsAndKeepsEarlierSteps();
+};
+
+void TestListSelection::promptAnimationTiming()
+{
+    QCOMPARE(nextPromptStep("Select / create / edit").entry, 1);
+    QCOMPARE(nextPromptStep("Select / create / edit .").entry, 2);
+    QCOMPARE(nextPromptStep("Select / create / edit ..").entry, 3);
+    QCOMPARE(nextPromptStep("Select / create / edit ..").interval, 500);
+    QCOMPARE(nextPromptStep("Select / create / edit ...").entry, 0);
+    QCOMPARE(nextPromptStep("Select / create / edit ...").interval, 250);
+
+    DataFolder data;
+    Harness h;
+    TForm1 &f = h.form();
+    QCOMPARE(f.Timer1.interval(), 500);
+    QStringList shown;
+    QList<int> intervals;
+    for (int i = 0; i < 8; ++i) {
+        f.Timer1Timer();
+        shown << h.ui().CmbWork->currentText();
+        intervals << f.Timer1.interval();
+    }
+    QCOMPARE(shown.mid(0, 4), QStringList({"Select / create / edit .", "Select / create / edit ..",
+                                           "Select / create / edit ...", "Select / create / edit"}));
+    // Once a cycle has run: no, one and two dots 250 ms each, three dots 500 ms.
+    QCOMPARE(intervals, QList<int>({500, 500, 500, 250, 250, 250, 500, 250}));
+    QCOMPARE(h.ui().CmbWork->count(), 4);
+}
+
+void TestListSelection::dismissingTheDropDownReturnsToPrompt()
+{
+    DataFolder data;
+    data.addList("Verbs", "Latin", {"amarezxto love"});
+    data.addList("Nouns", "Greek", {"lo/gojzxword"});
+    Harness h;
+    h.ui().CmbWork->showPopup();
+    QVERIFY(!h.form().Timer1.isActive());
+    QCOMPARE(h.ui().CmbWork->count(), 2);
+    QCOMPARE(h.ui().CmbWork->currentIndex(), -1);
+    h.ui().CmbWork->hidePopup();
+    h.settle();
+    QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Select / create / edit"));
+    QVERIFY(h.form().Timer1.isActive());
+    QVERIFY(h.ui().ImgBackground->isVisible());
+    // With a list open and saved, dismissing closes it without a question.
+    h.openList("Verbs");
+    QVERIFY(h.ui().Cmb_Item->isEnabled());
+    QVERIFY(h.ui().RedTranslation->isVisible());
+    h.ui().CmbWork->showPopup();
+    h.ui().CmbWork->hidePopup();
+    h.settle();
+    QVERIFY(!h.ui().Cmb_Item->isEnabled());
+    QCOMPARE(h.ui().Cmb_Item->count(), 0);
+    QVERIFY(h.ui().RedTranslation->isHidden());
+    QVERIFY(h.ui().RedTranslation->toPlainText().isEmpty());
+    QVERIFY(h.ui().PnlItemNo->isHidden());
+    QVERIFY(h.ui().BtnFormatBold->isHidden());
+    QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Select / create / edit"));
+    QVERIFY(h.desktop.problems().isEmpty());
+}
+
+void TestListSelection::emptyFolderOffersNothing()
+{
+    DataFolder data;
+    data.write("Orphan.rtf", "{\\rtf1 x}");
+    data.write("Lonely.vocab", "Latin\r\n");
+    Harness h;
+    h.ui().CmbWork->showPopup();
+    QCOMPARE(h.ui().CmbWork->count(), 0);
+    h.settle(); // an empty list closes at once
+    QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Select / create / edit"));
+    QVERIFY(h.form().Timer1.isActive());
+}
+
+void TestListSelection::openGreekListWithBackupsAndNotes()
+{
+    DataFolder data;
+    data.addList("Homer", "Greek", {"mh=ninzxwrath", "a)/eidezxsing", "qea/zxgoddess"}, "Iliad book 1");
+    Harness h;
+    h.openList("Homer");
+    Ui::TForm1 &ui = h.ui();
+    QCOMPARE(h.form().CurrentListName, QStringLiteral("Homer"));
+    QCOMPARE(h.form().ListLanguage, QStringLiteral("Greek"));
+    QVERIFY(ui.RadioGreek->isChecked());
+    QVERIFY(!ui.RadioLatin->isChecked());
+    for (QWidget *w : std::initializer_list<QWidget *>{ui.Cmb_Item, ui.Heading, ui.Panel})
+        QCOMPARE(w->font().family(), QStringLiteral("SPIonic"));
+    QCOMPARE(ui.Cmb_Item->count(), 3);
+    QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("mh=nin"));
+    QCOMPARE(ui.Heading->text(), QStringLiteral("mh=nin"));
+    QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("wrath"));
+    QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("1 of 3"));
+    QCOMPARE(ui.PnlItemNo->font().pointSize(), 12);
+    QCOMPARE(ui.RedTranslation->toPlainText(), QStringLiteral("Iliad book 1"));
+    QVERIFY(ui.RedTranslation->isVisible());
+    QVERIFY(ui.LblTranslation->isVisible());
+    QVERIFY(ui.ImgBackground->isHidden());
+    QVERIFY(ui.BtnFormatBold->isVisible() && ui.BtnFormatBold->isEnabled());
+    QVERIFY(ui.BtnExpandReduce->isEnabled());
+    QCOMPARE(data.read("Backups/Homer.vocab"), data.read("Homer.vocab"));
+    QCOMPARE(data.read("Backups/Homer.rtf"), data.read("Homer.rtf"));
+    QVERIFY(ui.BtnDel->isEnabled());
+    QVERIFY(ui.BtnSelfTest->isEnabled());
+    QVERIFY(ui.BtnSwopDown->isEnabled());
+    QVERIFY(!ui.BtnSwopUp->isEnabled());
+    QVERIFY(!ui.BtnSave->isEnabled());
+    QCOMPARE(ui.EdtSearch->text(), QStringLiteral("Enter search text"));
+    QVERIFY(ui.EdtSearch->isEnabled() && ui.ChkWhole->isEnabled() && ui.Btn_Search->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
+    QVERIFY(h.form().ListSaved); // loading the notes is no change
+    QVERIFY(h.desktop.problems().isEmpty());
+}
+
+void TestListSelection::openLatinEmptyAndOneItemLists()
+{
+    DataFolder data;
+    data.addList("Empty", "Latin", {});
+    data.addList("Single", "Latin", {"amarezxto love"});
+    Harness h;
+    h.openList("Empty");
+    Ui::TForm1 &ui = h.ui();
+    QCOMPARE(ui.Cmb_Item->font().family(), QStringLiteral("Tahoma"));
+    QVERIFY(ui.RadioLatin->isChecked());
+    QCOMPARE(h.form().CurrentItem, 0);
+    QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("0 of 0"));
+    QCOMPARE(ui.Heading->text(), QString());
+    for (QWidget *w : std::initializer_list<QWidget *>{ui.BtnDel, ui.BtnSave, ui.BtnSelfTest, ui.BtnSwopDown, ui.BtnSwopUp})
+        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    QCOMPARE(QApplication::focusWidget(), ui.RedTranslation);
+
+    h.openList("Single");
+    QVERIFY(ui.BtnDel->isEnabled());
+    QVERIFY(!ui.BtnSelfTest->isEnabled());
+    QVERIFY(!ui.BtnSwopDown->isEnabled());
+    QVERIFY(!ui.BtnSwopUp->isEnabled());
+    QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("1 of 1"));
+    QVERIFY(h.desktop.problems().isEmpty());
+}
+
+void TestListSelection::unknownLanguageKeepsFontsAndRadios()
+{
+    DataFolder data;
+    data.addList("Odd", "greek", {"lo/gojzxword"});
+    data.addList("Latin1", "Latin", {"amarezxto love"});
+    Harness h;
+    h.openList("Latin1");
+    h.openList("Odd");
+    QCOMPARE(h.form().ListLanguage, QStringLiteral("greek"));
+    QCOMPARE(h.ui().Cmb_Item->font().family(), QStringLiteral("Tahoma")); // as the Latin list left it
+    QVERIFY(h.ui().RadioLatin->isChecked());
+    // Saved back with its first line as it was.
+    h.ui().BtnSave->setEnabled(true);
+    h.ui().BtnSave->click();
+    QCOMPARE(data.read("Odd.vocab"), crlf({"greek", "lo/gojzxword"}));
+}
+
+void TestListSelection::tooManyItemsAreReportedAndCut()
+{
+    DataFolder data;
+    QStringList items;
+    for (int i = 0; i < 10001; ++i)
+        items << QStringLiteral("w%1zxd%1").arg(i);
+    data.addList("Big", "Latin", items);
+    Harness h;
+    h.desktop.expect("The list \"Big\" holds more than 10000 items. Only the first 10000 were read; "
+                     "saving it will drop the rest.");
+    h.openList("Big");
+    QCOMPARE(h.form().ItemCount(), 10000);
+    QCOMPARE(h.ui().PnlItemNo->text(), QStringLiteral("1 of 10000"));
+    QCOMPARE(h.ui().PnlItemNo->font().pointSize(), 11);
+    QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
+}
+
+void TestListSelection::unsavedWorkAtDropDown_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Yes") << int(MsgButton::Yes);
+    QTest::newRow("No") << int(MsgButton::No);
+    QTest::newRow("Cancel") << int(MsgButton::Cancel);
+}
+
+void TestListSelection::unsavedWorkAtDropDown()
+{
+    QFETCH(int, answer);
+    DataFolder data;
+    data.addList("Verbs", "Latin", {"amarezxto love", "aquazxwater"});
+    data.addList("Nouns", "Latin", {"rosazxrose"});
+    Harness h;
+    h.openList("Verbs");
+    h.ui().Cmb_Item->setEditText("amor");
+    h.form().MarkListModified();
+    h.desktop.expect("Save work first?", MsgButton(answer));
+    h.ui().CmbWork->showPopup();
+    if (MsgButton(answer) == MsgButton::Cancel) {
+        // The entries stay as they were: the open list's name is still the one shown.
+        QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Verbs"));
+    } else {
+        QCOMPARE(h.ui().CmbWork->count(), 2);
+        QCOMPARE(h.form().ListSaved, MsgButton(answer) == MsgButton::Yes);
+    }
+    QCOMPARE(data.read("Verbs.vocab"), MsgButton(answer) == MsgButton::Yes
+                                           ? crlf({"Latin", "amorzxto love", "aquazxwater"})
+                                           : crlf({"Latin", "amarezxto love", "aquazxwater"}));
+    h.ui().CmbWork->hidePopup();
+    h.settle();
+    QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
+}
+
+void TestListSelection::arrowKeysOnClosedSelectorAskFirst()
+{
+    DataFolder data;
+    data.addList("Alpha", "Latin", {"amarezxto love"});
+    data.addList("Beta", "Latin", {"rosazxrose"});
+    Harness h;
+    h.openList("Alpha");
+    QCOMPARE(h.ui().CmbWork->count(), 2);
+    // Saved work: the arrow keys open the next list straight away.
+    h.ui().CmbWork->setFocus();
+    h.press(Qt::Key_Down);
+    QCOMPARE(h.form().CurrentListName, QStringLiteral("Beta"));
+    h.ui().CmbWork->setFocus();
+    h.press(Qt::Key_Up);
+    QCOMPARE(h.form().CurrentListName, QStringLiteral("Alpha"));
+    // Unsaved work is not dropped without a question.
+    h.form().MarkListModified();
+    h.ui().CmbWork->setFocus();
+    h.desktop.expect("Save work first?", MsgButton::Cancel);
+    h.press(Qt::Key_Down);
+    QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Alpha"));
+    QCOMPARE(h.form().CurrentListName, QStringLiteral("Alpha"));
+    QVERIFY(!h.form().ListSaved);
+    h.ui().CmbWork->setFocus();
+    h.desktop.expect("Save work first?", MsgButton::Yes);
+    h.ui().Cmb_Item->setEditText("amor");
+    h.press(Qt::Key_Down);
+    QCOMPARE(h.form().CurrentListName, QStringLiteral("Beta"));
+    QCOMPARE(data.read("Alpha.vocab"), crlf({"Latin", "amorzxto love"}));
+    QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
+}
+
+void TestListSelection::singleCharacterListClosesAtOnce()
+{
+    DataFolder data;
+    data.addList("X", "Latin", {"amarezxto love"});
+    Harness h;
+    h.openList("X");
+    QVERIFY(!h.ui().Cmb_Item->isEnabled());
+    QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Select / create / edit"));
+}
+
+void TestListSelection::reopeningMakesFreshBackups()
+{
+    DataFolder data;
+    data.addList("Verbs", "Latin", {"amarezxto love"});
+    Harness h;
+    h.openList("Verbs");
+    data.write("Verbs.vocab", crlf({"Latin", "amarezxto love", "esse zxto be"}));
+    h.openList("Verbs");
+    QCOMPARE(h.form().ItemCount(), 2);
+    QCOMPARE(data.read("Backups/Verbs.vocab"), crlf({"Latin", "amarezxto love", "esse zxto be"}));
+}
+
+void TestListSelection::failedOpeningReportsAndKeepsEarlierSteps()
+{
+    DataFolder data;
+    data.addList("Verbs", "Latin", {"amarezxto love"});
+    Harness h;
+    // The backup folder vanished while the program runs: the opening stops at the backup, reported.
+    QVERIFY(QDir(data.path("Backups")).removeRecursively());
+    h.desktop.expectError();
+    h.openList("Verbs");
+    QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
+    QCOMPARE(h.desktop.shown.first().title, QStringLiteral("Mnemora"));
+    QVERIFY(h.desktop.shown.first().text.contains("Verbs.vocab"));
+    QVERIFY(h.ui().Cmb_Item->isEnabled()); // the steps before the failure stay done
+    QCOMPARE(h.form().ItemCount(), 0);
+}
+
+QTEST_MAIN(TestListSelection)
+#include "tst_listselection.moc"

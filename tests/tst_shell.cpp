@@ -1,0 +1,338 @@
+// The main window shell: start-up, the missing-font lock, the window-level keys, Esc, the message
+// box rules, the error report and closing with each answer.
+#include "support/harness.h"
+
+#include "auxwindows/tfrmhelp.h"
+#include "auxwindows/tfrmspionic.h"
+#include "auxwindows/tfrmtools.h"
+#include "master/tfrmmaster.h"
+#include "platform/guard.h"
+#include "platform/layoutstyle.h"
+#include "platform/messagedlg.h"
+#include "quotes/tfrmquotes.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QTimer>
+
+class TestShell : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startupCreatesFoldersWindowsAndPrompt();
+    void startupWithoutSpionicLocksAndEnds();
+    void startupReadsPictureColoursAndFonts();
+    void failedCreationStepReportsAndGoesOn();
+    void messageBoxRules();
+    void errorReportAddsFullStop();
+    void windowKeysOpenWindows();
+    void escapeInNormalModeClearsSearchText();
+    void closeButtonWithEachAnswer_data();
+    void closeButtonWithEachAnswer();
+    void closeYesThatDoesNotSaveKeepsRunning();
+    void titleBarCloseAsksYesNo();
+    void stayOnTopToggles();
+};
+
+void TestShell::startupCreatesFoldersWindowsAndPrompt()
+{
+    DataFolder data;
+    Harness h;
+    QVERIFY(data.exists("Backups"));
+    QVERIFY(data.exists("Setup"));
+    QCOMPARE(h.form().windowTitle(), QStringLiteral("Mnemora 2.1"));
+    QCOMPARE(h.form().size(), QSize(778, 703));
+    QVERIFY(h.form().staysOnTop());
+    QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Select / create / edit"));
+    QCOMPARE(h.ui().CmbWork->count(), 4);
+    QVERIFY(h.form().Timer1.isActive());
+    QCOMPARE(h.form().BuildDate, QStringLiteral("24 Jan 2021"));
+    QCOMPARE(h.ui().Heading->text(), QString());
+    QVERIFY(h.form().ListSaved);
+    // The five other windows exist, hidden, with their captions.
+    const auto &w = h.program->windows;
+    QCOMPARE(w.FrmTools->windowTitle(), QStringLiteral("About"));
+    QCOMPARE(w.FrmQuotes->windowTitle(), QStringLiteral("Quotations and Sayings"));
+    QCOMPARE(w.FrmMaster->windowTitle(), QStringLiteral("Master List"));
+    QCOMPARE(w.FrmHelp->windowTitle(), QStringLiteral("Help"));
+    QCOMPARE(w.FrmSPIonic->windowTitle(), QStringLiteral("SPIonic Keyboard Mapping"));
+    for (QWidget *x : std::initializer_list<QWidget *>{w.FrmTools, w.FrmQuotes, w.FrmMaster, w.FrmHelp, w.FrmSPIonic})
+        QVERIFY(x->isHidden());
+    // Initial control states of the layout.
+    QVERIFY(!h.ui().Cmb_Item->isEnabled());
+    QVERIFY(!h.ui().RichDescr->isEnabled());
+    QVERIFY(h.ui().RedTranslation->isHidden());
+    QVERIFY(h.ui().ImgBackground->isVisible());
+    QVERIFY(h.ui().BtnMaster->isEnabled());
+    QVERIFY(!h.ui().BtnSave->isEnabled());
+    QVERIFY(h.ui().BtnFormatBold->isHidden());
+    QCOMPARE(h.ui().BtnSelfTest->text(), QStringLiteral("Test  Yourself"));
+    QCOMPARE(h.ui().ImgBackground->toolTip(), QStringLiteral("Click or Ctrl+Q for Quotations and Sayings"));
+    QCOMPARE(h.ui().Cmb_Item->font().family(), QStringLiteral("SPIonic"));
+    QCOMPARE(h.ui().Cmb_Item->font().pixelSize(), 21);
+    QCOMPARE(QApplication::focusWidget(), h.ui().CmbWork);
+    QVERIFY(h.desktop.problems().isEmpty());
+}
+
+void TestShell::startupWithoutSpionicLocksAndEnds()
+{
+    DataFolder data;
+    ScriptedDesktop *d = nullptr;
+    {
+        // The font list is read while the window is created, so the desktop must say it first.
+        ScriptedDesktop desktop;
+        desktop.fonts = {QStringLiteral("DejaVu Sans")};
+        desktop.expect(QStringLiteral("Please install the SPIonic Greek font. The program will now close."));
+        d = &desktop;
+        Program program;
+        TForm1 &f = *program.windows.Form1;
+        Ui::TForm1 &ui = *f.form();
+        QVERIFY(!f.FontAvailable);
+        for (QWidget *w : std::initializer_list<QWidget *>{ui.BtnSave, ui.Btn_Search, ui.EdtSearch, ui.BtnClose, ui.CmbWork,
+                                                          ui.BtnMaster, ui.BtnChangeList, ui.Cmb_Item, ui.RichDescr})
+            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+        QVERIFY(!ui.Panel->isHidden());
+        QVERIFY(!ui.Panel->isEnabled());
+        QCOMPARE(ui.Panel->font().pointSize(), 18);
+        QVERIFY(ui.ImgHelp->toolTip().isEmpty());
+        QVERIFY(!f.Timer1.isActive());
+        QVERIFY(!data.exists("Backups")); // creation stopped before the folders
+        program.show();
+        QApplication::setActiveWindow(&f);
+        QTRY_VERIFY(f.programEnded());
+        QCOMPARE(d->shown.size(), 1);
+        QCOMPARE(d->shown.first().kind, MsgKind::Error);
+        QCOMPARE(d->shown.first().title, QStringLiteral("Error"));
+        QVERIFY2(d->problems().isEmpty(), qPrintable(d->problems().join('\n')));
+    }
+}
+
+void TestShell::startupReadsPictureColoursAndFonts()
+{
+    DataFolder data;
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(data.path("default.jpg"), "JPG"));
+    data.write("Setup/MainFormColor.ini", "clmoneygreen\r\n");
+    data.write("Setup/SelfTestPanelColor.ini", "$000080FF\r\nignored\r\n");
+    ScriptedDesktop desktop;
+    desktop.fonts << QStringLiteral("Squire") << QStringLiteral("Verdana") << QStringLiteral("Carlito");
+    Program program;
+    Ui::TForm1 &ui = *program.windows.Form1->form();
+    QCOMPARE(ui.ImgBackground->pixmap().size(), QSize(40, 20));
+    QCOMPARE(backgroundColour(program.windows.Form1), 0x00C0DCC0u);
+    QCOMPARE(backgroundColour(ui.PnlItemNo), 0x00C0DCC0u);
+    QCOMPARE(backgroundColour(ui.Panel), 0x000080FFu);
+    QCOMPARE(ui.LblTitle->font().family(), QStringLiteral("Squire"));
+    QStringList fonts;
+    for (int i = 0; i < ui.CmbFont->count(); ++i)
+        fonts << ui.CmbFont->itemText(i);
+    // Installed names only (Arial, Times New Roman, Courier New and Calibri through their
+    // metric-compatible families), in alphabetical order.
+    QCOMPARE(fonts, QStringList({"Arial", "Calibri", "Courier New", "Squire", "Times New Roman", "Verdana"}));
+    QVERIFY(desktop.problems().isEmpty());
+}
+
+void TestShell::failedCreationStepReportsAndGoesOn()
+{
+    DataFolder data;
+    data.write("Setup/MainFormColor.ini", "notacolour\r\n");
+    data.write("default.jpg", "this is not a picture");
+    ScriptedDesktop desktop;
+    desktop.expect(QStringLiteral("'notacolour' is not a valid integer value."));
+    desktop.expect(QStringLiteral("Cannot load the picture \"default.jpg\": Unsupported image format."));
+    Program program;
+    TForm1 &f = *program.windows.Form1;
+    QVERIFY2(desktop.problems().isEmpty(), qPrintable(desktop.problems().join('\n')));
+    QCOMPARE(desktop.shown.first().title, QStringLiteral("Mnemora"));
+    QCOMPARE(desktop.shown.first().kind, MsgKind::Error);
+    // The steps after the failed ones still ran.
+    QCOMPARE(f.form()->CmbWork->count(), 4);
+    QVERIFY(f.Timer1.isActive());
+}
+
+void TestShell::messageBoxRules()
+{
+    ScriptedDesktop desktop;
+    QWidget over;
+    desktop.expect("q1", MsgButton::Cancel);
+    desktop.expect("q2", MsgButton::No);
+    desktop.expect("q3", MsgButton::OK);
+    desktop.expect("q4", MsgButton::Yes);
+    QCOMPARE(CenteredMessageDlg(&over, "q1", MsgKind::Confirmation, MsgButton::Yes | MsgButton::No | MsgButton::Cancel),
+             MsgButton::Cancel);
+    CenteredMessageDlg(&over, "q2", MsgKind::Warning, MsgButton::Yes | MsgButton::No);
+    CenteredMessageDlg(&over, "q3", MsgKind::Information, MsgButton::OK | MsgButton::Cancel);
+    CenteredMessageDlg(&over, "q4", MsgKind::Error, MsgButton::Yes | MsgButton::Cancel);
+    const auto &s = desktop.shown;
+    QCOMPARE(s[0].title, QStringLiteral("Confirm"));
+    QCOMPARE(s[0].defaultButton, MsgButton::Yes);
+    QCOMPARE(s[0].escapeButton, MsgButton::Cancel);
+    QCOMPARE(s[1].title, QStringLiteral("Warning"));
+    QCOMPARE(s[1].escapeButton, MsgButton::No);
+    QCOMPARE(s[2].title, QStringLiteral("Information"));
+    QCOMPARE(s[2].defaultButton, MsgButton::OK);
+    QCOMPARE(s[2].escapeButton, MsgButton::Cancel);
+    QCOMPARE(s[3].title, QStringLiteral("Error"));
+    QCOMPARE(s[3].parent, &over);
+    QVERIFY(desktop.problems().isEmpty());
+}
+
+void TestShell::errorReportAddsFullStop()
+{
+    QCOMPARE(errorReportText("File access denied"), QStringLiteral("File access denied."));
+    QCOMPARE(errorReportText("Done."), QStringLiteral("Done."));
+    QCOMPARE(errorReportText("Stop!"), QStringLiteral("Stop!"));   // '!' sorts before '.'
+    QCOMPARE(errorReportText("(42)"), QStringLiteral("(42)"));     // so does ')'
+    QCOMPARE(errorReportText("code 5"), QStringLiteral("code 5.")); // digits sort after it
+    QCOMPARE(errorReportText(QString()), QString());
+}
+
+void TestShell::windowKeysOpenWindows()
+{
+    DataFolder data;
+    Harness h;
+    auto &w = h.program->windows;
+    // A modal window is closed again as soon as it shows; note that it did.
+    auto closeWhenShown = [](QWidget *window, bool *seen) {
+        QTimer::singleShot(0, window, [window, seen] {
+            *seen = window->isVisible();
+            window->close();
+        });
+    };
+    bool seen = false;
+    closeWhenShown(w.FrmQuotes, &seen);
+    h.press(Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(seen);
+    seen = false;
+    closeWhenShown(w.FrmQuotes, &seen);
+    h.press(Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(seen);
+    seen = false;
+    closeWhenShown(w.FrmHelp, &seen);
+    h.press(Qt::Key_F1);
+    QVERIFY(seen);
+    seen = false;
+    closeWhenShown(w.FrmQuotes, &seen);
+    QTest::mouseClick(h.ui().ImgBackground, Qt::LeftButton);
+    QVERIFY(seen);
+    QApplication::setActiveWindow(&h.form());
+    h.ui().CmbWork->setFocus();
+    h.press(Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(w.FrmSPIonic->isVisible()); // not modal: stays open beside the main window
+    QVERIFY(!w.FrmSPIonic->isModal());
+    w.FrmSPIonic->close();
+    QVERIFY(h.desktop.problems().isEmpty());
+}
+
+void TestShell::escapeInNormalModeClearsSearchText()
+{
+    DataFolder data;
+    data.addList("Verbs", "Latin", {"amarezxto love", "aquazxwater"});
+    Harness h;
+    // No list open: Esc does nothing.
+    h.press(Qt::Key_Escape);
+    QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Select / create / edit"));
+    h.openList("Verbs");
+    h.ui().EdtSearch->setFocus();
+    h.ui().EdtSearch->setText("aqu");
+    h.press(Qt::Key_Escape);
+    QCOMPARE(h.ui().EdtSearch->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), h.ui().Cmb_Item);
+    // The placeholder text stays.
+    h.ui().EdtSearch->setText("Enter search text");
+    h.ui().BtnDel->setFocus();
+    h.press(Qt::Key_Escape); // window-level and the button's own Esc both run
+    QCOMPARE(h.ui().EdtSearch->text(), QStringLiteral("Enter search text"));
+    QCOMPARE(QApplication::focusWidget(), h.ui().Cmb_Item);
+    QVERIFY(h.desktop.problems().isEmpty());
+}
+
+void TestShell::closeButtonWithEachAnswer_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("Yes") << int(MsgButton::Yes) << true << true;
+    QTest::newRow("No") << int(MsgButton::No) << true << false;
+    QTest::newRow("Cancel") << int(MsgButton::Cancel) << false << false;
+}
+
+void TestShell::closeButtonWithEachAnswer()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, ends);
+    QFETCH(bool, saved);
+    DataFolder data;
+    data.addList("Verbs", "Latin", {"amarezxto love", "aquazxwater"});
+    const QByteArray before = data.read("Verbs.vocab");
+    Harness h;
+    h.openList("Verbs");
+    h.ui().Cmb_Item->setEditText("amor");
+    h.form().MarkListModified();
+    h.desktop.expect("Save work before closing?", MsgButton(answer));
+    h.ui().BtnClose->click();
+    QCOMPARE(h.form().programEnded(), ends);
+    QCOMPARE(data.read("Verbs.vocab"), saved ? crlf({"Latin", "amorzxto love", "aquazxwater"}) : before);
+    QCOMPARE(h.desktop.shown.first().buttons, MsgButton::Yes | MsgButton::No | MsgButton::Cancel);
+    if (!ends)
+        QCOMPARE(QApplication::focusWidget(), h.ui().Cmb_Item);
+    QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
+}
+
+void TestShell::closeYesThatDoesNotSaveKeepsRunning()
+{
+    DataFolder data;
+    data.addList("Verbs", "Latin", {"amarezxto love"});
+    Harness h;
+    h.openList("Verbs");
+    // Save refuses a one-letter headword; the unsaved work must not be thrown away.
+    h.ui().Cmb_Item->setEditText("a");
+    h.form().MarkListModified();
+    h.desktop.expect("Save work before closing?", MsgButton::Yes);
+    h.desktop.expect("Vocabulary item or description too short.");
+    h.ui().BtnClose->click();
+    QVERIFY(!h.form().programEnded());
+    QVERIFY(!h.form().ListSaved);
+    // A save that fails (the list file cannot be replaced) is reported and the program stays.
+    h.ui().Cmb_Item->setEditText("amor");
+    QVERIFY(QFile::remove(data.path("Verbs.vocab")));
+    QVERIFY(QDir(data.path()).mkdir("Verbs.vocab"));
+    h.desktop.expect("Save work before closing?", MsgButton::Yes);
+    h.desktop.expectError();
+    h.ui().BtnClose->click();
+    QVERIFY(!h.form().programEnded());
+    QCOMPARE(h.desktop.shown.last().title, QStringLiteral("Mnemora"));
+    QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
+}
+
+void TestShell::titleBarCloseAsksYesNo()
+{
+    DataFolder data;
+    data.addList("Verbs", "Latin", {"amarezxto love"});
+    Harness h;
+    h.openList("Verbs");
+    h.form().MarkListModified();
+    h.desktop.expect("Save work first?", MsgButton::No);
+    h.form().close();
+    QVERIFY(h.form().programEnded());
+    QCOMPARE(h.desktop.shown.first().buttons, MsgButton::Yes | MsgButton::No);
+    QCOMPARE(h.desktop.shown.first().escapeButton, MsgButton::No);
+    QVERIFY(h.desktop.problems().isEmpty());
+}
+
+void TestShell::stayOnTopToggles()
+{
+    DataFolder data;
+    Harness h;
+    QTest::mouseClick(h.ui().PnlTop2, Qt::LeftButton);
+    QVERIFY(!h.form().staysOnTop());
+    QCOMPARE(h.ui().PnlTop1->toolTip(), QStringLiteral("Stay On Top = OFF"));
+    QTest::mouseClick(h.ui().PnlTop1, Qt::LeftButton);
+    QVERIFY(h.form().staysOnTop());
+    QCOMPARE(h.ui().PnlTop1->toolTip(), QStringLiteral("Stay On Top = ON"));
+    QCOMPARE(h.ui().PnlTop2->toolTip(), QStringLiteral("Stay On Top = ON"));
+}
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
