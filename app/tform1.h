@@ -100,7 +100,7 @@ public:
     bool listSearchMode() const;
     bool testMode() const;
 
-    // --- self test ------------------------------------------------------------------------
+    // --- self test (mainwindow/selftest.cpp) --------------------------------------------------
     QList<int> UsedPicks;
     void ResetTestCycle();
 
@@ -134,7 +134,7 @@ public:
     void BtnRichdescrFontDecreaseClick();
     int headingMaxWidth() const { return m_headingMaxWidth; }
 
-    // --- search within the list ------------------------------------------------------------
+    // --- search within the list (mainwindow/listsearch.cpp) ----------------------------------
     void ShowListHit();
 
     // --- Master List ------------------------------------------------------------------------
@@ -154,6 +154,9 @@ private:
     bool controlKeyPress(QWidget *receiver, QKeyEvent *event);
     void swapWithNeighbour(int offset);
     void connectItemHandlers();
+    void connectSearchAndTestHandlers();
+    bool searchAndTestKeyDown(QWidget *receiver, QKeyEvent *event);
+    bool searchAndTestKeyPress(QWidget *receiver, QKeyEvent *event);
     void LockDownWindow();
     void setListFonts(const QString &family);
     void fillFontList();

@@ -24,6 +24,7 @@ void TForm1::connectHandlers()
     on(ui->CmbWork, &QComboBox::activated, &TForm1::CmbWorkClick);
     on(&Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
     connectItemHandlers();
+    connectSearchAndTestHandlers();
 }
 
 bool TForm1::previewKey(QWidget *receiver, QKeyEvent *event)
@@ -71,7 +72,7 @@ bool TForm1::controlKeyDown(QWidget *receiver, QKeyEvent *event)
         return Cmb_ItemKeyDown(event);
     if (receiver == ui->RichDescr)
         return RichDescrKeyDown(event);
-    return false;
+    return searchAndTestKeyDown(receiver, event);
 }
 
 bool TForm1::controlKeyPress(QWidget *receiver, QKeyEvent *event)
@@ -80,7 +81,7 @@ bool TForm1::controlKeyPress(QWidget *receiver, QKeyEvent *event)
         return Cmb_ItemKeyPress(event);
     if (receiver == ui->RichDescr)
         return RichDescrKeyPress(event);
-    return false;
+    return searchAndTestKeyPress(receiver, event);
 }
 
 void TForm1::ButtonEscKeyDown(QKeyEvent *event)
