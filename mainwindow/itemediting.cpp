@@ -92,6 +92,8 @@ void TForm1::Cmb_ItemClick()
     } else {
         setUpDownByRule(CurrentItem);
         ui->RichDescr->setPlainText(ItemTable.at(CurrentItem - 1).Description);
+        // Browsing to an item ends an edit: Remove works again, as after a pick in the list.
+        ui->BtnDel->setEnabled(true);
     }
     ui->BtnIns->setEnabled(false);
     RefreshItemCounter();

@@ -1,6 +1,6 @@
 #include "platform/dropdowncombo.h"
 
-#include <QChildEvent>
+#include <QEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QStringListModel>
@@ -76,9 +76,10 @@ QStringList DropDownCombo::entries() const
 bool DropDownCombo::event(QEvent *event)
 {
     // The text box of an editable combo is made anew when the box turns editable again.
-    if (event->type() == QEvent::ChildAdded)
-        if (auto *edit = qobject_cast<QLineEdit *>(static_cast<QChildEvent *>(event)->child()))
-            edit->installEventFilter(this);
+    if (lineEdit() && lineEdit() != m_watchedEdit) {
+        m_watchedEdit = lineEdit();
+        m_watchedEdit->installEventFilter(this);
+    }
     return QComboBox::event(event);
 }
 

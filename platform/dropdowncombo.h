@@ -5,6 +5,9 @@
 // isDroppedDown() stays true until closeUp() has been delivered: a choice seen while it is true was
 // made in the dropped-down list, otherwise on the closed box (arrow keys, wheel).
 #include <QComboBox>
+#include <QPointer>
+
+class QLineEdit;
 
 class DropDownCombo : public QComboBox {
     Q_OBJECT
@@ -41,4 +44,5 @@ private:
     bool m_droppedDown = false;
     bool m_closePending = false;
     bool m_sorted = false;
+    QPointer<QLineEdit> m_watchedEdit;
 };
