@@ -1,0 +1,102 @@
+// Opening, saving and finding lists through the main window, each beside the raw cost of reading
+// the same bytes or listing the same folder.
+#include "app/program.h"
+#include "app/tform1.h"
+#include "benchutil.h"
+#include "platform/desktop.h"
+#include "ui_tform1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+// The desktop as far as the benchmark needs it: the SPIonic font is there, no box is ever asked.
+class QuietDesktop : public SystemDesktop {
+public:
+    MsgButton showMessage(const MessageRequest &r) override
+    {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(r.text));
+        return r.escapeButton;
+    }
+    QStringList installedFontFamilies() override { return {QStringLiteral("SPIonic")}; }
+};
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QuietDesktop desktop;
+    setDesktop(&desktop);
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+
+    QByteArray list = "Greek\r\n";
+    for (int i = 0; i < 10000; ++i)
+        list += QByteArray("lo/goj") + QByteArray::number(i) + "zxword, speech, reason, account " + QByteArray::number(i) + "\r\n";
+    writeFile("Big.vocab", list);
+    writeFile("Big.rtf", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil Tahoma;}}\\f0\\fs26 Notes\\par}");
+
+    Program program;
+    TForm1 &form = *program.windows.Form1;
+    Ui::TForm1 &ui = *form.form();
+    const int reps = 9;
+
+    const double open = bench::medianMs(reps, [&] {
+        ui.CmbWork->setEntries({QStringLiteral("Big")});
+        ui.CmbWork->setCurrentIndex(0);
+        form.OpenList();
+    });
+    const double rawRead = bench::medianMs(reps, [&] { readAll("Big.vocab"); });
+    bench::report("open a 10,000-item list (backup, read, fill)", open, "read bytes", rawRead, 30);
+
+    // 100 KB of notes in a few formats.
+    QTextCursor c(ui.RedTranslation->document());
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    for (int i = 0; i < 1000; ++i) {
+        c.insertText(QStringLiteral("Line %1 of the notes, with some words to translate: ").arg(i));
+        c.insertText(QStringLiteral("mh=nin a!eide qea&"), bold);
+        c.insertText(QStringLiteral(" and the rest.\n"), QTextCharFormat());
+    }
+    const double save = bench::medianMs(reps, [&] { form.SaveList(); });
+    const QByteArray bytes = readAll("Big.vocab") + readAll("Big.rtf");
+    const double rawWrite = bench::medianMs(reps, [&] {
+        writeFile("raw.vocab", bytes.left(list.size()));
+        writeFile("raw.rtf", bytes.mid(list.size()));
+    });
+    std::printf("(notes file %lld KB)\n", (long long)(readAll("Big.rtf").size() / 1024));
+    bench::report("save a 10,000-item list with its notes", save, "write bytes", rawWrite, 30);
+
+    QDir().mkdir("many");
+    QDir::setCurrent(dir.filePath("many"));
+    for (int i = 0; i < 1000; ++i) {
+        const QString name = QStringLiteral("List %1").arg(i, 4, 10, QLatin1Char('0'));
+        writeFile(name + ".vocab", "Latin\r\n");
+        writeFile(name + ".rtf", "{\\rtf1}");
+    }
+    const double enumerate = bench::medianMs(reps, [&] { form.EnumerateLists(); });
+    const double rawList = bench::medianMs(reps, [&] { QDir(".").entryList(QDir::Files); });
+    bench::report("find 1,000 lists and fill the selector", enumerate, "QDir listing", rawList, 30);
+    QDir::setCurrent(QDir::tempPath());
+    setDesktop(nullptr);
+    return 0;
+}
