@@ -5,6 +5,7 @@
 #include "auxwindows/tfrmspionic.h"
 #include "auxwindows/tfrmtools.h"
 #include "master/tfrmmaster.h"
+#include "platform/fonts.h"
 #include "quotes/tfrmquotes.h"
 
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 
 Program::Program()
 {
+    installFontSubstitutes();
     m_main = std::make_unique<TForm1>();
     windows.Form1 = m_main.get();
     // The secondary windows are owned by the main window: hidden until opened, never destroyed.

@@ -20,8 +20,12 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+// The pictures are compiled into the app library; a static library needs its resources named.
+static void initResources() { Q_INIT_RESOURCE(resources); }
+
 TForm1::TForm1() : ui(std::make_unique<Ui::TForm1>())
 {
+    initResources();
     ui->setupUi(this);
     applyLayoutStyle(this);
     setFixedSize(778, 703);

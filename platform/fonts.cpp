@@ -2,6 +2,8 @@
 
 #include "platform/desktop.h"
 
+#include <QFont>
+
 namespace {
 struct Alias { const char *name; const char *family; };
 // Metric-compatible stand-ins shipped by Debian (fonts-liberation2, fonts-crosextra-*).
@@ -31,3 +33,11 @@ bool fontInstalled(const QString &name, const QStringList &installedFamilies)
 }
 
 bool fontInstalled(const QString &name) { return fontInstalled(name, desktop().installedFontFamilies()); }
+
+void installFontSubstitutes()
+{
+    const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")};
+    for (const char *name : {"Tahoma", "Verdana", "Arial", "Calibri"})
+        if (!hasFamily(desktop().installedFontFamilies(), QLatin1String(name)))
+            QFont::insertSubstitutions(QLatin1String(name), sans);
+}

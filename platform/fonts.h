@@ -7,3 +7,7 @@
 
 bool fontInstalled(const QString &name);
 bool fontInstalled(const QString &name, const QStringList &installedFamilies);
+
+// Windows font names the forms use, drawn on this desktop by a close installed family
+// ("Tahoma" by Liberation Sans or DejaVu Sans, ...).
+void installFontSubstitutes();
