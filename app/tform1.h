@@ -16,6 +16,7 @@ class QKeyEvent;
 struct ProgramWindows;
 
 enum class EditBox { None, Item, Description, Notes };
+enum class PickerPurpose { MainWindow, SelfTestPanel };
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -68,6 +69,7 @@ public:
     void setHeadingText(const QString &text);
     void setHeadingMaxWidth(int width);
     void endProgram();
+    void ChangeWindowColour(PickerPurpose purpose);
     void openQuotations();
     void openHelp();
     void openKeyboardMap();
@@ -101,8 +103,12 @@ public:
     bool testMode() const;
 
     // --- self test (mainwindow/selftest.cpp) --------------------------------------------------
-    QList<int> UsedPicks;
+    QList<int> UsedPicks; // item numbers drawn in the current cycle, in drawing order
     void ResetTestCycle();
+    void BtnSelfTestClick();
+    void PickTestWord();
+    void PanelClick();
+    void RevealTestAnswer();
 
     // --- item commands ------------------------------------------------------------------
     void BtnSaveClick();
@@ -135,11 +141,33 @@ public:
     int headingMaxWidth() const { return m_headingMaxWidth; }
 
     // --- search within the list (mainwindow/listsearch.cpp) ----------------------------------
+    QString SearchText;
+    QList<VocabItem> ListHits; // entries 1..ListHitCount: copies of the items found, in list order
+    QList<int> ListHitItems;   // the number in ItemTable of each hit
     void ShowListHit();
+    void Btn_SearchClick();
+    void RunListSearch();
+    void PrepareNotesSearch();
+    void EndListSearch();            // from the button (and Esc, list opening): focus to the item box
+    void EndListSearchFromSearchBox(); // typing or Delete in the search box: focus stays there
+    void HighlightDescriptionMatches();
+    void ChkWholeClick();
+    void EdtSearchClick();
+    void EdtSearchEnter();
+    bool EdtSearchKeyDown(QKeyEvent *event);
+    bool EdtSearchKeyPress(QKeyEvent *event);
+    void BtnLeftClick();
+    void BtnRightClick();
+    void showHitDescription(int row);
+    void leaveListSearch(bool focusSearchBox);
 
     // --- Master List ------------------------------------------------------------------------
     QString WantedLanguage;
     void OpenMasterList(const QString &language);
+
+signals:
+    // The self-test colour changed; the Master List's random-word panel follows it.
+    void selfTestColourChanged(quint32 colour);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -166,5 +194,6 @@ private:
     ProgramWindows *m_windows = nullptr;
     int m_headingMaxWidth = 575;
     bool m_ended = false;
+    QColor m_lastPickedColour = Qt::black;
     bool m_closingByProgram = false;
 };

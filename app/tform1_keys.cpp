@@ -1,7 +1,9 @@
 // The main window's wiring: Qt signals and events to the handlers, the window-level keys and Esc.
 #include "app/tform1.h"
 
+#include "platform/colourfile.h"
 #include "platform/guard.h"
+#include "platform/layoutstyle.h"
 #include "ui_tform1.h"
 
 #include <QKeyEvent>
@@ -47,7 +49,10 @@ void TForm1::FormKeyDown(QKeyEvent *event)
         collapseNotesSelection();
         openHelp();
     }
-    // F7 and F10 (window colours) come with the colour settings.
+    if (key == Qt::Key_F7 && FontAvailable && ui->BtnChangeList->text() == QLatin1String("Change"))
+        ChangeWindowColour(PickerPurpose::MainWindow);
+    if (key == Qt::Key_F10 && ui->Panel->isVisible())
+        ChangeWindowColour(PickerPurpose::SelfTestPanel);
     if (ctrl && key == Qt::Key_Q)
         openQuotations();
     if (ctrl && key == Qt::Key_Y)
@@ -112,4 +117,26 @@ void TForm1::EscapeKey()
     RestoreEditMode();
     if (ui->Cmb_Item->isEnabled())
         ui->Cmb_Item->setFocus();
+}
+
+void TForm1::ChangeWindowColour(PickerPurpose purpose)
+{
+    const bool main = purpose == PickerPurpose::MainWindow;
+    // One picker serves both settings; it starts on the colour last chosen in it, black at first.
+    const auto chosen = desktop().pickColour(this, m_lastPickedColour,
+                                             main ? QStringLiteral("Set Colour: Main Window")
+                                                  : QStringLiteral("Set Colour: Self Test Panel"));
+    if (!chosen)
+        return;
+    m_lastPickedColour = *chosen;
+    const ColourValue colour = fromQColor(*chosen);
+    if (main) {
+        setBackgroundColour(this, colour);
+        setBackgroundColour(ui->PnlItemNo, colour);
+        writeColourFile(QStringLiteral("MainFormColor.ini"), colour);
+    } else {
+        setBackgroundColour(ui->Panel, colour);
+        emit selfTestColourChanged(colour);
+        writeColourFile(QStringLiteral("SelfTestPanelColor.ini"), colour);
+    }
 }

@@ -32,6 +32,7 @@ private slots:
     void closeYesThatDoesNotSaveKeepsRunning();
     void titleBarCloseAsksYesNo();
     void stayOnTopToggles();
+    void colourKeysPickApplyAndStore();
 };
 
 void TestShell::startupCreatesFoldersWindowsAndPrompt()
@@ -332,6 +333,36 @@ void TestShell::stayOnTopToggles()
     QVERIFY(h.form().staysOnTop());
     QCOMPARE(h.ui().PnlTop1->toolTip(), QStringLiteral("Stay On Top = ON"));
     QCOMPARE(h.ui().PnlTop2->toolTip(), QStringLiteral("Stay On Top = ON"));
+}
+
+void TestShell::colourKeysPickApplyAndStore()
+{
+    DataFolder data;
+    Harness h;
+    h.desktop.colourAnswers = {QColor(255, 0, 0), std::nullopt, QColor(255, 128, 0)};
+    h.press(Qt::Key_F7);
+    QCOMPARE(h.desktop.pickerTitles.last(), QStringLiteral("Set Colour: Main Window"));
+    QCOMPARE(data.read("Setup/MainFormColor.ini"), QByteArray("clRed\r\n"));
+    QCOMPARE(backgroundColour(&h.form()), 0x000000FFu);
+    QCOMPARE(backgroundColour(h.ui().PnlItemNo), 0x000000FFu);
+    // Cancel changes neither the colours nor the file.
+    h.press(Qt::Key_F7, Qt::ControlModifier);
+    QCOMPARE(h.desktop.pickerTitles.size(), 2);
+    QCOMPARE(data.read("Setup/MainFormColor.ini"), QByteArray("clRed\r\n"));
+    QCOMPARE(backgroundColour(&h.form()), 0x000000FFu);
+    // F10 only while a self test is shown; F7 not while a list is being named.
+    h.press(Qt::Key_F10);
+    QCOMPARE(h.desktop.pickerTitles.size(), 2);
+    h.ui().BtnChangeList->setText("Update");
+    h.press(Qt::Key_F7);
+    QCOMPARE(h.desktop.pickerTitles.size(), 2);
+    h.ui().BtnChangeList->setText("Change");
+    h.ui().Panel->show();
+    h.press(Qt::Key_F10);
+    QCOMPARE(h.desktop.pickerTitles.last(), QStringLiteral("Set Colour: Self Test Panel"));
+    QCOMPARE(data.read("Setup/SelfTestPanelColor.ini"), QByteArray("$000080FF\r\n"));
+    QCOMPARE(backgroundColour(h.ui().Panel), 0x000080FFu);
+    QVERIFY(h.desktop.problems().isEmpty());
 }
 
 QTEST_MAIN(TestShell)
