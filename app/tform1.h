@@ -181,6 +181,14 @@ private:
     bool controlKeyDown(QWidget *receiver, QKeyEvent *event);
     bool controlKeyPress(QWidget *receiver, QKeyEvent *event);
     void swapWithNeighbour(int offset);
+    // Connects a signal to a handler that runs inside the error guard.
+    template <class Sender, class Signal>
+    void connectGuarded(Sender *sender, Signal signal, void (TForm1::*handler)())
+    {
+        connect(sender, signal, this, [this, handler] { runGuarded(handler); });
+    }
+    void runGuarded(void (TForm1::*handler)());
+    bool runMoveKey(int key); // Ctrl+U / Ctrl+D in the item and description boxes
     void connectItemHandlers();
     void connectSearchAndTestHandlers();
     bool searchAndTestKeyDown(QWidget *receiver, QKeyEvent *event);

@@ -10,9 +10,7 @@
 
 void TForm1::connectHandlers()
 {
-    auto on = [this](auto *sender, auto signal, void (TForm1::*handler)()) {
-        connect(sender, signal, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
-    };
+    auto on = [this](auto *sender, auto signal, void (TForm1::*handler)()) { connectGuarded(sender, signal, handler); };
     on(ui->BtnClose, &QPushButton::clicked, &TForm1::BtnCloseClick);
     on(ui->BtnSave, &QPushButton::clicked, &TForm1::BtnSaveClick);
     on(ui->PnlTop1, &PanelLabel::clicked, &TForm1::PnlTop1Click);
@@ -27,6 +25,11 @@ void TForm1::connectHandlers()
     on(&Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
     connectItemHandlers();
     connectSearchAndTestHandlers();
+}
+
+void TForm1::runGuarded(void (TForm1::*handler)())
+{
+    guarded([this, handler] { (this->*handler)(); });
 }
 
 bool TForm1::previewKey(QWidget *receiver, QKeyEvent *event)

@@ -32,9 +32,7 @@ bool isChangeCharacter(QKeyEvent *event)
 
 void TForm1::connectItemHandlers()
 {
-    auto on = [this](auto *sender, auto signal, void (TForm1::*handler)()) {
-        connect(sender, signal, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
-    };
+    auto on = [this](auto *sender, auto signal, void (TForm1::*handler)()) { connectGuarded(sender, signal, handler); };
     on(ui->Cmb_Item, &QComboBox::activated, &TForm1::Cmb_ItemClick);
     on(ui->Cmb_Item, &DropDownCombo::closeUp, &TForm1::Cmb_ItemCloseUp);
     on(ui->BtnRichdescrFontIncrease, &QPushButton::clicked, &TForm1::BtnRichdescrFontIncreaseClick);
@@ -181,16 +179,8 @@ bool TForm1::Cmb_ItemKeyDown(QKeyEvent *event)
         BtnSaveClick();
         swallow = true;
     }
-    if (ctrl && key == Qt::Key_U) {
-        if (ui->BtnSwopUp->isEnabled())
-            BtnSwopUpClick();
+    if (ctrl && runMoveKey(key))
         swallow = true;
-    }
-    if (ctrl && key == Qt::Key_D) {
-        if (ui->BtnSwopDown->isEnabled())
-            BtnSwopDownClick();
-        swallow = true;
-    }
     if (key == Qt::Key_Escape) {
         if (CurrentItem == 0)
             return false;
@@ -208,6 +198,21 @@ bool TForm1::Cmb_ItemKeyDown(QKeyEvent *event)
     }
     LastEditBox = EditBox::Item;
     return swallow;
+}
+
+bool TForm1::runMoveKey(int key)
+{
+    if (key == Qt::Key_U) {
+        if (ui->BtnSwopUp->isEnabled())
+            BtnSwopUpClick();
+        return true;
+    }
+    if (key == Qt::Key_D) {
+        if (ui->BtnSwopDown->isEnabled())
+            BtnSwopDownClick();
+        return true;
+    }
+    return false;
 }
 
 void TForm1::RichDescrEnter()
@@ -254,16 +259,8 @@ bool TForm1::RichDescrKeyDown(QKeyEvent *event)
             BtnSaveClick();
         swallow = true;
     }
-    if (ctrl && key == Qt::Key_U) {
-        if (ui->BtnSwopUp->isEnabled())
-            BtnSwopUpClick();
+    if (ctrl && runMoveKey(key))
         swallow = true;
-    }
-    if (ctrl && key == Qt::Key_D) {
-        if (ui->BtnSwopDown->isEnabled())
-            BtnSwopDownClick();
-        swallow = true;
-    }
     LastEditBox = EditBox::Description;
     return swallow;
 }
