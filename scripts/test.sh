@@ -3,7 +3,7 @@
 # tests once more under AddressSanitizer and UBSan.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-bash "$here/scripts/install-deps.sh" --tests
+bash "$here/scripts/install-deps.sh"
 export QT_QPA_PLATFORM=offscreen
 cmake -S "$here" -B "$here/build-tests" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$here/build-tests"
