@@ -112,12 +112,8 @@ void TForm1::EscapeKey()
         ui->Btn_Search->click();
         return;
     }
-    // A self test is shown: reveal its answer.
-    ui->Cmb_Item->setEditable(true);
-    ui->Cmb_Item->setEnabled(true);
-    ui->Cmb_Item->setFocusPolicy(Qt::StrongFocus);
-    ui->RichDescr->setFocusPolicy(Qt::StrongFocus);
-    RestoreEditMode();
+    // A self test is shown: reveal its answer, the focus given once the item area is back.
+    RevealTestAnswer();
     if (ui->Cmb_Item->isEnabled())
         ui->Cmb_Item->setFocus();
 }
