@@ -257,10 +257,7 @@ void TestItems::addDuplicate()
 void TestItems::addToAFullListIsRefused()
 {
     DataFolder data;
-    QStringList items;
-    for (int i = 0; i < 10000; ++i)
-        items << QStringLiteral("w%1zxd%1").arg(i);
-    data.addList("Full", "Latin", items);
+    data.addList("Full", "Latin", numberedItems(10000));
     Harness h;
     h.openList("Full");
     h.ui().Cmb_Item->setEditText("novum");
@@ -445,10 +442,7 @@ void TestItems::counterFontAtAThousand()
 {
     for (int n : {999, 1000}) {
         DataFolder data;
-        QStringList items;
-        for (int i = 0; i < n; ++i)
-            items << QStringLiteral("w%1zxd%1").arg(i);
-        data.addList("Many", "Latin", items);
+        data.addList("Many", "Latin", numberedItems(n));
         Harness h;
         h.openList("Many");
         QCOMPARE(h.ui().PnlItemNo->font().pointSize(), n == 999 ? 12 : 11);

@@ -181,10 +181,7 @@ void TestListSelection::unknownLanguageKeepsFontsAndRadios()
 void TestListSelection::tooManyItemsAreReportedAndCut()
 {
     DataFolder data;
-    QStringList items;
-    for (int i = 0; i < 10001; ++i)
-        items << QStringLiteral("w%1zxd%1").arg(i);
-    data.addList("Big", "Latin", items);
+    data.addList("Big", "Latin", numberedItems(10001));
     Harness h;
     h.desktop.expect("The list \"Big\" holds more than 10000 items. Only the first 10000 were read; "
                      "saving it will drop the rest.");

@@ -43,6 +43,15 @@ QByteArray crlf(const QStringList &lines)
     return out;
 }
 
+QStringList numberedItems(int count)
+{
+    QStringList items;
+    items.reserve(count);
+    for (int i = 0; i < count; ++i)
+        items << QStringLiteral("w%1zxd%1").arg(i);
+    return items;
+}
+
 void DataFolder::addList(const QString &name, const QString &language, const QStringList &items, const QString &notes) const
 {
     write(name + QStringLiteral(".vocab"), crlf(QStringList{language} + items));

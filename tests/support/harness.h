@@ -46,3 +46,5 @@ public:
 };
 
 QByteArray crlf(const QStringList &lines);
+// Item lines "w0zxd0", "w1zxd1", ... for lists of a given size.
+QStringList numberedItems(int count);
