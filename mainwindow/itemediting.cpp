@@ -42,6 +42,8 @@ void TForm1::connectItemHandlers()
     on(ui->BtnSwopUp, &QPushButton::clicked, &TForm1::BtnSwopUpClick);
     on(ui->BtnSwopDown, &QPushButton::clicked, &TForm1::BtnSwopDownClick);
     on(ui->BtnMaster, &QPushButton::clicked, &TForm1::BtnMasterClick);
+    // Every change of the notes is unsaved work (loading and emptying them block this signal).
+    on(ui->RedTranslation, &QTextEdit::textChanged, &TForm1::MarkListModified);
     // Focus, double clicks, mouse presses and the pointer entering reach the handlers through
     // the window's event filter.
     for (QObject *o : std::initializer_list<QObject *>{ui->Cmb_Item, ui->RichDescr, ui->RichDescr->viewport(),

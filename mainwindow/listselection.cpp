@@ -214,7 +214,10 @@ void TForm1::CmbWorkCloseUp()
 
 void TForm1::ResetToNoList()
 {
-    ui->RedTranslation->clear();
+    {
+        const QSignalBlocker block(ui->RedTranslation);
+        ui->RedTranslation->clear();
+    }
     ui->RedTranslation->setEnabled(false);
     ui->Cmb_Item->setEntries({});
     ui->Cmb_Item->setEditText(QString());

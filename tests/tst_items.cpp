@@ -50,6 +50,7 @@ private slots:
     void widthCycles();
     void counterFontAtAThousand();
     void editSaveCloseReopen();
+    void notesChangesAreUnsavedWork();
 };
 
 void TestItems::browsingWithArrowKeys()
@@ -479,6 +480,23 @@ void TestItems::editSaveCloseReopen()
     again.openList("Verbs");
     QCOMPARE(again.ui().Cmb_Item->count(), 3);
     QCOMPARE(again.ui().Cmb_Item->itemText(2), QStringLiteral("amares"));
+}
+
+void TestItems::notesChangesAreUnsavedWork()
+{
+    Five f;
+    Ui::TForm1 &ui = f.h.ui();
+    QVERIFY(f.h.form().ListSaved);
+    ui.RedTranslation->setFocus();
+    ui.RedTranslation->moveCursor(QTextCursor::End);
+    QTest::keyClicks(ui.RedTranslation, " more");
+    QVERIFY(!f.h.form().ListSaved);
+    QVERIFY(ui.BtnSave->isEnabled());
+    f.h.desktop.expect("Save work before closing?", MsgButton::Yes);
+    ui.BtnClose->click();
+    QVERIFY(f.h.form().programEnded());
+    QVERIFY(f.data.read("Numbers.rtf").contains("Notes more"));
+    QVERIFY(f.h.desktop.problems().isEmpty());
 }
 
 QTEST_MAIN(TestItems)

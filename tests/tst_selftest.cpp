@@ -8,7 +8,7 @@
 #include <QSet>
 
 namespace {
-QStringList numberedItems(int count)
+QStringList verbumItems(int count)
 {
     QStringList items;
     for (int i = 1; i <= count; ++i)
@@ -53,7 +53,7 @@ void TestSelfTest::cyclesWithoutRepeats()
 {
     QFETCH(int, items);
     DataFolder data;
-    data.addList("Many", "Latin", numberedItems(items));
+    data.addList("Many", "Latin", verbumItems(items));
     Harness h;
     h.openList("Many");
     programRandom().seed(7);
@@ -78,7 +78,7 @@ void TestSelfTest::cyclesWithoutRepeats()
 void TestSelfTest::cycleStartsAnewAfterRemoveAndOpening()
 {
     DataFolder data;
-    data.addList("Verbs", "Latin", numberedItems(5));
+    data.addList("Verbs", "Latin", verbumItems(5));
     Harness h;
     h.openList("Verbs");
     Ui::TForm1 &ui = h.ui();
