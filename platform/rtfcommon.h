@@ -1,0 +1,171 @@
+#pragma once
+// What the RTF reader and writer share: Windows-1252, the code page of the notes files, and the
+// size limits both sides keep to; then the reader's internals, shared by its two source files.
+#include <QByteArray>
+#include <QColor>
+#include <QHash>
+#include <QString>
+#include <QStringDecoder>
+#include <QTextCharFormat>
+
+#include <array>
+#include <memory>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+class QTextCursor;
+
+namespace rtf::detail {
+
+// Unicode of the bytes 0x80..0x9F in Windows-1252; 0xA0..0xFF equal Latin-1. The five bytes the
+// code page leaves unassigned decode to the C1 control of the same value, as Windows does.
+inline constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+inline char16_t decode1252(unsigned char b)
+{
+    return b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char16_t(b);
+}
+
+// The Windows-1252 byte of c (c >= 0x80), or 0 when the code page has no such character. The
+// unassigned bytes are not offered, so a stray C1 control is written as \uN and read back the same.
+inline int encode1252(char16_t c)
+{
+    if (c >= 0xA0 && c <= 0xFF)
+        return c;
+    if (c < 0x100 || c > 0x2122 || (c > 0x2DC && c < 0x2013)) // Greek, Cyrillic ... are not in it
+        return 0;
+    for (int i = 0; i < 32; ++i) {
+        if (kCp1252High[i] == c)
+            return 0x80 + i;
+    }
+    return 0;
+}
+
+// Font sizes in half points (\fs): Word refuses anything above 1638 pt, and a bigger size only
+// makes the editor's layout crawl.
+inline constexpr int kMaxHalfPoints = 3276;
+inline constexpr int kDefaultHalfPoints = 24; // RTF's size when a document names none
+
+// ---- Reader internals: rtfreader.cpp parses, rtfreadertext.cpp builds the document ----
+
+int codePageOfCharset(int charset); // \fcharset to a code page; 0 = the document's own
+inline constexpr int kSymbolPage = 42; // symbol fonts: each byte stands for itself
+
+// One code page: single-byte pages decode through a table, multi-byte ones (CJK, UTF-8) through ICU.
+class CodePage
+{
+public:
+    int number() const { return m_number; }
+    bool isMultiByte() const { return m_multiByte; }
+    char16_t decode(unsigned char b) const { return m_table[b]; } // single-byte pages only
+    QString decodeMany(const QByteArray &bytes) const;
+
+private:
+    friend class CodePages;
+    int m_number = 1252;
+    bool m_multiByte = false;
+    std::array<char16_t, 256> m_table{};
+    mutable QStringDecoder m_decoder;
+};
+
+// The code pages one document uses, made when first asked for. A page Qt cannot decode falls back
+// to Windows-1252.
+class CodePages
+{
+public:
+    const CodePage &get(int cp);
+
+private:
+    std::unordered_map<int, std::unique_ptr<CodePage>> m_pages;
+    const CodePage *m_last = nullptr;
+};
+
+enum class Align : unsigned char { Left, Center, Right, Justify };
+
+// The character properties of RTF text that the notes box can show.
+struct CharProps {
+    int font = -1;                       // \f; -1 until given, meaning \deff
+    int halfPoints = kDefaultHalfPoints; // \fs
+    int color = -1;                      // \cf; -1 = never given (automatic)
+    bool bold = false, italic = false, underline = false, strike = false, hidden = false;
+    bool operator==(const CharProps &) const = default;
+};
+
+struct FontEntry {
+    QString name;
+    int codePage = 0; // 0 = the document's code page
+};
+
+struct ColorEntry {
+    QRgb rgb = 0;
+    bool automatic = true;
+};
+
+// False for characters that may not go into the notes as text: controls other than tab (they
+// would become paragraph breaks or boxes), the frame markers and the object character.
+bool isVisible(char16_t c);
+
+// Builds the document from the reader's text with one cursor. Text is collected into runs of
+// equal properties and inserted a run at a time. A paragraph mark is held back until something
+// follows it, so the mark every producer writes after the last paragraph adds no empty line.
+class DocumentBuilder
+{
+public:
+    explicit DocumentBuilder(QTextCursor &cursor) : m_cursor(cursor) {}
+
+    int documentCodePage() const { return m_docCp; }
+    void setDocumentCodePage(int cp) { m_docCp = cp; }
+    void setDefaultFont(int number);
+    void setFont(int number, const FontEntry &font);
+    void clearColors();
+    void addColor(const ColorEntry &color);
+    const CodePage &codePage(int cp) { return m_pages.get(cp); }
+
+    // Text in properties p, in a paragraph aligned a. Bytes decode through the code page of
+    // p's font; those of a multi-byte page wait for endBytes() to be decoded together.
+    void addBytes(const char *s, const char *e, const CharProps &p, Align a);
+    void addChar(char16_t c, const CharProps &p, Align a);
+    void endBytes();
+    void addCellEnd(); // a tab, once the row goes on
+    void endParagraph(const CharProps &p, Align a);
+    bool paragraphHasContent() const { return m_blockHasContent; }
+    void finish();
+
+private:
+    const CodePage &codePageFor(const CharProps &p);
+    const QTextCharFormat &formatFor(const CharProps &p);
+    void beginContent(const CharProps &p, Align a);
+    void flushRun();
+
+    QTextCursor &m_cursor;
+    CodePages m_pages;
+    int m_docCp = 1252;
+    int m_deff = 0;
+    QHash<int, FontEntry> m_fonts;
+    std::vector<ColorEntry> m_colors;
+    std::vector<std::pair<CharProps, QTextCharFormat>> m_formatCache; // dropped when a table changes
+
+    // The run being collected
+    QString m_run;
+    CharProps m_runProps;
+    bool m_runOpen = false;
+    QByteArray m_mbBytes;
+    int m_mbCp = 0;
+    CharProps m_mbProps;
+    Align m_mbAlign = Align::Left;
+
+    // The paragraph being built
+    bool m_pendingPar = false; // a mark closed the last paragraph; the next one is not begun
+    bool m_blockHasContent = false;
+    int m_pendingTabs = 0;     // cell ends not yet written as tabs
+    Align m_contentAlign = Align::Left;
+};
+
+// Plain text in Windows-1252, CR LF, LF and CR ending paragraphs.
+void readPlain(const QByteArray &bytes, QTextCursor &cursor);
+
+} // namespace rtf::detail
