@@ -67,6 +67,7 @@ void fillNotes(QTextDocument &doc, qsizetype targetBytes)
 
 int main(int argc, char **argv)
 {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
     QTextDocument source;
