@@ -16,6 +16,7 @@ private slots:
     void openLatinEmptyAndOneItemLists();
     void unknownLanguageKeepsFontsAndRadios();
     void tooManyItemsAreReportedAndCut();
+    void tooManyListsAreReportedAndCut();
     void unsavedWorkAtDropDown_data();
     void unsavedWorkAtDropDown();
     void arrowKeysOnClosedSelectorAskFirst();
@@ -189,6 +190,24 @@ void TestListSelection::tooManyItemsAreReportedAndCut()
     QCOMPARE(h.form().ItemCount(), 10000);
     QCOMPARE(h.ui().PnlItemNo->text(), QStringLiteral("1 of 10000"));
     QCOMPARE(h.ui().PnlItemNo->font().pointSize(), 11);
+    QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
+}
+
+void TestListSelection::tooManyListsAreReportedAndCut()
+{
+    DataFolder data;
+    for (int i = 0; i < 1001; ++i) {
+        const QString name = QStringLiteral("List %1").arg(i, 4, 10, QLatin1Char('0'));
+        data.write(name + ".vocab", "Latin\r\n");
+        data.write(name + ".rtf", "{\\rtf1 }");
+    }
+    Harness h;
+    h.desktop.expect("More than 1000 lists were found. Only the first 1000 are offered.");
+    h.ui().CmbWork->showPopup();
+    QCOMPARE(h.ui().CmbWork->count(), 1000);
+    QCOMPARE(h.form().ListCount(), 1000);
+    h.ui().CmbWork->hidePopup();
+    h.settle();
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
 }
 
