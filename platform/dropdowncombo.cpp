@@ -79,6 +79,7 @@ bool DropDownCombo::event(QEvent *event)
     if (lineEdit() && lineEdit() != m_watchedEdit) {
         m_watchedEdit = lineEdit();
         m_watchedEdit->installEventFilter(this);
+        setCompleter(nullptr); // what is typed stays as typed: no completion from the entries
     }
     return QComboBox::event(event);
 }

@@ -3,7 +3,8 @@
 // shows, so a handler may still replace the entries. closeUp() is delivered after the event that
 // closed the list has been handled, so a choice made in the list (activated) always comes first.
 // isDroppedDown() stays true until closeUp() has been delivered: a choice seen while it is true was
-// made in the dropped-down list, otherwise on the closed box (arrow keys, wheel).
+// made in the dropped-down list, otherwise on the closed box (arrow keys, wheel). An editable box
+// never completes what is typed from its entries.
 #include <QComboBox>
 #include <QPointer>
 
