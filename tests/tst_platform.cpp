@@ -15,7 +15,6 @@ private slots:
     void invalidColourTexts();
     void fontNamesWithStandIns();
     void closeUpComesAfterTheChoice();
-    void typedTextIsNotCompleted();
 };
 
 void TestPlatform::colourTexts()
@@ -79,22 +78,6 @@ void TestPlatform::closeUpComesAfterTheChoice()
     combo.showPopup();
     QCoreApplication::processEvents();
     QCOMPARE(order, QStringList({"dropDown", "closeUp 0"}));
-}
-
-void TestPlatform::typedTextIsNotCompleted()
-{
-    DropDownCombo combo;
-    combo.setEditable(true);
-    combo.setEntries({"unus", "duo"});
-    combo.show();
-    combo.setFocus();
-    QTest::keyClicks(&combo, "un");
-    QCOMPARE(combo.currentText(), QStringLiteral("un"));
-    combo.setEditable(false);
-    combo.setEditable(true); // a new text box: still no completion
-    combo.setEditText(QString());
-    QTest::keyClicks(&combo, "d");
-    QCOMPARE(combo.currentText(), QStringLiteral("d"));
 }
 
 QTEST_MAIN(TestPlatform)
