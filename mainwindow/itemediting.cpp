@@ -19,15 +19,6 @@ void setPoints(QWidget *w, int points)
     w->setFont(f);
 }
 
-// A typed character that counts as a change: printable ASCII, Space or Backspace.
-bool isChangeCharacter(QKeyEvent *event)
-{
-    const QString text = event->text();
-    if (text.size() != 1)
-        return false;
-    const ushort c = text.at(0).unicode();
-    return (c >= 32 && c <= 126) || c == 8;
-}
 } // namespace
 
 void TForm1::connectItemHandlers()
@@ -140,7 +131,7 @@ void TForm1::Cmb_ItemDblClick()
 
 bool TForm1::Cmb_ItemKeyPress(QKeyEvent *event)
 {
-    if (!isChangeCharacter(event) || !normalMode())
+    if (!isChangeCharacter(event->text()) || !normalMode())
         return false;
     LockSearchWhileEditing();
     setHeadingText(QString());
@@ -233,7 +224,7 @@ bool TForm1::RichDescrKeyPress(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         return true; // no line break can be typed
-    if (isChangeCharacter(event) && normalMode()) {
+    if (isChangeCharacter(event->text()) && normalMode()) {
         LockSearchWhileEditing();
         MarkListModified();
         LastEditBox = EditBox::Description;

@@ -2,6 +2,7 @@
 // "<" and ">" step through them, and each description shown has its matches coloured red.
 #include "app/tform1.h"
 
+#include "mainwindow/textcut.h"
 #include "mainwindow/wordmatch.h"
 #include "platform/guard.h"
 #include "ui_tform1.h"
@@ -11,16 +12,6 @@
 
 namespace {
 const QString placeholder = QStringLiteral("Enter search text");
-
-// A typed character that counts as a change: printable ASCII, Space or Backspace.
-bool isChangeCharacter(const QKeyEvent *event)
-{
-    const QString text = event->text();
-    if (text.size() != 1)
-        return false;
-    const char16_t c = text.at(0).unicode();
-    return (c >= 32 && c <= 126) || c == 8;
-}
 
 // Gives every character of the description box the box's own format again, so that no colour
 // of a description on display passes to the next one put into the box.
@@ -316,7 +307,7 @@ bool TForm1::EdtSearchKeyDown(QKeyEvent *event)
 bool TForm1::EdtSearchKeyPress(QKeyEvent *event)
 {
     // The character itself then goes into the emptied box and starts a new search text.
-    if (listSearchMode() && isChangeCharacter(event))
+    if (listSearchMode() && isChangeCharacter(event->text()))
         EndListSearchFromSearchBox();
     return false;
 }

@@ -9,3 +9,11 @@ QString cutAtLineBreak(const QString &text)
     }
     return text;
 }
+
+bool isChangeCharacter(const QString &typed)
+{
+    if (typed.size() != 1)
+        return false;
+    const char16_t c = typed.at(0).unicode();
+    return (c >= 32 && c <= 126) || c == 8;
+}
