@@ -53,6 +53,11 @@ MsgButton TForm1::CenteredMessageDlg(const QString &text, MsgKind kind, MsgButto
     return ::CenteredMessageDlg(this, text, kind, buttons);
 }
 
+MsgButton TForm1::askSaveWorkFirst(MsgButtons buttons)
+{
+    return CenteredMessageDlg(QStringLiteral("Save work first?"), MsgKind::Confirmation, buttons);
+}
+
 void TForm1::FormCreate()
 {
     FontAvailable = true;
@@ -233,7 +238,7 @@ void TForm1::closeEvent(QCloseEvent *event)
     guarded([&] {
         if (ListSaved || !FontAvailable)
             return;
-        if (CenteredMessageDlg(QStringLiteral("Save work first?"), MsgKind::Confirmation, MsgButton::Yes | MsgButton::No)
+        if (askSaveWorkFirst(MsgButton::Yes | MsgButton::No)
             == MsgButton::Yes) {
             leave = false; // stays unless the save below goes through
             BtnSaveClick();

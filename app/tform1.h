@@ -51,6 +51,8 @@ public:
 
     // --- shell --------------------------------------------------------------------------
     MsgButton CenteredMessageDlg(const QString &text, MsgKind kind, MsgButtons buttons);
+    // The question asked before leaving or testing a list with unsaved work.
+    MsgButton askSaveWorkFirst(MsgButtons buttons = MsgButton::Yes | MsgButton::No | MsgButton::Cancel);
     void EscapeKey();
     void FormCreate();
     void FormActivate();

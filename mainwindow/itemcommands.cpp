@@ -185,8 +185,7 @@ void TForm1::BtnSwopDownClick() { swapWithNeighbour(+1); }
 void TForm1::BtnMasterClick()
 {
     if (ui->BtnSave->isEnabled()) {
-        const MsgButton answer = CenteredMessageDlg(QStringLiteral("Save work first?"), MsgKind::Confirmation,
-                                                    MsgButton::Yes | MsgButton::No | MsgButton::Cancel);
+        const MsgButton answer = askSaveWorkFirst();
         if (answer == MsgButton::Yes)
             BtnSaveClick();
         else if (answer != MsgButton::No)

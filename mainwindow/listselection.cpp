@@ -97,8 +97,7 @@ void TForm1::CmbWorkDropDown()
         EnumerateLists();
         return;
     }
-    switch (CenteredMessageDlg(QStringLiteral("Save work first?"), MsgKind::Confirmation,
-                               MsgButton::Yes | MsgButton::No | MsgButton::Cancel)) {
+    switch (askSaveWorkFirst()) {
     case MsgButton::Yes:
         BtnSaveClick();
         EnumerateLists();
@@ -119,8 +118,7 @@ void TForm1::CmbWorkClick()
     // A choice on the closed selector (arrow keys, wheel) would drop unsaved work without a word:
     // ask first, as the drop-down does.
     if (!ui->CmbWork->isDroppedDown() && !ListSaved && !promptEntries().contains(name)) {
-        const MsgButton answer = CenteredMessageDlg(QStringLiteral("Save work first?"), MsgKind::Confirmation,
-                                                    MsgButton::Yes | MsgButton::No | MsgButton::Cancel);
+        const MsgButton answer = askSaveWorkFirst();
         if (answer == MsgButton::Yes) {
             const int chosen = ui->CmbWork->currentIndex();
             ui->CmbWork->setCurrentIndex(ui->CmbWork->findText(CurrentListName));

@@ -17,8 +17,7 @@ void TForm1::PickTestWord()
     if (ItemCount() < 2)
         return;
     if (!ListSaved) {
-        if (CenteredMessageDlg(QStringLiteral("Save work first?"), MsgKind::Confirmation,
-                               MsgButton::Yes | MsgButton::Cancel) != MsgButton::Yes) {
+        if (askSaveWorkFirst(MsgButton::Yes | MsgButton::Cancel) != MsgButton::Yes) {
             if (ui->Cmb_Item->isEnabled())
                 ui->Cmb_Item->setFocus();
             return;
