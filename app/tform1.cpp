@@ -238,8 +238,7 @@ void TForm1::closeEvent(QCloseEvent *event)
     guarded([&] {
         if (ListSaved || !FontAvailable)
             return;
-        if (askSaveWorkFirst(MsgButton::Yes | MsgButton::No)
-            == MsgButton::Yes) {
+        if (askSaveWorkFirst(MsgButton::Yes | MsgButton::No) == MsgButton::Yes) {
             leave = false; // stays unless the save below goes through
             BtnSaveClick();
             leave = ListSaved;
