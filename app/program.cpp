@@ -1,11 +1,12 @@
 #include "app/program.h"
 
-#include "app/tform1.h"
 #include "auxwindows/tfrmhelp.h"
 #include "auxwindows/tfrmspionic.h"
 #include "auxwindows/tfrmtools.h"
+#include "mainwindow/tform1.h"
 #include "master/tfrmmaster.h"
 #include "platform/fonts.h"
+#include "platform/guard.h"
 #include "quotes/tfrmquotes.h"
 
 #include <QGuiApplication>
@@ -22,10 +23,29 @@ Program::Program()
     windows.FrmMaster = new TFrmMaster(m_main.get());
     windows.FrmHelp = new TFrmHelp(m_main.get());
     windows.FrmSPIonic = new TFrmSPIonic(m_main.get());
-    m_main->setWindows(&windows);
+    connectWindows();
 }
 
 Program::~Program() = default;
+
+void Program::connectWindows()
+{
+    TForm1 *main = m_main.get();
+    const ProgramWindows w = windows;
+    QObject::connect(main, &TForm1::quotationsRequested, main, [main, w] {
+        guarded([&] { w.FrmQuotes->showModalOver(main); });
+    });
+    QObject::connect(main, &TForm1::helpRequested, main, [main, w] {
+        guarded([&] { w.FrmHelp->showModalOver(main); });
+    });
+    QObject::connect(main, &TForm1::keyboardMapRequested, main, [main, w] {
+        guarded([&] { w.FrmSPIonic->showModelessOver(main); });
+    });
+    QObject::connect(main, &TForm1::masterListRequested, main, [main, w](const QString &, const QString &, const QString &) {
+        guarded([&] { w.FrmMaster->showModalOver(main); });
+        main->restoreEditFocus();
+    });
+}
 
 void Program::show()
 {

@@ -1,5 +1,6 @@
 #pragma once
-// The program's six windows, created once at start in a fixed order and kept to the end.
+// The program's six windows, created once at start in a fixed order and kept to the end, and the
+// connections by which one window asks for another.
 #include <memory>
 
 class TForm1;
@@ -26,5 +27,6 @@ public:
     ProgramWindows windows;
 
 private:
+    void connectWindows();
     std::unique_ptr<TForm1> m_main;
 };

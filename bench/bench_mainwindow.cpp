@@ -1,7 +1,7 @@
 // Opening, saving and finding lists through the main window, each beside the raw cost of reading
 // the same bytes or listing the same folder.
 #include "app/program.h"
-#include "app/tform1.h"
+#include "mainwindow/tform1.h"
 #include "benchutil.h"
 #include "platform/desktop.h"
 #include "ui_tform1.h"

@@ -1,34 +1,52 @@
-// The item commands: Save (and, with the item editing, Add, Remove, Up, Down, Master List).
-#include "app/tform1.h"
+#include "mainwindow/itemcommands.h"
 
-#include "mainwindow/textcut.h"
-#include "store/vocablist.h"
-
-#include <algorithm>
+#include "mainwindow/itemarea.h"
+#include "mainwindow/listselection.h"
+#include "mainwindow/listsearch.h"
+#include "mainwindow/maincontext.h"
+#include "mainwindow/tform1.h"
+#include "platform/guard.h"
 #include "ui_tform1.h"
 
-void TForm1::refocusAfterTooShort()
+namespace {
+const QString tooShort = QStringLiteral("Vocabulary item or description too short.");
+}
+
+ItemCommands::ItemCommands(MainContext &context) : QObject(context.form), c(context)
 {
-    if (LastEditBox == EditBox::Description) {
-        LastEditBox = EditBox::None;
-        QTextCursor c = ui->RichDescr->textCursor();
-        c.clearSelection();
-        ui->RichDescr->setTextCursor(c);
+    Ui::TForm1 *ui = c.ui;
+    connectGuarded(ui->BtnSave, &QPushButton::clicked, this, &ItemCommands::BtnSaveClick);
+    connectGuarded(ui->BtnIns, &QPushButton::clicked, this, &ItemCommands::BtnInsClick);
+    connectGuarded(ui->BtnDel, &QPushButton::clicked, this, &ItemCommands::BtnDelClick);
+    connectGuarded(ui->BtnSwopUp, &QPushButton::clicked, this, &ItemCommands::BtnSwopUpClick);
+    connectGuarded(ui->BtnSwopDown, &QPushButton::clicked, this, &ItemCommands::BtnSwopDownClick);
+    connectGuarded(ui->BtnMaster, &QPushButton::clicked, this, &ItemCommands::BtnMasterClick);
+}
+
+void ItemCommands::refocusAfterTooShort()
+{
+    Ui::TForm1 *ui = c.ui;
+    if (c.lastEditBox == EditBox::Description) {
+        c.lastEditBox = EditBox::None;
+        QTextCursor cursor = ui->RichDescr->textCursor();
+        cursor.clearSelection();
+        ui->RichDescr->setTextCursor(cursor);
         ui->RichDescr->setFocus();
         return;
     }
-    if (LastEditBox == EditBox::Item)
-        LastEditBox = EditBox::None;
+    if (c.lastEditBox == EditBox::Item)
+        c.lastEditBox = EditBox::None;
     ui->Cmb_Item->setFocus();
     if (QLineEdit *edit = ui->Cmb_Item->lineEdit())
         edit->setCursorPosition(int(edit->text().size()));
 }
 
-void TForm1::BtnSaveClick()
+void ItemCommands::BtnSaveClick()
 {
-    collapseNotesSelection();
-    if (ItemCount() == 0) {
-        SaveList();
+    Ui::TForm1 *ui = c.ui;
+    c.form->collapseNotesSelection();
+    if (c.session.itemCount() == 0) {
+        c.selection->SaveList();
         ui->EdtSearch->setEnabled(true);
         ui->ChkWhole->setEnabled(true);
         ui->Btn_Search->setEnabled(true);
@@ -37,159 +55,168 @@ void TForm1::BtnSaveClick()
             ui->RedTranslation->setFocus();
         return;
     }
-    const QString description = cutAtLineBreak(ui->RichDescr->toPlainText());
-    if (ui->Cmb_Item->currentText().size() < 2 || description.size() < 2 || ui->CmbWork->currentText().size() < 2) {
-        CenteredMessageDlg(QStringLiteral("Vocabulary item or description too short."), MsgKind::Information, MsgButton::OK);
+    const QString headword = ui->Cmb_Item->currentText();
+    const QString description = store::cutAtLineBreak(ui->RichDescr->toPlainText());
+    if (ListSession::checkEntry(headword, description) != EntryRefusal::None || c.session.name().size() < 2) {
+        c.form->CenteredMessageDlg(tooShort, MsgKind::Information, MsgButton::OK);
         refocusAfterTooShort();
         return;
     }
     if (description != ui->RichDescr->toPlainText())
         ui->RichDescr->setPlainText(description);
-    ItemTable[CurrentItem - 1] = VocabItem{ui->Cmb_Item->currentText(), description};
-    ReloadItemList();
-    SaveList();
+    c.session.replaceCurrent(headword, description);
+    c.mode.editing = false;
+    c.area->ReloadItemList();
+    c.selection->SaveList();
     for (QWidget *w : std::initializer_list<QWidget *>{ui->CmbWork, ui->BtnMaster, ui->BtnChangeList, ui->RadioGreek,
                                                       ui->RadioLatin})
         w->setEnabled(true);
     ui->BtnIns->setEnabled(false);
     for (QWidget *w : std::initializer_list<QWidget *>{ui->BtnDel, ui->EdtSearch, ui->ChkWhole, ui->Btn_Search})
         w->setEnabled(true);
-    ui->BtnSwopUp->setEnabled(CurrentItem != 1);
-    ui->BtnSwopDown->setEnabled(CurrentItem < ItemCount());
-    if (ItemCount() >= 2)
+    const int current = c.session.currentItem();
+    ui->BtnSwopUp->setEnabled(current != 1);
+    ui->BtnSwopDown->setEnabled(current < c.session.itemCount());
+    if (c.session.itemCount() >= 2)
         ui->BtnSelfTest->setEnabled(true);
-    if (LastEditBox == EditBox::Notes && ui->RedTranslation->isEnabled())
+    if (c.lastEditBox == EditBox::Notes && ui->RedTranslation->isEnabled())
         ui->RedTranslation->setFocus();
     else if (ui->Cmb_Item->isEnabled())
         ui->Cmb_Item->setFocus();
 }
 
-void TForm1::RefreshAfterAdd()
+void ItemCommands::RefreshAfterAdd()
 {
-    if (ui->Cmb_Item->currentText().size() < 2 || ui->RichDescr->toPlainText().size() < 2)
-        return;
+    Ui::TForm1 *ui = c.ui;
     ui->BtnIns->setEnabled(false);
-    if (ui->EdtSearch->text() != QLatin1String("Enter search text"))
-        ui->EdtSearch->clear();
-    if (ItemCount() <= 1) {
+    c.area->clearSearchBox();
+    if (c.session.itemCount() <= 1) {
         ui->BtnSelfTest->setEnabled(false);
         ui->BtnSwopUp->setEnabled(false);
         ui->BtnSwopDown->setEnabled(false);
     } else {
         ui->BtnSelfTest->setEnabled(true);
-        setUpDownByRule(CurrentItem);
+        c.area->setUpDownByRule(c.session.currentItem());
     }
     ui->Btn_Search->setEnabled(true);
     ui->EdtSearch->setEnabled(true);
     ui->ChkWhole->setEnabled(true);
 }
 
-void TForm1::BtnInsClick()
+void ItemCommands::BtnInsClick()
 {
-    collapseNotesSelection();
+    Ui::TForm1 *ui = c.ui;
+    c.form->collapseNotesSelection();
     const QString headword = ui->Cmb_Item->currentText();
-    if (headword.size() < 2 || ui->RichDescr->toPlainText().size() < 2) {
-        CenteredMessageDlg(QStringLiteral("Vocabulary item or description too short."), MsgKind::Information, MsgButton::OK);
+    const QString description = ui->RichDescr->toPlainText();
+    switch (c.session.checkAdd(headword, description)) {
+    case EntryRefusal::TooShort:
+        c.form->CenteredMessageDlg(tooShort, MsgKind::Information, MsgButton::OK);
         refocusAfterTooShort();
         return;
-    }
-    if (ItemCount() >= store::MaxItems) {
+    case EntryRefusal::ListFull:
         // The table is full: nothing is inserted and the edit stays in the boxes.
-        CenteredMessageDlg(QStringLiteral("The list is full: a list holds at most %1 items. The item was not added.")
-                               .arg(store::MaxItems),
-                           MsgKind::Information, MsgButton::OK);
+        c.form->CenteredMessageDlg(QStringLiteral("The list is full: a list holds at most %1 items. The item was not added.")
+                                       .arg(store::MaxItems),
+                                   MsgKind::Information, MsgButton::OK);
         return;
+    case EntryRefusal::None:
+        break;
     }
-    const bool duplicate = std::any_of(ItemTable.cbegin(), ItemTable.cend(),
-                                       [&](const VocabItem &item) { return item.Item == headword; });
-    if (duplicate && CenteredMessageDlg(QStringLiteral("Duplicate/s found. Add anyway?"), MsgKind::Confirmation,
-                                        MsgButton::Yes | MsgButton::Cancel) == MsgButton::Cancel) {
-        ui->Cmb_Item->setCurrentIndex(CurrentItem - 1);
-        if (CurrentItem >= 1)
-            ui->RichDescr->setPlainText(ItemTable.at(CurrentItem - 1).Description);
-        setHeadingText(ui->Cmb_Item->currentText());
-        RestoreEditMode();
+    if (c.session.hasHeadword(headword)
+        && c.form->CenteredMessageDlg(QStringLiteral("Duplicate/s found. Add anyway?"), MsgKind::Confirmation,
+                                      MsgButton::Yes | MsgButton::Cancel) == MsgButton::Cancel) {
+        const int current = c.session.currentItem();
+        ui->Cmb_Item->setCurrentIndex(current - 1);
+        if (const VocabItem *item = c.session.current())
+            ui->RichDescr->setPlainText(item->Description);
+        c.form->setHeadingText(ui->Cmb_Item->currentText());
+        c.area->RestoreEditMode();
         if (ui->Cmb_Item->isEnabled())
             ui->Cmb_Item->setFocus();
         return;
     }
-    const QString description = cutAtLineBreak(ui->RichDescr->toPlainText());
-    if (description != ui->RichDescr->toPlainText())
-        ui->RichDescr->setPlainText(description);
-    ItemTable.insert(CurrentItem, VocabItem{headword, description});
-    CurrentItem += 1;
-    ui->BtnSwopUp->setEnabled(CurrentItem != 1);
-    ui->BtnSwopDown->setEnabled(CurrentItem < ItemCount());
-    MarkListModified();
-    ReloadItemList();
+    const QString cut = store::cutAtLineBreak(description);
+    if (cut != description)
+        ui->RichDescr->setPlainText(cut);
+    c.session.addAfterCurrent(headword, cut);
+    c.mode.editing = false;
+    const int current = c.session.currentItem();
+    ui->BtnSwopUp->setEnabled(current != 1);
+    ui->BtnSwopDown->setEnabled(current < c.session.itemCount());
+    c.area->MarkListModified();
+    c.area->ReloadItemList();
     RefreshAfterAdd();
-    RefreshItemCounter();
+    c.area->RefreshItemCounter();
     ui->Cmb_Item->setFocus();
 }
 
-void TForm1::BtnDelClick()
+void ItemCommands::BtnDelClick()
 {
-    collapseNotesSelection();
+    Ui::TForm1 *ui = c.ui;
+    c.form->collapseNotesSelection();
     if (ui->Heading->text().isEmpty())
         return;
-    if (CenteredMessageDlg(QStringLiteral("Remove item?"), MsgKind::Confirmation, MsgButton::Yes | MsgButton::Cancel)
+    if (c.form->CenteredMessageDlg(QStringLiteral("Remove item?"), MsgKind::Confirmation, MsgButton::Yes | MsgButton::Cancel)
         == MsgButton::Yes) {
-        ItemTable.removeAt(CurrentItem - 1);
-        if (CurrentItem == ItemCount() + 1)
-            CurrentItem -= 1;
-        if (ItemCount() == 0 && ui->RedTranslation->document()->isEmpty()) {
+        c.session.removeCurrent();
+        const int count = c.session.itemCount();
+        if (count == 0 && ui->RedTranslation->document()->isEmpty()) {
             ui->Btn_Search->setEnabled(false);
             ui->EdtSearch->setEnabled(false);
             ui->ChkWhole->setEnabled(false);
         }
-        if (ItemCount() <= 1) {
+        if (count <= 1) {
             ui->BtnSelfTest->setEnabled(false);
             ui->BtnSwopUp->setEnabled(false);
             ui->BtnSwopDown->setEnabled(false);
-            if (ItemCount() == 0)
+            if (count == 0)
                 ui->BtnDel->setEnabled(false);
         } else {
-            setUpDownByRule(CurrentItem);
+            c.area->setUpDownByRule(c.session.currentItem());
         }
-        MarkListModified();
-        ReloadItemList();
-        RefreshItemCounter();
-        ResetTestCycle();
+        c.mode.editing = false;
+        c.area->MarkListModified();
+        c.area->ReloadItemList();
+        c.area->RefreshItemCounter();
     }
     if (ui->Cmb_Item->isEnabled())
         ui->Cmb_Item->setFocus();
 }
 
-void TForm1::swapWithNeighbour(int offset)
+void ItemCommands::swapWithNeighbour(int offset)
 {
-    collapseNotesSelection();
-    ItemTable.swapItemsAt(CurrentItem - 1, CurrentItem - 1 + offset);
-    CurrentItem += offset;
-    ReloadItemList();
-    RefreshItemCounter();
+    Ui::TForm1 *ui = c.ui;
+    c.form->collapseNotesSelection();
+    c.session.moveCurrent(offset);
+    c.area->ReloadItemList();
+    c.area->RefreshItemCounter();
+    const int current = c.session.currentItem();
     if (offset < 0) {
-        ui->BtnSwopUp->setEnabled(CurrentItem != 1);
+        ui->BtnSwopUp->setEnabled(current != 1);
         ui->BtnSwopDown->setEnabled(true);
     } else {
-        ui->BtnSwopDown->setEnabled(CurrentItem != ItemCount());
+        ui->BtnSwopDown->setEnabled(current != c.session.itemCount());
         ui->BtnSwopUp->setEnabled(true);
     }
-    ListSaved = false;
     ui->BtnSave->setEnabled(true);
     ui->Cmb_Item->setFocus();
 }
 
-void TForm1::BtnSwopUpClick() { swapWithNeighbour(-1); }
-void TForm1::BtnSwopDownClick() { swapWithNeighbour(+1); }
+void ItemCommands::BtnSwopUpClick() { swapWithNeighbour(-1); }
+void ItemCommands::BtnSwopDownClick() { swapWithNeighbour(+1); }
 
-void TForm1::BtnMasterClick()
+void ItemCommands::BtnMasterClick()
 {
-    if (ui->BtnSave->isEnabled()) {
-        const MsgButton answer = askSaveWorkFirst();
+    if (c.ui->BtnSave->isEnabled()) {
+        const MsgButton answer = c.form->askSaveWorkFirst();
         if (answer == MsgButton::Yes)
-            BtnSaveClick();
+            c.commands->BtnSaveClick();
         else if (answer != MsgButton::No)
             return;
     }
-    OpenMasterList(ListLanguage == QLatin1String("Latin") ? QStringLiteral("Latin") : QStringLiteral("Greek"));
+    c.form->collapseNotesSelection();
+    emit c.form->masterListRequested(c.session.isLatin() ? QStringLiteral("Latin") : QStringLiteral("Greek"),
+                                     c.ui->Cmb_Item->currentText(),
+                                     c.area->searchPromptShown() ? QString() : c.ui->EdtSearch->text());
 }

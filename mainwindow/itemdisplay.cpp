@@ -1,55 +1,89 @@
-// Routines shared by every mode of the item area: showing the list and the current item, the
-// counters, the return to normal mode, and the control states of editing.
-#include "app/tform1.h"
+#include "mainwindow/itemarea.h"
 
 #include "mainwindow/itemcounter.h"
+#include "mainwindow/maincontext.h"
+#include "mainwindow/tform1.h"
 #include "ui_tform1.h"
 
-bool TForm1::listSearchMode() const { return ui->Btn_Search->text() == QLatin1String("End Search"); }
-bool TForm1::testMode() const { return ui->Panel->isVisible(); }
-bool TForm1::normalMode() const { return !listSearchMode() && !ui->Panel->isVisible(); }
-
-void TForm1::RefreshItemCounter()
+ItemArea::ItemArea(MainContext &context) : QObject(context.form), c(context)
 {
-    const int row = ui->Cmb_Item->currentIndex();
-    if (listSearchMode()) {
-        ui->LblSearchString->setText(searchCounterText(row, ListHitCount));
+    connect(c.ui->EdtSearch, &QLineEdit::textEdited, this, [this] { m_searchPrompt = false; });
+}
+
+void ItemArea::showSearchPrompt()
+{
+    c.ui->EdtSearch->setText(QStringLiteral("Enter search text"));
+    m_searchPrompt = true;
+}
+
+void ItemArea::clearSearchBox()
+{
+    if (!m_searchPrompt)
+        c.ui->EdtSearch->clear();
+}
+
+void ItemArea::emptySearchBox()
+{
+    c.ui->EdtSearch->clear();
+    m_searchPrompt = false;
+}
+
+void ItemArea::setListFonts(const QString &family)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{c.ui->Cmb_Item, c.ui->Heading, c.ui->Panel}) {
+        QFont f = w->font();
+        f.setFamily(family);
+        w->setFont(f);
+    }
+}
+
+void ItemArea::RefreshItemCounter()
+{
+    const int row = c.ui->Cmb_Item->currentIndex();
+    if (c.mode.listSearch()) {
+        c.ui->LblSearchString->setText(searchCounterText(row, c.session.hitCount()));
         return;
     }
-    ui->PnlItemNo->setText(itemCounterText(row, ItemCount()));
-    QFont f = ui->PnlItemNo->font();
-    f.setPointSize(itemCounterPointSize(ItemCount()));
-    ui->PnlItemNo->setFont(f);
+    const int count = c.session.itemCount();
+    c.ui->PnlItemNo->setText(itemCounterText(row, count));
+    QFont f = c.ui->PnlItemNo->font();
+    f.setPointSize(itemCounterPointSize(count));
+    c.ui->PnlItemNo->setFont(f);
 }
 
-void TForm1::ReloadItemList()
+void ItemArea::ReloadItemList()
 {
     QStringList headwords;
-    headwords.reserve(ItemCount());
-    for (const VocabItem &item : std::as_const(ItemTable))
+    headwords.reserve(c.session.itemCount());
+    for (const VocabItem &item : c.session.items())
         headwords.append(item.Item);
-    ui->RichDescr->clear();
-    ui->Cmb_Item->setEntries(headwords);
-    ui->Cmb_Item->setCurrentIndex(CurrentItem - 1);
-    if (CurrentItem == 0)
-        ui->Cmb_Item->setEditText(QString());
+    const int current = c.session.currentItem();
+    c.ui->RichDescr->clear();
+    c.ui->Cmb_Item->setEntries(headwords);
+    c.ui->Cmb_Item->setCurrentIndex(current - 1);
+    if (current == 0)
+        c.ui->Cmb_Item->setEditText(QString());
     RefreshItemCounter();
-    if (ItemCount() >= 1 && CurrentItem >= 1) {
-        ui->RichDescr->setPlainText(ItemTable.at(CurrentItem - 1).Description);
-        setHeadingText(ui->Cmb_Item->currentText());
+    if (const VocabItem *item = c.session.current()) {
+        c.ui->RichDescr->setPlainText(item->Description);
+        c.form->setHeadingText(c.ui->Cmb_Item->currentText());
     } else {
-        setHeadingText(QString());
+        c.form->setHeadingText(QString());
     }
 }
 
-void TForm1::setUpDownByRule(int current)
+void ItemArea::setUpDownByRule(int current)
 {
-    ui->BtnSwopUp->setEnabled(ItemCount() >= 2 && current > 1);
-    ui->BtnSwopDown->setEnabled(ItemCount() >= 2 && current < ItemCount());
+    const int count = c.session.itemCount();
+    c.ui->BtnSwopUp->setEnabled(count >= 2 && current > 1);
+    c.ui->BtnSwopDown->setEnabled(count >= 2 && current < count);
 }
 
-void TForm1::RestoreEditMode()
+void ItemArea::RestoreEditMode()
 {
+    Ui::TForm1 *ui = c.ui;
+    c.mode.area = MainMode::Area::Browsing;
+    c.mode.editing = false;
     ui->BtnRichdescrFontDecrease->setEnabled(true);
     ui->BtnRichdescrFontIncrease->setEnabled(true);
     for (QWidget *w : std::initializer_list<QWidget *>{ui->BtnLeft, ui->BtnRight}) {
@@ -60,8 +94,7 @@ void TForm1::RestoreEditMode()
     ui->BtnNextTranslation->hide();
     ui->LblSearchString->hide();
     ui->PnlItemNo->show();
-    if (ui->EdtSearch->text() != QLatin1String("Enter search text"))
-        ui->EdtSearch->clear();
+    clearSearchBox();
     ui->BtnIns->setEnabled(false);
     ui->Cmb_Item->setFocusPolicy(Qt::StrongFocus);
     ui->RichDescr->setFocusPolicy(Qt::StrongFocus);
@@ -73,28 +106,29 @@ void TForm1::RestoreEditMode()
     ui->RedTranslation->setReadOnly(false);
     for (QWidget *w : std::initializer_list<QWidget *>{ui->BtnMaster, ui->Btn_Search, ui->EdtSearch, ui->ChkWhole})
         w->setEnabled(true);
-    if (ItemCount() == 0) {
+    const int count = c.session.itemCount();
+    if (count == 0) {
         ui->BtnSwopUp->setEnabled(false);
         ui->BtnSwopDown->setEnabled(false);
     }
-    if (ItemCount() >= 1 && ui->RedTranslation->isEnabled()) {
+    if (count >= 1 && ui->RedTranslation->isEnabled()) {
         ui->BtnDel->setEnabled(true);
         ShowFormatBar();
         EnableFormatBar();
         ui->BtnExpandReduce->setEnabled(true);
     }
-    if (ItemCount() == 1) {
+    if (count == 1) {
         ui->BtnSelfTest->setEnabled(false);
         ui->BtnSwopUp->setEnabled(false);
         ui->BtnSwopDown->setEnabled(false);
     }
-    if (ItemCount() >= 2) {
+    if (count >= 2) {
         ui->BtnSelfTest->setEnabled(true);
         setUpDownByRule(ui->Cmb_Item->currentIndex() + 1);
     }
     ui->Panel->hide();
-    collapseNotesSelection();
-    ui->Btn_Search->setText(QStringLiteral("Search"));
+    c.form->collapseNotesSelection();
+    c.form->showMode();
     ui->PnlSearch->resize(426, ui->PnlSearch->height());
     ui->RichDescr->setReadOnly(false);
     ui->EdtSearch->setReadOnly(false);
@@ -102,24 +136,23 @@ void TForm1::RestoreEditMode()
     RefreshItemCounter();
 }
 
-void TForm1::LockSearchWhileEditing()
+void ItemArea::LockSearchWhileEditing()
 {
-    ui->LblSearchString->hide();
-    if (listSearchMode())
+    c.ui->LblSearchString->hide();
+    if (c.mode.listSearch())
         return;
-    ui->Btn_Search->setEnabled(false);
-    if (ui->EdtSearch->text() != QLatin1String("Enter search text"))
-        ui->EdtSearch->clear();
-    ui->EdtSearch->setEnabled(false);
-    ui->ChkWhole->setEnabled(false);
+    c.ui->Btn_Search->setEnabled(false);
+    clearSearchBox();
+    c.ui->EdtSearch->setEnabled(false);
+    c.ui->ChkWhole->setEnabled(false);
 }
 
-void TForm1::MarkListModified()
+void ItemArea::MarkListModified()
 {
-    if (!normalMode())
+    if (!c.mode.normal())
         return;
-    ui->BtnSave->setEnabled(true);
-    ListSaved = false;
+    c.ui->BtnSave->setEnabled(true);
+    c.session.markModified();
 }
 
 namespace {
@@ -131,29 +164,29 @@ QList<QWidget *> formatBar(Ui::TForm1 *ui)
 }
 } // namespace
 
-void TForm1::ShowFormatBar()
+void ItemArea::ShowFormatBar()
 {
-    for (QWidget *w : formatBar(ui.get()))
+    for (QWidget *w : formatBar(c.ui))
         w->show();
 }
 
-void TForm1::HideFormatBar()
+void ItemArea::HideFormatBar()
 {
-    for (QWidget *w : formatBar(ui.get()))
+    for (QWidget *w : formatBar(c.ui))
         w->hide();
-    ui->ShpColour->hide();
+    c.ui->ShpColour->hide();
 }
 
-void TForm1::EnableFormatBar()
+void ItemArea::EnableFormatBar()
 {
-    for (QWidget *w : formatBar(ui.get()))
+    for (QWidget *w : formatBar(c.ui))
         w->setEnabled(true);
-    ui->ShpColour->setEnabled(true);
+    c.ui->ShpColour->setEnabled(true);
 }
 
-void TForm1::DisableFormatBar()
+void ItemArea::DisableFormatBar()
 {
-    for (QWidget *w : formatBar(ui.get()))
+    for (QWidget *w : formatBar(c.ui))
         w->setEnabled(false);
-    ui->ShpColour->setEnabled(false);
+    c.ui->ShpColour->setEnabled(false);
 }

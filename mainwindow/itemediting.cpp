@@ -1,11 +1,14 @@
-// The item box and the description box: browsing the list and editing the current item.
-#include "app/tform1.h"
+#include "mainwindow/itemediting.h"
 
-#include "mainwindow/textcut.h"
+#include "mainwindow/itemarea.h"
+#include "mainwindow/itemcommands.h"
+#include "mainwindow/listsearch.h"
+#include "mainwindow/maincontext.h"
+#include "mainwindow/tform1.h"
+#include "mainwindow/typedchange.h"
 #include "platform/guard.h"
 #include "ui_tform1.h"
 
-#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -18,33 +21,26 @@ void setPoints(QWidget *w, int points)
     f.setPointSize(points);
     w->setFont(f);
 }
-
 } // namespace
 
-void TForm1::connectItemHandlers()
+ItemEditing::ItemEditing(MainContext &context) : QObject(context.form), c(context)
 {
-    auto on = [this](auto *sender, auto signal, void (TForm1::*handler)()) { connectGuarded(sender, signal, handler); };
-    on(ui->Cmb_Item, &QComboBox::activated, &TForm1::Cmb_ItemClick);
-    on(ui->Cmb_Item, &DropDownCombo::closeUp, &TForm1::Cmb_ItemCloseUp);
-    on(ui->BtnRichdescrFontIncrease, &QPushButton::clicked, &TForm1::BtnRichdescrFontIncreaseClick);
-    on(ui->BtnRichdescrFontDecrease, &QPushButton::clicked, &TForm1::BtnRichdescrFontDecreaseClick);
-    on(ui->BtnIns, &QPushButton::clicked, &TForm1::BtnInsClick);
-    on(ui->BtnDel, &QPushButton::clicked, &TForm1::BtnDelClick);
-    on(ui->BtnSwopUp, &QPushButton::clicked, &TForm1::BtnSwopUpClick);
-    on(ui->BtnSwopDown, &QPushButton::clicked, &TForm1::BtnSwopDownClick);
-    on(ui->BtnMaster, &QPushButton::clicked, &TForm1::BtnMasterClick);
-    // Every change of the notes is unsaved work (loading and emptying them block this signal).
-    on(ui->RedTranslation, &QTextEdit::textChanged, &TForm1::MarkListModified);
+    Ui::TForm1 *ui = c.ui;
+    connectGuarded(ui->Cmb_Item, &QComboBox::activated, this, &ItemEditing::Cmb_ItemClick);
+    connectGuarded(ui->Cmb_Item, &DropDownCombo::closeUp, this, &ItemEditing::Cmb_ItemCloseUp);
+    connectGuarded(ui->Cmb_Item, &DropDownCombo::doubleClicked, this, &ItemEditing::Cmb_ItemDblClick);
+    connectGuarded(ui->BtnRichdescrFontIncrease, &QPushButton::clicked, this, &ItemEditing::BtnRichdescrFontIncreaseClick);
+    connectGuarded(ui->BtnRichdescrFontDecrease, &QPushButton::clicked, this, &ItemEditing::BtnRichdescrFontDecreaseClick);
     // Focus, double clicks, mouse presses and the pointer entering reach the handlers through
-    // the window's event filter.
+    // this filter.
     for (QObject *o : std::initializer_list<QObject *>{ui->Cmb_Item, ui->RichDescr, ui->RichDescr->viewport(),
                                                        ui->BtnRichdescrFontIncrease, ui->BtnRichdescrFontDecrease})
         o->installEventFilter(this);
-    on(ui->Cmb_Item, &DropDownCombo::doubleClicked, &TForm1::Cmb_ItemDblClick);
 }
 
-bool TForm1::eventFilter(QObject *watched, QEvent *event)
+bool ItemEditing::eventFilter(QObject *watched, QEvent *event)
 {
+    Ui::TForm1 *ui = c.ui;
     const QEvent::Type t = event->type();
     guarded([&] {
         if (watched == ui->Cmb_Item && t == QEvent::FocusIn)
@@ -66,226 +62,229 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         else if (t == QEvent::Enter && watched == ui->BtnRichdescrFontDecrease)
             ui->BtnRichdescrFontDecrease->setToolTip(QStringLiteral("Decrease font size"));
     });
-    return QWidget::eventFilter(watched, event);
+    return QObject::eventFilter(watched, event);
 }
 
-void TForm1::Cmb_ItemClick()
+void ItemEditing::Cmb_ItemClick()
 {
-    LastEditBox = EditBox::Item;
-    collapseNotesSelection();
-    CurrentItem = ui->Cmb_Item->currentIndex() + 1;
-    if (CurrentItem == 0)
+    Ui::TForm1 *ui = c.ui;
+    c.lastEditBox = EditBox::Item;
+    c.form->collapseNotesSelection();
+    const int row = ui->Cmb_Item->currentIndex();
+    if (row < 0)
         return;
-    setHeadingText(ui->Cmb_Item->currentText());
+    c.form->setHeadingText(ui->Cmb_Item->currentText());
     ui->RichDescr->clear();
-    if (listSearchMode()) {
-        ShowListHit();
+    if (c.mode.listSearch()) {
+        c.search->ShowListHit();
     } else {
-        setUpDownByRule(CurrentItem);
-        ui->RichDescr->setPlainText(ItemTable.at(CurrentItem - 1).Description);
+        c.session.setCurrentItem(row + 1);
+        c.mode.editing = false;
+        c.area->setUpDownByRule(row + 1);
+        ui->RichDescr->setPlainText(c.session.item(row + 1).Description);
         // Browsing to an item ends an edit: Remove works again, as after a pick in the list.
         ui->BtnDel->setEnabled(true);
     }
     ui->BtnIns->setEnabled(false);
-    RefreshItemCounter();
+    c.area->RefreshItemCounter();
 }
 
-void TForm1::Cmb_ItemCloseUp()
+void ItemEditing::Cmb_ItemCloseUp()
 {
-    if (normalMode())
-        ui->BtnDel->setEnabled(true);
-    ui->EdtSearch->setEnabled(true);
-    ui->ChkWhole->setEnabled(true);
-    ui->Btn_Search->setEnabled(true);
+    if (c.mode.normal())
+        c.ui->BtnDel->setEnabled(true);
+    c.ui->EdtSearch->setEnabled(true);
+    c.ui->ChkWhole->setEnabled(true);
+    c.ui->Btn_Search->setEnabled(true);
 }
 
-void TForm1::Cmb_ItemEnter() { collapseNotesSelection(); }
+void ItemEditing::Cmb_ItemEnter() { c.form->collapseNotesSelection(); }
 
-void TForm1::Cmb_ItemDblClick()
+void ItemEditing::Cmb_ItemDblClick()
 {
-    const int width = ui->Cmb_Item->width();
+    Ui::TForm1 *ui = c.ui;
     const QList<QWidget *> shortRow = {ui->PnlTop1, ui->PnlTop2, ui->BtnIns, ui->BtnDel, ui->BtnMaster};
-    if (width == 215) {
-        ui->Cmb_Item->resize(577, ui->Cmb_Item->height());
+    c.mode.itemWidthStep = (c.mode.itemWidthStep + 1) % 3;
+    c.form->showMode();
+    if (c.mode.itemWidthStep == 1) {
         for (QWidget *w : shortRow)
             w->hide();
-        m_headingMaxWidth = 720;
-        if (!ui->Heading->text().isEmpty()) {
-            setHeadingText(QString());
-            setHeadingText(ui->Cmb_Item->currentText());
-        }
-    } else if (width == 577) {
-        ui->Cmb_Item->resize(724, ui->Cmb_Item->height());
+        c.form->setHeadingMaxWidth(720);
+        if (!ui->Heading->text().isEmpty())
+            c.form->setHeadingText(ui->Cmb_Item->currentText());
+    } else if (c.mode.itemWidthStep == 2) {
         ui->BtnSave->hide();
         ui->ImgHelp->hide();
     } else {
-        ui->Cmb_Item->resize(215, ui->Cmb_Item->height());
         for (QWidget *w : shortRow)
             w->show();
         ui->BtnSave->show();
         ui->ImgHelp->show();
-        setHeadingMaxWidth(575);
+        c.form->setHeadingMaxWidth(575);
     }
-    LastEditBox = EditBox::Item;
+    c.lastEditBox = EditBox::Item;
 }
 
-bool TForm1::Cmb_ItemKeyPress(QKeyEvent *event)
+bool ItemEditing::Cmb_ItemKeyPress(QKeyEvent *event)
 {
-    if (!isChangeCharacter(event->text()) || !normalMode())
+    Ui::TForm1 *ui = c.ui;
+    if (!isChangeCharacter(event->text()) || !c.mode.normal())
         return false;
-    LockSearchWhileEditing();
-    setHeadingText(QString());
+    c.area->LockSearchWhileEditing();
+    c.form->setHeadingText(QString());
     for (QWidget *w : std::initializer_list<QWidget *>{ui->RadioGreek, ui->RadioLatin, ui->BtnSwopUp, ui->BtnSwopDown})
         w->setEnabled(false);
     ui->BtnIns->setEnabled(true);
-    MarkListModified();
+    c.mode.editing = true;
+    c.area->MarkListModified();
     ui->BtnDel->setEnabled(false);
-    LastEditBox = EditBox::Item;
+    c.lastEditBox = EditBox::Item;
     return false;
 }
 
-bool TForm1::Cmb_ItemKeyDown(QKeyEvent *event)
+bool ItemEditing::Cmb_ItemKeyDown(QKeyEvent *event)
 {
-    if (ui->PnlHideBottomHalf->isVisible() || !normalMode())
+    Ui::TForm1 *ui = c.ui;
+    if (ui->PnlHideBottomHalf->isVisible() || !c.mode.normal())
         return false;
     const int key = event->key();
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
     bool swallow = false;
     if (key == Qt::Key_Delete && ui->RichDescr->toPlainText().size() >= 2) {
-        setHeadingText(QString());
+        c.form->setHeadingText(QString());
         ui->BtnIns->setEnabled(true);
-        MarkListModified();
+        c.mode.editing = true;
+        c.area->MarkListModified();
         ui->BtnDel->setEnabled(false);
     }
     if (key == Qt::Key_F12 && pointsOf(ui->Cmb_Item->font()) < 20) {
         setPoints(ui->Cmb_Item, pointsOf(ui->Cmb_Item->font()) + 1);
         setPoints(ui->Heading, pointsOf(ui->Heading->font()) + 1);
-        setHeadingText(ui->Heading->text());
+        c.form->setHeadingText(ui->Heading->text());
     }
     if (key == Qt::Key_F11 && pointsOf(ui->Cmb_Item->font()) > 8) {
         setPoints(ui->Cmb_Item, pointsOf(ui->Cmb_Item->font()) - 1);
         setPoints(ui->Heading, pointsOf(ui->Heading->font()) - 1);
-        setHeadingText(ui->Heading->text());
+        c.form->setHeadingText(ui->Heading->text());
     }
     // Ctrl+S, Ctrl+U and Ctrl+D are the program's: the text box must not act on them as well.
     if (ctrl && key == Qt::Key_S) {
-        BtnSaveClick();
+        c.commands->BtnSaveClick();
         swallow = true;
     }
     if (ctrl && runMoveKey(key))
         swallow = true;
     if (key == Qt::Key_Escape) {
-        if (CurrentItem == 0)
+        const VocabItem *item = c.session.current();
+        if (!item)
             return false;
-        const QString headword = ItemTable.at(CurrentItem - 1).Item;
+        const QString headword = item->Item;
         ui->Cmb_Item->setEditText(headword);
-        setHeadingText(headword);
+        c.form->setHeadingText(headword);
         ui->Cmb_Item->lineEdit()->selectAll();
         ui->BtnIns->setEnabled(false);
-        if (ItemCount() >= 1)
+        if (c.session.itemCount() >= 1)
             ui->BtnDel->setEnabled(true);
         ui->EdtSearch->setEnabled(true);
         ui->ChkWhole->setEnabled(true);
         ui->Btn_Search->setEnabled(true);
-        setUpDownByRule(CurrentItem);
+        c.area->setUpDownByRule(c.session.currentItem());
     }
-    LastEditBox = EditBox::Item;
+    c.lastEditBox = EditBox::Item;
     return swallow;
 }
 
-bool TForm1::runMoveKey(int key)
+bool ItemEditing::runMoveKey(int key)
 {
     if (key == Qt::Key_U) {
-        if (ui->BtnSwopUp->isEnabled())
-            BtnSwopUpClick();
+        if (c.ui->BtnSwopUp->isEnabled())
+            c.commands->BtnSwopUpClick();
         return true;
     }
     if (key == Qt::Key_D) {
-        if (ui->BtnSwopDown->isEnabled())
-            BtnSwopDownClick();
+        if (c.ui->BtnSwopDown->isEnabled())
+            c.commands->BtnSwopDownClick();
         return true;
     }
     return false;
 }
 
-void TForm1::RichDescrEnter()
+void ItemEditing::RichDescrEnter()
 {
-    collapseNotesSelection();
-    const QString text = ui->RichDescr->toPlainText();
-    const QString cut = cutAtLineBreak(text);
+    c.form->collapseNotesSelection();
+    const QString text = c.ui->RichDescr->toPlainText();
+    const QString cut = store::cutAtLineBreak(text);
     if (cut != text)
-        ui->RichDescr->setPlainText(cut);
-    ui->RichDescr->selectAll();
+        c.ui->RichDescr->setPlainText(cut);
+    c.ui->RichDescr->selectAll();
 }
 
-void TForm1::RichDescrClick() { LastEditBox = EditBox::Description; }
+void ItemEditing::RichDescrClick() { c.lastEditBox = EditBox::Description; }
 
-bool TForm1::RichDescrKeyPress(QKeyEvent *event)
+bool ItemEditing::RichDescrKeyPress(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         return true; // no line break can be typed
-    if (isChangeCharacter(event->text()) && normalMode()) {
-        LockSearchWhileEditing();
-        MarkListModified();
-        LastEditBox = EditBox::Description;
-        ui->BtnDel->setEnabled(ItemCount() >= 1);
+    if (isChangeCharacter(event->text()) && c.mode.normal()) {
+        c.area->LockSearchWhileEditing();
+        c.mode.editing = true;
+        c.area->MarkListModified();
+        c.lastEditBox = EditBox::Description;
+        c.ui->BtnDel->setEnabled(c.session.itemCount() >= 1);
     }
     return false;
 }
 
-bool TForm1::RichDescrKeyDown(QKeyEvent *event)
+bool ItemEditing::RichDescrKeyDown(QKeyEvent *event)
 {
+    Ui::TForm1 *ui = c.ui;
     if (ui->PnlHideBottomHalf->isVisible())
         return false;
     const int key = event->key();
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
     bool swallow = false;
-    if (key == Qt::Key_Delete && normalMode()) {
-        MarkListModified();
-        ui->BtnDel->setEnabled(ItemCount() >= 1);
+    if (key == Qt::Key_Delete && c.mode.normal()) {
+        c.mode.editing = true;
+        c.area->MarkListModified();
+        ui->BtnDel->setEnabled(c.session.itemCount() >= 1);
     }
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         swallow = true;
     if (ctrl && key == Qt::Key_S) {
         ui->Cmb_Item->setFocus();
         if (ui->BtnSave->isEnabled())
-            BtnSaveClick();
+            c.commands->BtnSaveClick();
         swallow = true;
     }
     if (ctrl && runMoveKey(key))
         swallow = true;
-    LastEditBox = EditBox::Description;
+    c.lastEditBox = EditBox::Description;
     return swallow;
 }
 
-void TForm1::RichDescrDblClick()
+void ItemEditing::RichDescrDblClick()
 {
-    if (ui->RichDescr->width() == 577) {
-        ui->RichDescr->resize(722, ui->RichDescr->height());
-        ui->BtnSelfTest->hide();
-    } else {
-        ui->RichDescr->resize(577, ui->RichDescr->height());
-        ui->BtnSelfTest->show();
-    }
-    ui->Cmb_Item->setFocus();
-    ui->RichDescr->setFocus();
-    LastEditBox = EditBox::Description;
+    c.mode.descrWidthStep = (c.mode.descrWidthStep + 1) % 2;
+    c.form->showMode();
+    c.ui->BtnSelfTest->setVisible(c.mode.descrWidthStep == 0);
+    c.ui->Cmb_Item->setFocus();
+    c.ui->RichDescr->setFocus();
+    c.lastEditBox = EditBox::Description;
 }
 
-void TForm1::RichDescrMouseDown()
+void ItemEditing::RichDescrMouseDown()
 {
-    ui->RichDescr->setToolTip(ui->RichDescr->hasFocus()
-                                  ? QString::number(qRound(ui->RichDescr->currentCharFormat().font().pointSizeF() > 0
-                                                               ? ui->RichDescr->currentCharFormat().font().pointSizeF()
-                                                               : pointsOf(ui->RichDescr->font())))
-                                  : QString());
+    QTextEdit *box = c.ui->RichDescr;
+    const qreal size = box->currentCharFormat().font().pointSizeF();
+    box->setToolTip(box->hasFocus() ? QString::number(qRound(size > 0 ? size : pointsOf(box->font()))) : QString());
 }
 
-void TForm1::RichDescrMouseUp() { ui->RichDescr->setToolTip(QString()); }
-void TForm1::RichDescrMouseEnter() { ui->RichDescr->setToolTip(QString()); }
+void ItemEditing::RichDescrMouseUp() { c.ui->RichDescr->setToolTip(QString()); }
+void ItemEditing::RichDescrMouseEnter() { c.ui->RichDescr->setToolTip(QString()); }
 
-void TForm1::BtnRichdescrFontIncreaseClick()
+void ItemEditing::BtnRichdescrFontIncreaseClick()
 {
+    Ui::TForm1 *ui = c.ui;
     ui->BtnRichdescrFontDecrease->setEnabled(true);
     const int size = pointsOf(ui->RichDescr->font()) + 1;
     setPoints(ui->RichDescr, size);
@@ -295,8 +294,9 @@ void TForm1::BtnRichdescrFontIncreaseClick()
     ui->BtnRichdescrFontIncrease->setToolTip(QStringLiteral("Size = %1").arg(size));
 }
 
-void TForm1::BtnRichdescrFontDecreaseClick()
+void ItemEditing::BtnRichdescrFontDecreaseClick()
 {
+    Ui::TForm1 *ui = c.ui;
     ui->BtnRichdescrFontIncrease->setEnabled(true);
     const int size = pointsOf(ui->RichDescr->font()) - 1;
     setPoints(ui->RichDescr, size);

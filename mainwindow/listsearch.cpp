@@ -1,18 +1,18 @@
-// Searching the descriptions of the open list: the item box then lists only the items found,
-// "<" and ">" step through them, and each description shown has its matches coloured red.
-#include "app/tform1.h"
+#include "mainwindow/listsearch.h"
 
-#include "mainwindow/textcut.h"
-#include "mainwindow/wordmatch.h"
+#include "mainwindow/itemarea.h"
+#include "mainwindow/maincontext.h"
+#include "mainwindow/tform1.h"
+#include "mainwindow/typedchange.h"
 #include "platform/guard.h"
+#include "platform/textfind.h"
+#include "session/wordmatch.h"
 #include "ui_tform1.h"
 
 #include <QKeyEvent>
 #include <QTextCursor>
 
 namespace {
-const QString placeholder = QStringLiteral("Enter search text");
-
 // Gives every character of the description box the box's own format again, so that no colour
 // of a description on display passes to the next one put into the box.
 void clearDescriptionColours(QTextEdit *box)
@@ -32,77 +32,52 @@ void putDescription(QTextEdit *box, const QString &text)
     box->clear();
     box->setPlainText(text);
 }
-
-// Clicks and the focus arriving in the search box.
-class SearchBoxWatcher : public QObject {
-public:
-    SearchBoxWatcher(TForm1 *form, QObject *box) : QObject(form), m_form(form), m_box(box) { box->installEventFilter(this); }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == m_box) {
-            if (event->type() == QEvent::FocusIn)
-                guarded([this] { m_form->EdtSearchEnter(); });
-            else if (event->type() == QEvent::MouseButtonRelease
-                     && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-                guarded([this] { m_form->EdtSearchClick(); });
-        }
-        return false;
-    }
-
-private:
-    TForm1 *m_form;
-    QObject *m_box;
-};
 } // namespace
 
-void TForm1::connectSearchAndTestHandlers()
+ListSearch::ListSearch(MainContext &context) : QObject(context.form), c(context)
 {
-    auto on = [this](auto *sender, auto signal, void (TForm1::*handler)()) { connectGuarded(sender, signal, handler); };
-    on(ui->Btn_Search, &QPushButton::clicked, &TForm1::Btn_SearchClick);
-    on(ui->BtnLeft, &QPushButton::clicked, &TForm1::BtnLeftClick);
-    on(ui->BtnRight, &QPushButton::clicked, &TForm1::BtnRightClick);
-    on(ui->ChkWhole, &QCheckBox::clicked, &TForm1::ChkWholeClick);
-    on(ui->BtnSelfTest, &QPushButton::clicked, &TForm1::BtnSelfTestClick);
-    on(ui->Panel, &PanelLabel::clicked, &TForm1::PanelClick);
-    new SearchBoxWatcher(this, ui->EdtSearch);
+    Ui::TForm1 *ui = c.ui;
+    connectGuarded(ui->Btn_Search, &QPushButton::clicked, this, &ListSearch::Btn_SearchClick);
+    connectGuarded(ui->BtnLeft, &QPushButton::clicked, this, &ListSearch::BtnLeftClick);
+    connectGuarded(ui->BtnRight, &QPushButton::clicked, this, &ListSearch::BtnRightClick);
+    connectGuarded(ui->ChkWhole, &QCheckBox::clicked, this, &ListSearch::ChkWholeClick);
+    ui->EdtSearch->installEventFilter(this);
 }
 
-bool TForm1::searchAndTestKeyDown(QWidget *receiver, QKeyEvent *event)
+// Clicks and the focus arriving in the search box.
+bool ListSearch::eventFilter(QObject *watched, QEvent *event)
 {
-    if (receiver == ui->EdtSearch)
-        return EdtSearchKeyDown(event);
+    if (watched == c.ui->EdtSearch) {
+        if (event->type() == QEvent::FocusIn)
+            guarded([this] { EdtSearchEnter(); });
+        else if (event->type() == QEvent::MouseButtonRelease
+                 && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            guarded([this] { EdtSearchClick(); });
+    }
     return false;
 }
 
-bool TForm1::searchAndTestKeyPress(QWidget *receiver, QKeyEvent *event)
+void ListSearch::Btn_SearchClick()
 {
-    if (receiver == ui->EdtSearch)
-        return EdtSearchKeyPress(event);
-    return false;
-}
-
-void TForm1::Btn_SearchClick()
-{
-    if (listSearchMode()) {
+    if (c.mode.listSearch()) {
         EndListSearch();
         return;
     }
-    collapseNotesSelection();
-    const QString text = ui->EdtSearch->text();
-    if (text.size() < 2 || text == placeholder) {
-        ui->EdtSearch->setFocus();
+    c.form->collapseNotesSelection();
+    if (c.ui->EdtSearch->text().size() < 2 || c.area->searchPromptShown()) {
+        c.ui->EdtSearch->setFocus();
         return;
     }
     RunListSearch();
     PrepareNotesSearch();
 }
 
-void TForm1::RunListSearch()
+void ListSearch::RunListSearch()
 {
-    SearchText = ui->EdtSearch->text();
-    DisableFormatBar();
-    ui->Btn_Search->setText(QStringLiteral("End Search"));
+    Ui::TForm1 *ui = c.ui;
+    c.area->DisableFormatBar();
+    c.mode.area = MainMode::Area::ListSearch;
+    c.form->showMode();
     for (QWidget *w : std::initializer_list<QWidget *>{ui->BtnExpandReduce, ui->CmbWork, ui->BtnChangeList})
         w->setEnabled(false);
     // Up and Down are disabled as well as hidden: Ctrl+U and Ctrl+D in the description box run
@@ -120,29 +95,19 @@ void TForm1::RunListSearch()
     ui->PnlItemNo->hide();
     ui->PnlSearch->resize(577, ui->PnlSearch->height());
 
-    ListHits.clear();
-    ListHitItems.clear();
-    ListHitCount = 0;
-    const DescriptionMatcher matcher(SearchText, ui->ChkWhole->isChecked());
+    const int hits = c.session.search(ui->EdtSearch->text(), ui->ChkWhole->isChecked());
     QStringList headwords;
-    for (int k = 1; k <= ItemCount(); ++k) {
-        const VocabItem &item = ItemTable.at(k - 1);
-        if (!matcher.matches(item.Description))
-            continue;
-        ListHits.append(item);
-        ListHitItems.append(k);
-        headwords.append(item.Item);
-    }
-    ListHitCount = int(ListHits.size());
+    for (int row = 0; row < hits; ++row)
+        headwords.append(c.session.item(c.session.hitItem(row)).Item);
     ui->Cmb_Item->setEntries(headwords);
 
-    if (ListHitCount == 0) {
+    if (hits == 0) {
         ui->LblSearchString->setText(QStringLiteral("0/0"));
         putDescription(ui->RichDescr, QString());
-        setHeadingText(QString());
+        c.form->setHeadingText(QString());
         ui->EdtSearch->selectAll();
         ui->EdtSearch->setFocus();
-    } else if (ListHitCount == 1) {
+    } else if (hits == 1) {
         ui->Btn_Search->setFocus();
     } else {
         ui->Cmb_Item->setFocus();
@@ -150,9 +115,9 @@ void TForm1::RunListSearch()
     ui->BtnLeft->show();
     ui->BtnRight->show();
     ui->BtnLeft->setEnabled(false);
-    ui->BtnRight->setEnabled(ListHitCount >= 2);
-    if (ListHitCount >= 1) {
-        RefreshItemCounter();
+    ui->BtnRight->setEnabled(hits >= 2);
+    if (hits >= 1) {
+        c.area->RefreshItemCounter();
         ui->Cmb_Item->setCurrentIndex(0);
         ui->Heading->hide();
         showHitDescription(0);
@@ -162,19 +127,21 @@ void TForm1::RunListSearch()
 // Shows the description of the hit in the given row, its matches coloured. The current item is
 // the hit's own item in the list, so that whatever saves the edit buffer during the search writes
 // the hit back onto itself.
-void TForm1::showHitDescription(int row)
+void ListSearch::showHitDescription(int row)
 {
-    putDescription(ui->RichDescr, ListHits.at(row).Description);
+    const int number = c.session.hitItem(row);
+    putDescription(c.ui->RichDescr, c.session.item(number).Description);
     HighlightDescriptionMatches();
-    CurrentItem = ListHitItems.at(row);
+    c.session.setCurrentItem(number);
 }
 
-void TForm1::PrepareNotesSearch()
+void ListSearch::PrepareNotesSearch()
 {
+    Ui::TForm1 *ui = c.ui;
     ui->ChkWholeWOrd->hide();
     ui->BtnNextTranslation->hide();
     ui->ChkWholeWOrd->setChecked(false);
-    const int found = countDocumentOccurrences(*ui->RedTranslation->document(), SearchText);
+    const int found = countDocumentOccurrences(*ui->RedTranslation->document(), c.session.searchText());
     if (found > 0) {
         ui->ChkWholeWOrd->show();
         ui->BtnNextTranslation->show();
@@ -183,131 +150,129 @@ void TForm1::PrepareNotesSearch()
     ui->BtnNextTranslation->setEnabled(found > 0);
 }
 
-void TForm1::HighlightDescriptionMatches()
+void ListSearch::HighlightDescriptionMatches()
 {
-    QTextDocument *doc = ui->RichDescr->document();
+    QTextEdit *box = c.ui->RichDescr;
+    QTextDocument *doc = box->document();
     QTextCharFormat red;
     red.setForeground(QColor(255, 0, 0));
-    const auto ranges = highlightRanges(ui->RichDescr->toPlainText(), ui->EdtSearch->text(), ui->ChkWhole->isChecked());
+    const auto ranges = highlightRanges(box->toPlainText(), c.ui->EdtSearch->text(), c.ui->ChkWhole->isChecked());
     for (const TextRange &range : ranges) {
-        QTextCursor c(doc);
-        c.setPosition(int(range.start));
-        c.setPosition(int(range.start + range.length), QTextCursor::KeepAnchor);
-        c.mergeCharFormat(red);
+        QTextCursor cursor(doc);
+        cursor.setPosition(int(range.start));
+        cursor.setPosition(int(range.start + range.length), QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(red);
     }
     QTextCursor start(doc);
     start.movePosition(QTextCursor::Start);
-    ui->RichDescr->setTextCursor(start);
+    box->setTextCursor(start);
 }
 
-void TForm1::ShowListHit()
+void ListSearch::ShowListHit()
 {
-    if (ListHitCount == 0)
+    const int hits = c.session.hitCount();
+    const int row = c.ui->Cmb_Item->currentIndex();
+    if (hits == 0 || row < 0 || row >= hits)
         return;
-    const int row = ui->Cmb_Item->currentIndex();
-    if (row < 0 || row >= ListHitCount)
-        return;
-    ui->BtnLeft->setEnabled(row > 0);
-    ui->BtnRight->setEnabled(row < ListHitCount - 1);
+    c.ui->BtnLeft->setEnabled(row > 0);
+    c.ui->BtnRight->setEnabled(row < hits - 1);
     showHitDescription(row);
 }
 
-void TForm1::BtnRightClick()
+void ListSearch::stepTo(int row)
 {
-    const int row = ui->Cmb_Item->currentIndex() + 1;
-    if (row < 1 || row >= ListHitCount)
+    Ui::TForm1 *ui = c.ui;
+    const int hits = c.session.hitCount();
+    if (row < 0 || row >= hits)
         return;
     ui->Cmb_Item->setCurrentIndex(row);
     showHitDescription(row);
-    setHeadingText(ui->Cmb_Item->currentText());
-    RefreshItemCounter();
-    ui->BtnRight->setEnabled(row < ListHitCount - 1);
-    ui->BtnLeft->setEnabled(true);
+    c.form->setHeadingText(ui->Cmb_Item->currentText());
+    c.area->RefreshItemCounter();
+    ui->BtnRight->setEnabled(row < hits - 1);
+    ui->BtnLeft->setEnabled(row > 0);
     ui->BtnIns->setEnabled(false);
     ui->Cmb_Item->setFocus();
 }
 
-void TForm1::BtnLeftClick()
+void ListSearch::BtnRightClick()
 {
-    const int row = ui->Cmb_Item->currentIndex() - 1;
-    if (row < 0 || row >= ListHitCount)
-        return;
-    ui->Cmb_Item->setCurrentIndex(row);
-    showHitDescription(row);
-    setHeadingText(ui->Cmb_Item->currentText());
-    RefreshItemCounter();
-    ui->BtnLeft->setEnabled(row > 0);
-    ui->BtnRight->setEnabled(true);
-    ui->BtnIns->setEnabled(false);
-    ui->Cmb_Item->setFocus();
+    const int row = c.ui->Cmb_Item->currentIndex() + 1;
+    if (row >= 1)
+        stepTo(row);
 }
 
-void TForm1::EndListSearch()
+void ListSearch::BtnLeftClick() { stepTo(c.ui->Cmb_Item->currentIndex() - 1); }
+
+void ListSearch::EndListSearch()
 {
-    collapseNotesSelection();
+    c.form->collapseNotesSelection();
     leaveListSearch(false);
 }
 
-void TForm1::EndListSearchFromSearchBox() { leaveListSearch(true); }
+void ListSearch::EndListSearchFromSearchBox() { leaveListSearch(true); }
 
-void TForm1::leaveListSearch(bool focusSearchBox)
+void ListSearch::leaveListSearch(bool focusSearchBox)
 {
-    CurrentItem = ItemCount() >= 1 ? 1 : 0;
+    Ui::TForm1 *ui = c.ui;
+    c.session.clearSearch();
+    c.session.setCurrentItem(c.session.itemCount() >= 1 ? 1 : 0);
+    c.mode.area = MainMode::Area::Browsing;
     clearDescriptionColours(ui->RichDescr);
-    ReloadItemList();
+    c.area->ReloadItemList();
     ui->Heading->show();
-    setHeadingText(ui->Cmb_Item->currentText());
-    ui->Btn_Search->setText(QStringLiteral("Search"));
-    RefreshItemCounter();
+    c.form->setHeadingText(ui->Cmb_Item->currentText());
+    c.form->showMode();
+    c.area->RefreshItemCounter();
     if (!focusSearchBox)
         ui->Cmb_Item->setFocus();
     ui->Cmb_Item->setEditable(true);
-    RestoreEditMode();
+    c.area->RestoreEditMode();
     ui->RichDescr->setReadOnly(false);
     ui->RedTranslation->setReadOnly(false);
-    ShowFormatBar();
-    EnableFormatBar();
+    c.area->ShowFormatBar();
+    c.area->EnableFormatBar();
     ui->BtnExpandReduce->setEnabled(true);
     if (focusSearchBox) {
-        ui->EdtSearch->clear();
+        c.area->emptySearchBox();
         ui->EdtSearch->setFocus();
     }
 }
 
-void TForm1::ChkWholeClick()
+void ListSearch::ChkWholeClick()
 {
-    if (listSearchMode())
+    if (c.mode.listSearch())
         RunListSearch();
     else
-        ui->EdtSearch->setFocus();
+        c.ui->EdtSearch->setFocus();
 }
 
-void TForm1::EdtSearchClick()
+void ListSearch::EdtSearchClick()
 {
-    if (ui->EdtSearch->text() == placeholder)
-        ui->EdtSearch->clear();
+    if (c.area->searchPromptShown())
+        c.area->emptySearchBox();
 }
 
-void TForm1::EdtSearchEnter() { collapseNotesSelection(); }
+void ListSearch::EdtSearchEnter() { c.form->collapseNotesSelection(); }
 
-bool TForm1::EdtSearchKeyDown(QKeyEvent *event)
+bool ListSearch::EdtSearchKeyDown(QKeyEvent *event)
 {
-    if (ui->PnlHideBottomHalf->isVisible())
+    if (c.ui->PnlHideBottomHalf->isVisible())
         return false;
     const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !listSearchMode() && ui->Panel->isHidden())
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !c.mode.listSearch() && !c.mode.selfTest())
         Btn_SearchClick();
     if (key == Qt::Key_Escape)
-        EscapeKey();
-    if (key == Qt::Key_Delete && listSearchMode())
+        c.form->EscapeKey();
+    if (key == Qt::Key_Delete && c.mode.listSearch())
         EndListSearchFromSearchBox();
     return false;
 }
 
-bool TForm1::EdtSearchKeyPress(QKeyEvent *event)
+bool ListSearch::EdtSearchKeyPress(QKeyEvent *event)
 {
     // The character itself then goes into the emptied box and starts a new search text.
-    if (listSearchMode() && isChangeCharacter(event->text()))
+    if (c.mode.listSearch() && isChangeCharacter(event->text()))
         EndListSearchFromSearchBox();
     return false;
 }

@@ -1,80 +1,94 @@
-// Choosing, opening and leaving a list with the list selector, the list files behind it, and the
-// shared timer (prompt animation, font-list blink, update-mode blink).
-#include "app/tform1.h"
+#include "mainwindow/listselection.h"
 
+#include "mainwindow/itemarea.h"
+#include "mainwindow/itemcommands.h"
+#include "mainwindow/listsearch.h"
+#include "mainwindow/maincontext.h"
 #include "mainwindow/promptcycle.h"
+#include "mainwindow/tform1.h"
+#include "platform/guard.h"
 #include "platform/layoutstyle.h"
 #include "platform/rtfreader.h"
 #include "platform/rtfwriter.h"
-#include "store/filecopy.h"
 #include "store/listfinder.h"
-#include "store/paths.h"
-#include "store/textfile.h"
 #include "ui_tform1.h"
 
-#include <QFileInfo>
-
-void TForm1::setListFonts(const QString &family)
+ListSelection::ListSelection(MainContext &context) : QObject(context.form), c(context)
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->Cmb_Item, ui->Heading, ui->Panel}) {
-        QFont f = w->font();
-        f.setFamily(family);
-        w->setFont(f);
+    m_timer1.setInterval(500);
+    connectGuarded(c.ui->CmbWork, &DropDownCombo::dropDown, this, &ListSelection::CmbWorkDropDown);
+    connectGuarded(c.ui->CmbWork, &DropDownCombo::closeUp, this, &ListSelection::CmbWorkCloseUp);
+    connectGuarded(c.ui->CmbWork, &QComboBox::activated, this, &ListSelection::CmbWorkClick);
+    connectGuarded(&m_timer1, &QTimer::timeout, this, &ListSelection::Timer1Timer);
+}
+
+const QStringList &ListSelection::promptEntries()
+{
+    static const QStringList entries = {QStringLiteral("Select / create / edit"), QStringLiteral("Select / create / edit ."),
+                                        QStringLiteral("Select / create / edit .."), QStringLiteral("Select / create / edit ...")};
+    return entries;
+}
+
+void ListSelection::showPrompt()
+{
+    c.ui->CmbWork->setEntries(promptEntries());
+    c.ui->CmbWork->setCurrentIndex(0);
+    m_promptShown = true;
+}
+
+void ListSelection::start()
+{
+    showPrompt();
+    m_timer1.start();
+}
+
+void ListSelection::LoadList(const QString &name, QByteArray *notes, bool *notesFound)
+{
+    ListSession::Opened opened = c.session.open(name);
+    *notesFound = opened.notes.has_value();
+    if (opened.notes)
+        *notes = *opened.notes;
+    if (c.session.isGreek()) {
+        c.ui->RadioGreek->setChecked(true);
+        c.ui->RadioLatin->setChecked(false);
+        c.area->setListFonts(QStringLiteral("SPIonic"));
+    } else if (c.session.isLatin()) {
+        c.ui->RadioGreek->setChecked(false);
+        c.ui->RadioLatin->setChecked(true);
+        c.area->setListFonts(QStringLiteral("Tahoma"));
     }
+    if (opened.truncated)
+        c.form->CenteredMessageDlg(QStringLiteral("The list \"%1\" holds more than %2 items. Only the first %2 were read; "
+                                                  "saving it will drop the rest.")
+                                       .arg(name)
+                                       .arg(store::MaxItems),
+                                   MsgKind::Warning, MsgButton::OK);
 }
 
-void TForm1::LoadList()
+void ListSelection::SaveList()
 {
-    const QString name = ui->CmbWork->currentText();
-    store::CopyFileReplacing(DataFolder + store::listFilePath(name), DataFolder + store::backupPath(store::listFilePath(name)));
-    ItemTable.clear();
-    ListLanguage.clear();
-    CurrentItem = 0;
-    store::ListContent content = store::readListFile(DataFolder + store::listFilePath(name));
-    ListLanguage = content.language;
-    if (ListLanguage == QLatin1String("Greek")) {
-        ui->RadioGreek->setChecked(true);
-        ui->RadioLatin->setChecked(false);
-        setListFonts(QStringLiteral("SPIonic"));
-    } else if (ListLanguage == QLatin1String("Latin")) {
-        ui->RadioGreek->setChecked(false);
-        ui->RadioLatin->setChecked(true);
-        setListFonts(QStringLiteral("Tahoma"));
-    }
-    ItemTable = std::move(content.items);
-    CurrentItem = ItemCount() > 0 ? 1 : 0;
-    if (content.truncated)
-        CenteredMessageDlg(QStringLiteral("The list \"%1\" holds more than %2 items. Only the first %2 were read; "
-                                          "saving it will drop the rest.")
-                               .arg(name)
-                               .arg(store::MaxItems),
-                           MsgKind::Warning, MsgButton::OK);
+    c.session.save(rtf::write(c.ui->RedTranslation->document()));
+    c.ui->BtnSave->setEnabled(false);
 }
 
-void TForm1::SaveList()
+void ListSelection::EnumerateLists()
 {
-    store::writeListFile(DataFolder + store::listFilePath(CurrentListName), ListLanguage, ItemTable);
-    store::writeFileAtomic(DataFolder + store::existingNotesFilePath(ui->CmbWork->currentText()),
-                           rtf::write(ui->RedTranslation->document()));
-    ListSaved = true;
-    ui->BtnSave->setEnabled(false);
-}
-
-void TForm1::EnumerateLists()
-{
-    ListNames.clear();
-    ui->CmbWork->setEntries({});
-    const store::FoundLists found = store::findLists(DataFolder);
-    ListNames = found.names;
-    ui->CmbWork->setEntries(ListNames);
+    m_listNames.clear();
+    c.ui->CmbWork->setEntries({});
+    const store::FoundLists found = store::findLists(QString());
+    m_listNames = found.names;
+    c.ui->CmbWork->setEntries(m_listNames);
+    m_promptShown = false;
     if (found.truncated)
-        CenteredMessageDlg(QStringLiteral("More than %1 lists were found. Only the first %1 are offered.").arg(store::MaxLists),
-                           MsgKind::Information, MsgButton::OK);
+        c.form->CenteredMessageDlg(
+            QStringLiteral("More than %1 lists were found. Only the first %1 are offered.").arg(store::MaxLists),
+            MsgKind::Information, MsgButton::OK);
 }
 
-void TForm1::CmbWorkDropDown()
+void ListSelection::CmbWorkDropDown()
 {
-    if (ui->BtnChangeList->text() == QLatin1String("Update")) {
+    Ui::TForm1 *ui = c.ui;
+    if (c.mode.updateMode) {
         setBackgroundColour(ui->PnlHideBottomHalf, StringToColor(QStringLiteral("clInfoBk")));
         QFont f = ui->PnlHideBottomHalf->font();
         f.setPointSize(22);
@@ -83,23 +97,21 @@ void TForm1::CmbWorkDropDown()
         ui->CmbWork->setEntries({});
         ui->CmbWork->setEditText(QStringLiteral("(Do not use the drop-down in Update mode)"));
         setBackgroundColour(ui->CmbWork, StringToColor(QStringLiteral("clYellow")));
-        CenteredMessageDlg(QStringLiteral("Invalid action. The program will close."), MsgKind::Error, MsgButton::OK);
-        endProgram();
+        c.form->CenteredMessageDlg(QStringLiteral("Invalid action. The program will close."), MsgKind::Error, MsgButton::OK);
+        c.form->endProgram();
         return;
     }
     ui->RedTranslation->setToolTip(QString());
     ui->RichDescr->setToolTip(QString());
-    if (ui->BtnChangeList->text() == QLatin1String("Change")) {
-        Timer1.stop();
-        ui->ShpUpdate->hide();
-    }
-    if (ListSaved) {
+    m_timer1.stop();
+    ui->ShpUpdate->hide();
+    if (c.session.isSaved()) {
         EnumerateLists();
         return;
     }
-    switch (askSaveWorkFirst()) {
+    switch (c.form->askSaveWorkFirst()) {
     case MsgButton::Yes:
-        BtnSaveClick();
+        c.commands->BtnSaveClick();
         EnumerateLists();
         break;
     case MsgButton::No:
@@ -112,22 +124,24 @@ void TForm1::CmbWorkDropDown()
     }
 }
 
-void TForm1::CmbWorkClick()
+void ListSelection::CmbWorkClick()
 {
-    const QString name = ui->CmbWork->currentText();
+    Ui::TForm1 *ui = c.ui;
+    if (m_promptShown)
+        return;
     // A choice on the closed selector (arrow keys, wheel) would drop unsaved work without a word:
     // ask first, as the drop-down does.
-    if (!ui->CmbWork->isDroppedDown() && !ListSaved && !promptEntries().contains(name)) {
-        const MsgButton answer = askSaveWorkFirst();
+    if (!ui->CmbWork->isDroppedDown() && !c.session.isSaved()) {
+        const MsgButton answer = c.form->askSaveWorkFirst();
         if (answer == MsgButton::Yes) {
             const int chosen = ui->CmbWork->currentIndex();
-            ui->CmbWork->setCurrentIndex(ui->CmbWork->findText(CurrentListName));
-            BtnSaveClick(); // saves under the open list's name
-            if (!ListSaved)
+            ui->CmbWork->setCurrentIndex(ui->CmbWork->findText(c.session.name()));
+            c.commands->BtnSaveClick(); // saves under the open list's name
+            if (!c.session.isSaved())
                 return;
             ui->CmbWork->setCurrentIndex(chosen);
         } else if (answer != MsgButton::No) {
-            ui->CmbWork->setCurrentIndex(ui->CmbWork->findText(CurrentListName));
+            ui->CmbWork->setCurrentIndex(ui->CmbWork->findText(c.session.name()));
             if (ui->Cmb_Item->isEnabled())
                 ui->Cmb_Item->setFocus();
             return;
@@ -136,11 +150,17 @@ void TForm1::CmbWorkClick()
     OpenList();
 }
 
-void TForm1::OpenList()
+void ListSelection::OpenList()
 {
+    Ui::TForm1 *ui = c.ui;
     const QString name = ui->CmbWork->currentText();
-    if (promptEntries().contains(name))
+    if (m_promptShown || name.isEmpty())
         return;
+    QByteArray notes;
+    bool notesFound = false;
+    LoadList(name, &notes, &notesFound);
+    if (c.mode.area == MainMode::Area::NoList)
+        c.mode.area = MainMode::Area::Browsing;
     ui->Cmb_Item->setEnabled(true);
     ui->Cmb_Item->setEditable(true);
     ui->RedTranslation->setEnabled(true);
@@ -148,34 +168,29 @@ void TForm1::OpenList()
     ui->BtnRichdescrFontDecrease->setEnabled(true);
     ui->BtnRichdescrFontIncrease->setEnabled(true);
     ui->PnlItemNo->show();
-    LoadList();
-    ReloadItemList();
-    CurrentListName = name;
-    ui->EdtSearch->setText(QStringLiteral("Enter search text"));
+    c.area->ReloadItemList();
+    c.area->showSearchPrompt();
     ui->EdtSearch->setEnabled(true);
     ui->ChkWhole->setEnabled(true);
     ui->Btn_Search->setEnabled(true);
-    const int n = ItemCount();
+    const int n = c.session.itemCount();
     ui->BtnDel->setEnabled(n >= 1);
     if (n == 0)
         ui->BtnSave->setEnabled(false);
     ui->BtnSelfTest->setEnabled(n >= 2);
     ui->BtnSwopDown->setEnabled(n >= 2);
     ui->BtnSwopUp->setEnabled(false);
-    if (ui->Btn_Search->text() == QLatin1String("End Search"))
-        ui->Btn_Search->click();
-    if (ui->Panel->isVisible())
-        RestoreEditMode();
-    ResetTestCycle();
-    RefreshItemCounter();
-    const QString notes = DataFolder + store::existingNotesFilePath(name);
-    if (QFileInfo::exists(notes)) {
-        store::CopyFileReplacing(notes, DataFolder + store::backupPath(QFileInfo(notes).fileName()));
+    if (c.mode.listSearch())
+        c.search->EndListSearch();
+    if (c.mode.selfTest())
+        c.area->RestoreEditMode();
+    c.area->RefreshItemCounter();
+    if (notesFound) {
         const QSignalBlocker block(ui->RedTranslation);
         ui->RedTranslation->clear();
-        rtf::read(store::readFileBytes(notes), ui->RedTranslation->document());
-        ShowFormatBar();
-        EnableFormatBar();
+        rtf::read(notes, ui->RedTranslation->document());
+        c.area->ShowFormatBar();
+        c.area->EnableFormatBar();
         ui->BtnExpandReduce->setEnabled(true);
     }
     if (n > 0) {
@@ -186,10 +201,11 @@ void TForm1::OpenList()
     }
 }
 
-void TForm1::CmbWorkCloseUp()
+void ListSelection::CmbWorkCloseUp()
 {
+    Ui::TForm1 *ui = c.ui;
     const QString shown = ui->CmbWork->currentText();
-    if (ui->RedTranslation->isHidden() && !beginsWithPrompt(shown)) {
+    if (ui->RedTranslation->isHidden() && !m_promptShown) {
         ui->RedTranslation->show();
         ui->LblTranslation->show();
         ui->ImgBackground->hide();
@@ -197,21 +213,22 @@ void TForm1::CmbWorkCloseUp()
     if (shown.size() < 2) {
         ResetToNoList();
     } else {
-        ShowFormatBar();
-        EnableFormatBar();
+        c.area->ShowFormatBar();
+        c.area->EnableFormatBar();
         ui->BtnExpandReduce->show();
         ui->BtnExpandReduce->setEnabled(true);
     }
     ui->CmbFont->setCurrentIndex(-1);
-    if (beginsWithPrompt(ui->CmbWork->currentText())) {
+    if (m_promptShown) {
         ui->RedTranslation->hide();
         ui->LblTranslation->hide();
         ui->ImgBackground->show();
     }
 }
 
-void TForm1::ResetToNoList()
+void ListSelection::ResetToNoList()
 {
+    Ui::TForm1 *ui = c.ui;
     {
         const QSignalBlocker block(ui->RedTranslation);
         ui->RedTranslation->clear();
@@ -221,7 +238,6 @@ void TForm1::ResetToNoList()
     ui->Cmb_Item->setEditText(QString());
     ui->RichDescr->clear();
     ui->Cmb_Item->setEnabled(false);
-    ui->RedTranslation->setEnabled(false);
     ui->RichDescr->setEnabled(false);
     ui->RichDescr->show();
     for (QWidget *w : std::initializer_list<QWidget *>{ui->BtnDel, ui->BtnIns, ui->BtnRichdescrFontDecrease,
@@ -230,13 +246,11 @@ void TForm1::ResetToNoList()
     ui->PnlItemNo->hide();
     ui->BtnSave->setEnabled(false);
     ui->BtnSelfTest->setEnabled(false);
-    setHeadingText(QString());
-    if (ui->EdtSearch->text() != QLatin1String("Enter search text"))
-        ui->EdtSearch->clear();
+    c.form->setHeadingText(QString());
+    c.area->clearSearchBox();
     ui->EdtSearch->setEnabled(false);
     ui->ChkWhole->setEnabled(false);
     ui->LblSearchString->hide();
-    ui->Btn_Search->setText(QStringLiteral("Search"));
     ui->Btn_Search->setEnabled(false);
     ui->BtnLeft->hide();
     ui->BtnRight->hide();
@@ -246,25 +260,26 @@ void TForm1::ResetToNoList()
     ui->BtnSwopDown->setEnabled(false);
     ui->BtnSwopUp->setEnabled(false);
     ui->BtnExpandReduce->setEnabled(false);
-    HideFormatBar();
-    ListSaved = true;
-    ui->CmbWork->setEntries(promptEntries());
-    ui->CmbWork->setCurrentIndex(0);
-    Timer1.start();
+    c.area->HideFormatBar();
+    c.session.close();
+    c.mode.area = MainMode::Area::NoList;
+    c.mode.editing = false;
+    c.form->showMode();
+    showPrompt();
+    m_timer1.start();
 }
 
-void TForm1::Timer1Timer()
+void ListSelection::Timer1Timer()
 {
-    const QString shown = ui->CmbWork->currentText();
-    if (beginsWithPrompt(shown)) {
-        const PromptStep step = nextPromptStep(shown);
-        ui->CmbWork->setCurrentIndex(step.entry);
+    if (m_promptShown) {
+        const PromptStep step = nextPromptStep(c.ui->CmbWork->currentText());
+        c.ui->CmbWork->setCurrentIndex(step.entry);
         if (step.interval > 0)
-            Timer1.setInterval(step.interval);
+            m_timer1.setInterval(step.interval);
     }
     // The font-list blink comes with the notes editor.
-    if (ui->BtnChangeList->text() == QLatin1String("Update")) {
-        Timer1.setInterval(500);
-        ui->ShpUpdate->setVisible(!ui->ShpUpdate->isVisible());
+    if (c.mode.updateMode) {
+        m_timer1.setInterval(500);
+        c.ui->ShpUpdate->setVisible(!c.ui->ShpUpdate->isVisible());
     }
 }

@@ -3,6 +3,7 @@
 // application-wide error report, and the program goes on. No exception crosses a Qt frame.
 #include "store/apperror.h"
 
+#include <QObject>
 #include <QString>
 #include <exception>
 #include <utility>
@@ -22,4 +23,11 @@ void guarded(Fn &&fn)
     } catch (const std::exception &e) {
         showErrorReport(QString::fromLocal8Bit(e.what()));
     }
+}
+
+// Connects a signal to a handler (a method without arguments) that runs inside the guard.
+template <class Sender, class Signal, class Receiver>
+void connectGuarded(Sender *sender, Signal signal, Receiver *receiver, void (Receiver::*handler)())
+{
+    QObject::connect(sender, signal, receiver, [receiver, handler] { guarded([&] { (receiver->*handler)(); }); });
 }

@@ -17,11 +17,6 @@ QString listFilePath(const QString &name)
     return name + QLatin1String(".vocab");
 }
 
-QString notesFilePath(const QString &name)
-{
-    return name + QLatin1String(".rtf");
-}
-
 QString backupPath(const QString &fileName)
 {
     // Qt takes '/' on every platform.

@@ -7,7 +7,6 @@ namespace store {
 QString backupsFolder();                     // "Backups"
 QString setupFolder();                       // "Setup"
 QString listFilePath(const QString &name);   // name + ".vocab"
-QString notesFilePath(const QString &name);  // name + ".rtf"
 QString backupPath(const QString &fileName); // "Backups/" + fileName
 
 } // namespace store

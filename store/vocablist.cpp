@@ -8,20 +8,6 @@ namespace {
 
 const QString Separator = QStringLiteral("zx");
 
-// A line break in a headword or description would split the item over two lines of the file;
-// only what comes before the first one is saved.
-QString cutAtLineBreak(QString line)
-{
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line.at(i);
-        if (c == u'\r' || c == u'\n') {
-            line.truncate(i);
-            break;
-        }
-    }
-    return line;
-}
-
 // Feeds lines one at a time: the first is the language, the rest items up to MaxItems.
 struct ListBuilder {
     ListContent content;
@@ -44,6 +30,16 @@ struct ListBuilder {
 };
 
 } // namespace
+
+QString cutAtLineBreak(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' || c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            return text.left(i);
+    }
+    return text;
+}
 
 VocabItem itemFromLine(QStringView line)
 {

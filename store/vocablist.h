@@ -22,6 +22,10 @@ struct ListContent {
     bool truncated = false; // the file held more than MaxItems item lines; the rest was not read
 };
 
+// The text up to its first line break (CR, LF, a line or paragraph separator), the rest dropped:
+// a line break in a headword or description would split the item over two lines of the file.
+QString cutAtLineBreak(const QString &text);
+
 // An item line splits at its first "zx"; a line without "zx" is all headword. Every line after
 // the language is an item, empty lines included.
 VocabItem itemFromLine(QStringView line);

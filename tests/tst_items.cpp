@@ -21,7 +21,7 @@ struct Five {
     QStringList headwords() const
     {
         QStringList out;
-        for (const VocabItem &item : std::as_const(h.program->windows.Form1->ItemTable))
+        for (const VocabItem &item : std::as_const(h.program->windows.Form1->session().items()))
             out << item.Item;
         return out;
     }
@@ -59,7 +59,7 @@ void TestItems::browsingWithArrowKeys()
     Ui::TForm1 &ui = f.h.ui();
     QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
     f.h.press(Qt::Key_Down);
-    QCOMPARE(f.h.form().CurrentItem, 2);
+    QCOMPARE(f.h.form().session().currentItem(), 2);
     QCOMPARE(ui.Heading->text(), QStringLiteral("duo"));
     QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("two"));
     QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("2 of 5"));
@@ -79,7 +79,7 @@ void TestItems::browsingWithArrowKeys()
     QVERIFY(!ui.BtnSwopUp->isEnabled());
     QVERIFY(ui.BtnDel->isEnabled()); // the close-up enables Remove
     QVERIFY(!ui.BtnIns->isEnabled());
-    QCOMPARE(f.h.form().LastEditBox, EditBox::Item);
+    QCOMPARE(f.h.form().lastEditBox(), EditBox::Item);
 }
 
 void TestItems::typingInTheItemBox()
@@ -92,7 +92,7 @@ void TestItems::typingInTheItemBox()
     QVERIFY(ui.BtnIns->isEnabled());
     QVERIFY(ui.BtnSave->isEnabled());
     QVERIFY(!ui.BtnDel->isEnabled());
-    QVERIFY(!f.h.form().ListSaved);
+    QVERIFY(!f.h.form().session().isSaved());
     for (QWidget *w : std::initializer_list<QWidget *>{ui.RadioGreek, ui.RadioLatin, ui.BtnSwopUp, ui.BtnSwopDown,
                                                       ui.Btn_Search, ui.EdtSearch, ui.ChkWhole})
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
@@ -100,7 +100,7 @@ void TestItems::typingInTheItemBox()
     // A character beyond ASCII is no change of its own.
     Five g;
     QTest::sendKeyEvent(QTest::Click, g.h.ui().Cmb_Item, Qt::Key_Eacute, QStringLiteral("é"), Qt::NoModifier);
-    QVERIFY(g.h.form().ListSaved);
+    QVERIFY(g.h.form().session().isSaved());
     // Delete in the item box starts an edit while the description has 2 characters or more.
     Five d;
     d.h.press(Qt::Key_Delete);
@@ -121,7 +121,7 @@ void TestItems::typingInTheDescriptionBox()
     QVERIFY(ui.BtnSave->isEnabled());
     QVERIFY(ui.BtnDel->isEnabled());
     QVERIFY(!ui.Btn_Search->isEnabled());
-    QCOMPARE(f.h.form().LastEditBox, EditBox::Description);
+    QCOMPARE(f.h.form().lastEditBox(), EditBox::Description);
     // Enter never makes a line break.
     QTest::keyClick(ui.RichDescr, Qt::Key_Return);
     QTest::keyClick(ui.RichDescr, Qt::Key_Enter);
@@ -153,10 +153,10 @@ void TestItems::addInTheMiddleAndAtTheEnd()
     ui.BtnIns->setEnabled(true);
     ui.BtnIns->click();
     QCOMPARE(f.headwords(), QStringList({"unus", "duo", "tres", "decem", "quattuor", "quinque"}));
-    QCOMPARE(f.h.form().CurrentItem, 4);
+    QCOMPARE(f.h.form().session().currentItem(), 4);
     QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("4 of 6"));
     QCOMPARE(ui.Heading->text(), QStringLiteral("decem"));
-    QVERIFY(!f.h.form().ListSaved);
+    QVERIFY(!f.h.form().session().isSaved());
     QVERIFY(!ui.BtnIns->isEnabled());
     QVERIFY(ui.BtnSwopUp->isEnabled() && ui.BtnSwopDown->isEnabled());
     QVERIFY(ui.Btn_Search->isEnabled());
@@ -172,7 +172,7 @@ void TestItems::addInTheMiddleAndAtTheEnd()
     ui.BtnIns->setEnabled(true);
     ui.BtnIns->click();
     QCOMPARE(f.headwords().last(), QStringLiteral("sex"));
-    QCOMPARE(f.h.form().ItemTable.last().Description, QStringLiteral("six"));
+    QCOMPARE(f.h.form().session().items().last().Description, QStringLiteral("six"));
     QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("six"));
     QVERIFY(!ui.BtnSwopDown->isEnabled());
     QVERIFY(f.h.desktop.problems().isEmpty());
@@ -189,8 +189,8 @@ void TestItems::addToAnEmptyList()
     h.ui().RichDescr->setPlainText("water");
     QVERIFY(h.ui().BtnIns->isEnabled());
     h.press(Qt::Key_I, Qt::ControlModifier);
-    QCOMPARE(h.form().ItemCount(), 1);
-    QCOMPARE(h.form().CurrentItem, 1);
+    QCOMPARE(h.form().session().itemCount(), 1);
+    QCOMPARE(h.form().session().currentItem(), 1);
     QCOMPARE(h.ui().PnlItemNo->text(), QStringLiteral("1 of 1"));
     QVERIFY(!h.ui().BtnSelfTest->isEnabled());
     QVERIFY(!h.ui().BtnSwopUp->isEnabled() && !h.ui().BtnSwopDown->isEnabled());
@@ -206,15 +206,15 @@ void TestItems::addTooShort()
     QTest::keyClicks(ui.RichDescr, "x"); // one character, typed in the description box
     f.h.desktop.expect("Vocabulary item or description too short.");
     ui.BtnIns->click();
-    QCOMPARE(f.h.form().ItemCount(), 5);
+    QCOMPARE(f.h.form().session().itemCount(), 5);
     QCOMPARE(QApplication::focusWidget(), ui.RichDescr);
-    QCOMPARE(f.h.form().LastEditBox, EditBox::None);
+    QCOMPARE(f.h.form().lastEditBox(), EditBox::None);
     // A one-letter headword: the focus goes to the item box with the caret at its end.
     ui.Cmb_Item->setEditText("s");
     ui.RichDescr->setPlainText("seven");
     f.h.desktop.expect("Vocabulary item or description too short.");
     ui.BtnIns->click();
-    QCOMPARE(f.h.form().ItemCount(), 5);
+    QCOMPARE(f.h.form().session().itemCount(), 5);
     QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
     QCOMPARE(ui.Cmb_Item->lineEdit()->cursorPosition(), 1);
     QVERIFY(f.h.desktop.problems().isEmpty());
@@ -243,14 +243,14 @@ void TestItems::addDuplicate()
         f.h.desktop.expect("Duplicate/s found. Add anyway?", MsgButton(answer));
     ui.BtnIns->setEnabled(true);
     ui.BtnIns->click();
-    QCOMPARE(f.h.form().ItemCount(), count);
+    QCOMPARE(f.h.form().session().itemCount(), count);
     if (MsgButton(answer) == MsgButton::Cancel) {
         // The current item is shown again.
         QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("duo"));
         QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("two"));
         QCOMPARE(ui.Heading->text(), QStringLiteral("duo"));
     } else {
-        QCOMPARE(f.h.form().ItemTable.at(2).Item, headword);
+        QCOMPARE(f.h.form().session().items().at(2).Item, headword);
     }
     QVERIFY(f.h.desktop.problems().isEmpty());
 }
@@ -266,7 +266,7 @@ void TestItems::addToAFullListIsRefused()
     h.desktop.expect("The list is full: a list holds at most 10000 items. The item was not added.");
     h.ui().BtnIns->setEnabled(true);
     h.ui().BtnIns->click();
-    QCOMPARE(h.form().ItemCount(), 10000);
+    QCOMPARE(h.form().session().itemCount(), 10000);
     QCOMPARE(h.ui().Cmb_Item->currentText(), QStringLiteral("novum")); // the edit is kept
     QVERIFY(h.desktop.problems().isEmpty());
 }
@@ -277,27 +277,27 @@ void TestItems::removeMiddleLastAndOnly()
     Ui::TForm1 &ui = f.h.ui();
     f.h.desktop.expect("Remove item?", MsgButton::Cancel);
     ui.BtnDel->click();
-    QCOMPARE(f.h.form().ItemCount(), 5);
+    QCOMPARE(f.h.form().session().itemCount(), 5);
     f.h.desktop.expect("Remove item?", MsgButton::Yes);
     ui.BtnDel->click();
     QCOMPARE(f.headwords(), QStringList({"unus", "tres", "quattuor", "quinque"}));
-    QCOMPARE(f.h.form().CurrentItem, 2);
+    QCOMPARE(f.h.form().session().currentItem(), 2);
     QCOMPARE(ui.Heading->text(), QStringLiteral("tres"));
     QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("2 of 4"));
-    QVERIFY(!f.h.form().ListSaved);
+    QVERIFY(!f.h.form().session().isSaved());
     // The last item: the one before becomes current.
     for (int i = 0; i < 3; ++i)
         f.h.press(Qt::Key_Down);
     f.h.desktop.expect("Remove item?", MsgButton::Yes);
     ui.BtnDel->click();
-    QCOMPARE(f.h.form().CurrentItem, 3);
+    QCOMPARE(f.h.form().session().currentItem(), 3);
     QCOMPARE(ui.Heading->text(), QStringLiteral("quattuor"));
     QVERIFY(!ui.BtnSwopDown->isEnabled());
     // While a headword is being typed (heading empty), Remove does nothing at all.
     QTest::keyClicks(ui.Cmb_Item, "x");
     ui.BtnDel->setEnabled(true);
     ui.BtnDel->click();
-    QCOMPARE(f.h.form().ItemCount(), 3);
+    QCOMPARE(f.h.form().session().itemCount(), 3);
     QVERIFY(f.h.desktop.problems().isEmpty());
 
     DataFolder data;
@@ -306,7 +306,7 @@ void TestItems::removeMiddleLastAndOnly()
     h.openList("One");
     h.desktop.expect("Remove item?", MsgButton::Yes);
     h.ui().BtnDel->click();
-    QCOMPARE(h.form().ItemCount(), 0);
+    QCOMPARE(h.form().session().itemCount(), 0);
     QCOMPARE(h.ui().PnlItemNo->text(), QStringLiteral("0 of 0"));
     QCOMPARE(h.ui().Heading->text(), QString());
     QVERIFY(!h.ui().BtnDel->isEnabled());
@@ -320,15 +320,15 @@ void TestItems::upAndDownAtBothEnds()
     Ui::TForm1 &ui = f.h.ui();
     ui.BtnSwopUp->click();
     QCOMPARE(f.headwords().mid(0, 2), QStringList({"duo", "unus"}));
-    QCOMPARE(f.h.form().CurrentItem, 1);
+    QCOMPARE(f.h.form().session().currentItem(), 1);
     QVERIFY(!ui.BtnSwopUp->isEnabled());
     QVERIFY(ui.BtnSwopDown->isEnabled());
     QVERIFY(ui.BtnSave->isEnabled());
-    QVERIFY(!f.h.form().ListSaved);
+    QVERIFY(!f.h.form().session().isSaved());
     for (int i = 0; i < 4; ++i)
         ui.BtnSwopDown->click();
     QCOMPARE(f.headwords(), QStringList({"unus", "tres", "quattuor", "quinque", "duo"}));
-    QCOMPARE(f.h.form().CurrentItem, 5);
+    QCOMPARE(f.h.form().session().currentItem(), 5);
     QVERIFY(!ui.BtnSwopDown->isEnabled());
     QCOMPARE(ui.Heading->text(), QStringLiteral("duo"));
     QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
@@ -346,7 +346,7 @@ void TestItems::saveOverwritesAndCutsLines()
     QVERIFY(f.data.read("Numbers.rtf").startsWith("{\\rtf1"));
     QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("and two"));
     QCOMPARE(ui.Cmb_Item->itemText(1), QStringLiteral("duoque"));
-    QVERIFY(f.h.form().ListSaved);
+    QVERIFY(f.h.form().session().isSaved());
     QVERIFY(!ui.BtnSave->isEnabled());
     QVERIFY(!ui.BtnIns->isEnabled());
     QVERIFY(ui.BtnDel->isEnabled() && ui.Btn_Search->isEnabled() && ui.RadioLatin->isEnabled());
@@ -382,7 +382,8 @@ void TestItems::keyboardCommands()
     QCOMPARE(f.data.read("Numbers.vocab"), QByteArray("Latin\r\n"));
     QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
     // Ctrl+M runs the Master List button; with unsaved work it asks first.
-    f.h.form().MarkListModified();
+    ui.RichDescr->setFocus();
+    QTest::keyClicks(ui.RichDescr, "!");
     f.h.desktop.expect("Save work first?", MsgButton::Cancel);
     f.h.press(Qt::Key_M, Qt::ControlModifier);
     QVERIFY(f.h.desktop.problems().isEmpty());
@@ -486,11 +487,11 @@ void TestItems::notesChangesAreUnsavedWork()
 {
     Five f;
     Ui::TForm1 &ui = f.h.ui();
-    QVERIFY(f.h.form().ListSaved);
+    QVERIFY(f.h.form().session().isSaved());
     ui.RedTranslation->setFocus();
     ui.RedTranslation->moveCursor(QTextCursor::End);
     QTest::keyClicks(ui.RedTranslation, " more");
-    QVERIFY(!f.h.form().ListSaved);
+    QVERIFY(!f.h.form().session().isSaved());
     QVERIFY(ui.BtnSave->isEnabled());
     f.h.desktop.expect("Save work before closing?", MsgButton::Yes);
     ui.BtnClose->click();

@@ -75,7 +75,7 @@ void TestListSearch::threeHitsSteppedAndPicked()
     QVERIFY(ui.RichDescr->isReadOnly() && ui.RedTranslation->isReadOnly());
     for (QWidget *w : std::initializer_list<QWidget *>{ui.BtnIns, ui.BtnDel, ui.BtnSelfTest, ui.CmbWork, ui.BtnFormatBold})
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-    QCOMPARE(h.form().CurrentItem, 2); // the hit's own item
+    QCOMPARE(h.form().session().currentItem(), 2); // the hit's own item
     QVERIFY(ui.ChkWholeWOrd->isVisible() && ui.BtnNextTranslation->isEnabled());
     QCOMPARE(ui.ChkWholeWOrd->text(), QStringLiteral("Whole word  [3]"));
 
@@ -88,7 +88,7 @@ void TestListSearch::threeHitsSteppedAndPicked()
     shows("1/3", false, true, "..........RRRRRR");
     h.press(Qt::Key_Down); // the arrow keys pick a hit
     shows("2/3", true, true, "RRRRRR..RRRRRR...");
-    QCOMPARE(h.form().CurrentItem, 4);
+    QCOMPARE(h.form().session().currentItem(), 4);
 
     // Nothing edits the list during a search; Ctrl+D in the description box would move item 4.
     h.press(Qt::Key_Delete);
@@ -96,8 +96,8 @@ void TestListSearch::threeHitsSteppedAndPicked()
     h.press(Qt::Key_D, Qt::ControlModifier);
     h.press(Qt::Key_U, Qt::ControlModifier);
     QCOMPARE(ui.Cmb_Item->entries(), QStringList({"rosa", "flor", "flos"}));
-    QVERIFY(h.form().ListSaved && !ui.BtnSave->isEnabled());
-    QCOMPARE(h.form().ItemTable.at(3).Item, QStringLiteral("flor"));
+    QVERIFY(h.form().session().isSaved() && !ui.BtnSave->isEnabled());
+    QCOMPARE(h.form().session().items().at(3).Item, QStringLiteral("flor"));
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
 }
 
@@ -203,7 +203,7 @@ void TestListSearch::endings()
     QCOMPARE(ui.Cmb_Item->count(), 5);
     QVERIFY(ui.Cmb_Item->isEditable());
     QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("amare"));
-    QCOMPARE(h.form().CurrentItem, 1);
+    QCOMPARE(h.form().session().currentItem(), 1);
     QCOMPARE(colours(ui.RichDescr), QStringLiteral(".......")); // "to love"
     QVERIFY(!ui.RichDescr->isReadOnly() && !ui.RedTranslation->isReadOnly());
     QVERIFY(ui.Heading->isVisible() && ui.PnlItemNo->isVisible());
@@ -240,7 +240,7 @@ void TestListSearch::emptyListWithNotes()
     QVERIFY(ui.ChkWholeWOrd->isVisible() && ui.BtnNextTranslation->isVisible());
     QCOMPARE(ui.ChkWholeWOrd->text(), QStringLiteral("Whole word  [1]"));
     QTest::mouseClick(ui.Btn_Search, Qt::LeftButton);
-    QCOMPARE(h.form().CurrentItem, 0);
+    QCOMPARE(h.form().session().currentItem(), 0);
     QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("0 of 0"));
     QVERIFY(ui.Heading->text().isEmpty() && ui.ChkWholeWOrd->isHidden());
     QVERIFY(h.desktop.problems().isEmpty());

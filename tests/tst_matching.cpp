@@ -1,6 +1,6 @@
 // The widget-free rules of the list search and the self-test draw.
-#include "mainwindow/testdraw.h"
-#include "mainwindow/wordmatch.h"
+#include "session/testdraw.h"
+#include "session/wordmatch.h"
 
 #include <QTest>
 

@@ -19,9 +19,9 @@ QStringList verbumItems(int count)
 // Presses "Test  Yourself" until the given item is drawn.
 bool drawUntil(Harness &h, int item)
 {
-    for (int i = 0; i <= 2 * h.form().ItemCount(); ++i) {
+    for (int i = 0; i <= 2 * h.form().session().itemCount(); ++i) {
         h.ui().BtnSelfTest->click();
-        if (h.form().CurrentItem == item)
+        if (h.form().session().currentItem() == item)
             return true;
     }
     return false;
@@ -62,7 +62,7 @@ void TestSelfTest::cyclesWithoutRepeats()
         QSet<int> seen;
         for (int i = 0; i < items; ++i) {
             ui.BtnSelfTest->click(); // again and again without revealing
-            const int r = h.form().CurrentItem;
+            const int r = h.form().session().currentItem();
             QVERIFY2(!seen.contains(r), qPrintable(QStringLiteral("%1 repeated in cycle %2").arg(r).arg(cycle)));
             seen.insert(r);
             QVERIFY(ui.Panel->isVisible());
@@ -71,7 +71,7 @@ void TestSelfTest::cyclesWithoutRepeats()
             QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("meaning %1").arg(r)); // under the panel
             QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("%1 of %2").arg(r).arg(items));
         }
-        QVERIFY(h.form().UsedPicks.isEmpty());
+        QVERIFY(h.form().session().usedPicks().isEmpty());
     }
 }
 
@@ -85,16 +85,16 @@ void TestSelfTest::cycleStartsAnewAfterRemoveAndOpening()
     ui.BtnSelfTest->click();
     ui.BtnSelfTest->click();
     h.press(Qt::Key_Escape);
-    QCOMPARE(h.form().UsedPicks.size(), 2);
+    QCOMPARE(h.form().session().usedPicks().size(), 2);
     h.desktop.expect("Remove item?", MsgButton::Yes);
     ui.BtnDel->click();
-    QVERIFY(h.form().UsedPicks.isEmpty());
+    QVERIFY(h.form().session().usedPicks().isEmpty());
     ui.BtnSave->click();
     ui.BtnSelfTest->click();
-    QCOMPARE(h.form().UsedPicks.size(), 1);
+    QCOMPARE(h.form().session().usedPicks().size(), 1);
     h.press(Qt::Key_Escape);
     h.openList("Verbs");
-    QVERIFY(h.form().UsedPicks.isEmpty());
+    QVERIFY(h.form().session().usedPicks().isEmpty());
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
 }
 
@@ -175,7 +175,7 @@ void TestSelfTest::revealByEscAndPanelClick()
 
     auto revealed = [&](int r) {
         QVERIFY(ui.Panel->isHidden());
-        QCOMPARE(h.form().CurrentItem, r);
+        QCOMPARE(h.form().session().currentItem(), r);
         QVERIFY(ui.Cmb_Item->isEnabled() && ui.Cmb_Item->isEditable());
         QCOMPARE(ui.Cmb_Item->currentIndex(), r - 1);
         QCOMPARE(ui.Cmb_Item->currentText(), headwords.at(r - 1));

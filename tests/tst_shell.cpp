@@ -46,10 +46,10 @@ void TestShell::startupCreatesFoldersWindowsAndPrompt()
     QVERIFY(h.form().staysOnTop());
     QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Select / create / edit"));
     QCOMPARE(h.ui().CmbWork->count(), 4);
-    QVERIFY(h.form().Timer1.isActive());
-    QCOMPARE(h.form().BuildDate, QStringLiteral("24 Jan 2021"));
+    QVERIFY(h.form().timer1().isActive());
+    QCOMPARE(h.form().buildDate(), QStringLiteral("24 Jan 2021"));
     QCOMPARE(h.ui().Heading->text(), QString());
-    QVERIFY(h.form().ListSaved);
+    QVERIFY(h.form().session().isSaved());
     // The five other windows exist, hidden, with their captions.
     const auto &w = h.program->windows;
     QCOMPARE(w.FrmTools->windowTitle(), QStringLiteral("About"));
@@ -88,7 +88,7 @@ void TestShell::startupWithoutSpionicLocksAndEnds()
         Program program;
         TForm1 &f = *program.windows.Form1;
         Ui::TForm1 &ui = *f.form();
-        QVERIFY(!f.FontAvailable);
+        QVERIFY(!f.fontAvailable());
         for (QWidget *w : std::initializer_list<QWidget *>{ui.BtnSave, ui.Btn_Search, ui.EdtSearch, ui.BtnClose, ui.CmbWork,
                                                           ui.BtnMaster, ui.BtnChangeList, ui.Cmb_Item, ui.RichDescr})
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
@@ -96,7 +96,7 @@ void TestShell::startupWithoutSpionicLocksAndEnds()
         QVERIFY(!ui.Panel->isEnabled());
         QCOMPARE(ui.Panel->font().pointSize(), 18);
         QVERIFY(ui.ImgHelp->toolTip().isEmpty());
-        QVERIFY(!f.Timer1.isActive());
+        QVERIFY(!f.timer1().isActive());
         QVERIFY(!data.exists("Backups")); // creation stopped before the folders
         program.show();
         QApplication::setActiveWindow(&f);
@@ -149,7 +149,7 @@ void TestShell::failedCreationStepReportsAndGoesOn()
     QCOMPARE(desktop.shown.first().kind, MsgKind::Error);
     // The steps after the failed ones still ran.
     QCOMPARE(f.form()->CmbWork->count(), 4);
-    QVERIFY(f.Timer1.isActive());
+    QVERIFY(f.timer1().isActive());
 }
 
 void TestShell::messageBoxRules()
@@ -235,13 +235,14 @@ void TestShell::escapeInNormalModeClearsSearchText()
     h.press(Qt::Key_Escape);
     QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Select / create / edit"));
     h.openList("Verbs");
-    h.ui().EdtSearch->setFocus();
-    h.ui().EdtSearch->setText("aqu");
+    QTest::mouseClick(h.ui().EdtSearch, Qt::LeftButton); // the prompt goes
+    QTest::keyClicks(h.ui().EdtSearch, "aqu");
     h.press(Qt::Key_Escape);
     QCOMPARE(h.ui().EdtSearch->text(), QString());
     QCOMPARE(QApplication::focusWidget(), h.ui().Cmb_Item);
-    // The placeholder text stays.
-    h.ui().EdtSearch->setText("Enter search text");
+    // The prompt stays.
+    h.openList("Verbs");
+    QCOMPARE(h.ui().EdtSearch->text(), QStringLiteral("Enter search text"));
     h.ui().BtnDel->setFocus();
     h.press(Qt::Key_Escape); // window-level and the button's own Esc both run
     QCOMPARE(h.ui().EdtSearch->text(), QStringLiteral("Enter search text"));
@@ -269,8 +270,7 @@ void TestShell::closeButtonWithEachAnswer()
     const QByteArray before = data.read("Verbs.vocab");
     Harness h;
     h.openList("Verbs");
-    h.ui().Cmb_Item->setEditText("amor");
-    h.form().MarkListModified();
+    h.retypeHeadword("amor");
     h.desktop.expect("Save work before closing?", MsgButton(answer));
     h.ui().BtnClose->click();
     QCOMPARE(h.form().programEnded(), ends);
@@ -288,13 +288,12 @@ void TestShell::closeYesThatDoesNotSaveKeepsRunning()
     Harness h;
     h.openList("Verbs");
     // Save refuses a one-letter headword; the unsaved work must not be thrown away.
-    h.ui().Cmb_Item->setEditText("a");
-    h.form().MarkListModified();
+    h.retypeHeadword("a");
     h.desktop.expect("Save work before closing?", MsgButton::Yes);
     h.desktop.expect("Vocabulary item or description too short.");
     h.ui().BtnClose->click();
     QVERIFY(!h.form().programEnded());
-    QVERIFY(!h.form().ListSaved);
+    QVERIFY(!h.form().session().isSaved());
     // A save that fails (the list file cannot be replaced) is reported and the program stays.
     h.ui().Cmb_Item->setEditText("amor");
     QVERIFY(QFile::remove(data.path("Verbs.vocab")));
@@ -313,7 +312,7 @@ void TestShell::titleBarCloseAsksYesNo()
     data.addList("Verbs", "Latin", {"amarezxto love"});
     Harness h;
     h.openList("Verbs");
-    h.form().MarkListModified();
+    h.retypeHeadword("amor");
     h.desktop.expect("Save work first?", MsgButton::No);
     h.form().close();
     QVERIFY(h.form().programEnded());
@@ -338,6 +337,7 @@ void TestShell::stayOnTopToggles()
 void TestShell::colourKeysPickApplyAndStore()
 {
     DataFolder data;
+    data.addList("Verbs", "Latin", {"amarezxto love", "aquazxwater"});
     Harness h;
     h.desktop.colourAnswers = {QColor(255, 0, 0), std::nullopt, QColor(255, 128, 0)};
     h.press(Qt::Key_F7);
@@ -350,14 +350,12 @@ void TestShell::colourKeysPickApplyAndStore()
     QCOMPARE(h.desktop.pickerTitles.size(), 2);
     QCOMPARE(data.read("Setup/MainFormColor.ini"), QByteArray("clRed\r\n"));
     QCOMPARE(backgroundColour(&h.form()), 0x000000FFu);
-    // F10 only while a self test is shown; F7 not while a list is being named.
+    // F10 only while a self test is shown.
     h.press(Qt::Key_F10);
     QCOMPARE(h.desktop.pickerTitles.size(), 2);
-    h.ui().BtnChangeList->setText("Update");
-    h.press(Qt::Key_F7);
-    QCOMPARE(h.desktop.pickerTitles.size(), 2);
-    h.ui().BtnChangeList->setText("Change");
-    h.ui().Panel->show();
+    h.openList("Verbs");
+    QTest::mouseClick(h.ui().BtnSelfTest, Qt::LeftButton);
+    QVERIFY(h.ui().Panel->isVisible());
     h.press(Qt::Key_F10);
     QCOMPARE(h.desktop.pickerTitles.last(), QStringLiteral("Set Colour: Self Test Panel"));
     QCOMPARE(data.read("Setup/SelfTestPanelColor.ini"), QByteArray("$000080FF\r\n"));

@@ -84,6 +84,13 @@ void Harness::press(int key, Qt::KeyboardModifiers modifiers)
     QTest::keyClick(target, Qt::Key(key), modifiers);
 }
 
+void Harness::retypeHeadword(const QString &text)
+{
+    ui().Cmb_Item->setFocus();
+    QTest::keyClick(ui().Cmb_Item, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(ui().Cmb_Item, text);
+}
+
 void Harness::settle()
 {
     for (int i = 0; i < 3; ++i)

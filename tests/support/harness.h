@@ -2,7 +2,8 @@
 // Running the whole program in a test: a fresh data folder as the working folder, the scripted
 // desktop, the six windows created as at start, the main window shown and active.
 #include "app/program.h"
-#include "app/tform1.h"
+#include "mainwindow/tform1.h"
+#include "session/listsession.h"
 #include "support/scripteddesktop.h"
 #include "ui_tform1.h"
 
@@ -41,6 +42,8 @@ public:
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Opens the list by choosing it in the dropped-down selector.
     void openList(const QString &name);
+    // Selects the whole headword in the item box and types text over it, as a user does.
+    void retypeHeadword(const QString &text);
     // Lets queued events (close-up of a drop-down) be delivered.
     void settle();
 };

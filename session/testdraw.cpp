@@ -1,4 +1,4 @@
-#include "mainwindow/testdraw.h"
+#include "session/testdraw.h"
 
 #include <vector>
 

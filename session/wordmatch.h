@@ -5,8 +5,6 @@
 #include <QLocale>
 #include <QString>
 
-class QTextDocument;
-
 // A letter for the whole-word rule: one of the 52 ASCII letters a-z and A-Z. Digits, spaces,
 // punctuation and every other character (accented letters included) are boundaries.
 bool isWordLetter(QChar c);
@@ -45,7 +43,3 @@ struct TextRange {
 // regard to case. Without the whole-word option: left to right, each search starting after the end
 // of the previous occurrence. With it: every whole-word occurrence, overlapping ones included.
 QList<TextRange> highlightRanges(const QString &text, const QString &searchText, bool wholeWord);
-
-// Occurrences of text in a document as its own find counts them: forward, ignoring case, not
-// whole words only, each search starting at the end of the previous occurrence.
-int countDocumentOccurrences(const QTextDocument &document, const QString &text);

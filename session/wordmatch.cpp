@@ -1,7 +1,5 @@
-#include "mainwindow/wordmatch.h"
+#include "session/wordmatch.h"
 
-#include <QTextCursor>
-#include <QTextDocument>
 
 namespace {
 char16_t foldAscii(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c; }
@@ -76,19 +74,4 @@ QList<TextRange> highlightRanges(const QString &text, const QString &searchText,
         if (isWholeWordAt(text, pos, len))
             out.append({pos, len});
     return out;
-}
-
-int countDocumentOccurrences(const QTextDocument &document, const QString &text)
-{
-    if (text.isEmpty())
-        return 0;
-    int count = 0;
-    int position = 0;
-    for (;;) {
-        const QTextCursor found = document.find(text, position);
-        if (found.isNull())
-            return count;
-        ++count;
-        position = found.selectionEnd();
-    }
 }

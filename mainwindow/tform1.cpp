@@ -1,9 +1,12 @@
-#include "app/tform1.h"
+#include "mainwindow/tform1.h"
 
-#include "app/program.h"
-#include "auxwindows/tfrmhelp.h"
-#include "auxwindows/tfrmspionic.h"
-#include "quotes/tfrmquotes.h"
+#include "mainwindow/itemarea.h"
+#include "mainwindow/itemcommands.h"
+#include "mainwindow/itemediting.h"
+#include "mainwindow/listsearch.h"
+#include "mainwindow/listselection.h"
+#include "mainwindow/maincontext.h"
+#include "mainwindow/selftest.h"
 #include "platform/colourfile.h"
 #include "platform/fonts.h"
 #include "platform/guard.h"
@@ -11,6 +14,7 @@
 #include "platform/layoutstyle.h"
 #include "platform/messagedlg.h"
 #include "platform/random.h"
+#include "platform/resources.h"
 #include "store/paths.h"
 #include "ui_tform1.h"
 
@@ -20,33 +24,41 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-// The pictures are compiled into the app library; a static library needs its resources named.
-static void initResources() { Q_INIT_RESOURCE(resources); }
-
-TForm1::TForm1() : ui(std::make_unique<Ui::TForm1>())
+TForm1::TForm1() : ui(std::make_unique<Ui::TForm1>()), m_context(std::make_unique<MainContext>())
 {
-    initResources();
+    initProgramResources();
     ui->setupUi(this);
     applyLayoutStyle(this);
     setFixedSize(778, 703);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    Timer1.setInterval(500);
+    MainContext &c = *m_context;
+    c.form = this;
+    c.ui = ui.get();
+    c.area = new ItemArea(c);
+    c.selection = new ListSelection(c);
+    c.editing = new ItemEditing(c);
+    c.commands = new ItemCommands(c);
+    c.search = new ListSearch(c);
+    c.test = new SelfTest(c);
     connectHandlers();
     m_keyPreview = new KeyPreview(this, [this](QWidget *receiver, QKeyEvent *event) { return previewKey(receiver, event); });
     guarded([this] { FormCreate(); });
 }
 
-TForm1::~TForm1() = default;
-
-const QStringList &TForm1::promptEntries()
+TForm1::~TForm1()
 {
-    static const QStringList entries = {QStringLiteral("Select / create / edit"), QStringLiteral("Select / create / edit ."),
-                                        QStringLiteral("Select / create / edit .."), QStringLiteral("Select / create / edit ...")};
-    return entries;
+    // The controllers watch the form's widgets: they go before the widgets do.
+    MainContext &c = *m_context;
+    for (QObject *controller : std::initializer_list<QObject *>{c.test, c.search, c.commands, c.editing, c.selection, c.area})
+        delete controller;
 }
 
-bool TForm1::beginsWithPrompt(const QString &text) { return text.startsWith(promptEntries().first()); }
+const ListSession &TForm1::session() const { return m_context->session; }
+const MainMode &TForm1::mode() const { return m_context->mode; }
+EditBox TForm1::lastEditBox() const { return m_context->lastEditBox; }
+const QStringList &TForm1::listNames() const { return m_context->selection->listNames(); }
+const QTimer &TForm1::timer1() const { return m_context->selection->timer(); }
 
 MsgButton TForm1::CenteredMessageDlg(const QString &text, MsgKind kind, MsgButtons buttons)
 {
@@ -60,14 +72,13 @@ MsgButton TForm1::askSaveWorkFirst(MsgButtons buttons)
 
 void TForm1::FormCreate()
 {
-    FontAvailable = true;
+    m_fontAvailable = true;
     if (!fontInstalled(QStringLiteral("SPIonic"))) {
         LockDownWindow();
-        FontAvailable = false;
+        m_fontAvailable = false;
         return;
     }
-    DataFolder.clear();
-    BuildDate = QStringLiteral("24 Jan 2021");
+    m_buildDate = QStringLiteral("24 Jan 2021");
     ui->ImgBackground->setToolTip(QStringLiteral("Click or Ctrl+Q for Quotations and Sayings"));
     if (fontInstalled(QStringLiteral("Squire"))) {
         QFont f = ui->LblTitle->font();
@@ -75,8 +86,8 @@ void TForm1::FormCreate()
         ui->LblTitle->setFont(f);
     }
     for (const QString &folder : {store::backupsFolder(), store::setupFolder()})
-        if (!QFileInfo(DataFolder + folder).isDir())
-            QDir().mkpath(DataFolder + folder);
+        if (!QFileInfo(folder).isDir())
+            QDir().mkpath(folder);
     // Each of these is reported on its own and the window is still set up in full.
     guarded([this] {
         if (auto colour = readColourFile(QStringLiteral("MainFormColor.ini"))) {
@@ -89,7 +100,7 @@ void TForm1::FormCreate()
             setBackgroundColour(ui->Panel, *colour);
     });
     guarded([this] {
-        const QString picture = DataFolder + QStringLiteral("default.jpg");
+        const QString picture = QStringLiteral("default.jpg");
         if (!QFileInfo::exists(picture))
             return;
         QImageReader reader(picture);
@@ -99,13 +110,9 @@ void TForm1::FormCreate()
         ui->ImgBackground->setPixmap(QPixmap::fromImage(image));
     });
     fillFontList();
-    ListSaved = true;
-    FontListOpen = false;
     setHeadingText(QString());
     programRandom().seed(desktop().randomSeed());
-    ui->CmbWork->setEntries(promptEntries());
-    ui->CmbWork->setCurrentIndex(0);
-    Timer1.start();
+    m_context->selection->start();
 }
 
 void TForm1::fillFontList()
@@ -145,7 +152,7 @@ void TForm1::FormActivate()
 {
     if (m_ended)
         return;
-    if (!FontAvailable) {
+    if (!m_fontAvailable) {
         CenteredMessageDlg(QStringLiteral("Please install the SPIonic Greek font. The program will now close."),
                            MsgKind::Error, MsgButton::OK);
         endProgram();
@@ -170,7 +177,7 @@ void TForm1::endProgram()
 {
     m_ended = true;
     m_closingByProgram = true;
-    Timer1.stop();
+    m_context->selection->stopTimer();
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget *w : windows)
         if (w != this)
@@ -201,26 +208,47 @@ void TForm1::setHeadingMaxWidth(int width)
     setHeadingText(ui->Heading->text());
 }
 
+void TForm1::showMode()
+{
+    const MainMode &mode = m_context->mode;
+    ui->Btn_Search->setText(mode.searchCaption());
+    ui->BtnChangeList->setText(mode.changeListCaption());
+    ui->Cmb_Item->resize(mode.itemBoxWidth(), ui->Cmb_Item->height());
+    ui->RichDescr->resize(mode.descriptionWidth(), ui->RichDescr->height());
+}
+
+void TForm1::restoreEditFocus()
+{
+    // The box last edited, checked in this order, each only while it takes the focus.
+    const EditBox last = m_context->lastEditBox;
+    if (last == EditBox::Item && ui->Cmb_Item->isEnabled())
+        ui->Cmb_Item->setFocus();
+    else if (last == EditBox::Notes && ui->RedTranslation->isEnabled())
+        ui->RedTranslation->setFocus();
+    else if (last == EditBox::Description && ui->RichDescr->isEnabled())
+        ui->RichDescr->setFocus();
+}
+
 void TForm1::BtnCloseClick()
 {
     collapseNotesSelection();
-    if (ListSaved) {
+    if (m_context->session.isSaved()) {
         endProgram();
         return;
     }
     switch (CenteredMessageDlg(QStringLiteral("Save work before closing?"), MsgKind::Confirmation,
                                MsgButton::Yes | MsgButton::No | MsgButton::Cancel)) {
     case MsgButton::Yes:
-        BtnSaveClick();
+        m_context->commands->BtnSaveClick();
         // Save may refuse the entry (too short); the work is then still unsaved and the program stays.
-        if (ListSaved)
+        if (m_context->session.isSaved())
             endProgram();
         break;
     case MsgButton::No:
         endProgram();
         break;
     default:
-        if (ui->Cmb_Item->isEnabled() && ItemCount() > 0)
+        if (ui->Cmb_Item->isEnabled() && m_context->session.itemCount() > 0)
             ui->Cmb_Item->setFocus();
         else if (ui->RedTranslation->isEnabled())
             ui->RedTranslation->setFocus();
@@ -236,12 +264,12 @@ void TForm1::closeEvent(QCloseEvent *event)
     }
     bool leave = true;
     guarded([&] {
-        if (ListSaved || !FontAvailable)
+        if (m_context->session.isSaved() || !m_fontAvailable)
             return;
         if (askSaveWorkFirst(MsgButton::Yes | MsgButton::No) == MsgButton::Yes) {
             leave = false; // stays unless the save below goes through
-            BtnSaveClick();
-            leave = ListSaved;
+            m_context->commands->BtnSaveClick();
+            leave = m_context->session.isSaved();
         }
     });
     if (!leave) {
@@ -273,33 +301,8 @@ void TForm1::ToggleStayOnTop()
         show(); // changing the flags hides a window
 }
 
-void TForm1::openHelp()
-{
-    collapseNotesSelection();
-    if (m_windows)
-        m_windows->FrmHelp->showModalOver(this);
-}
-
-void TForm1::openQuotations()
-{
-    if (m_windows)
-        m_windows->FrmQuotes->showModalOver(this);
-}
-
-void TForm1::openKeyboardMap()
-{
-    if (m_windows)
-        m_windows->FrmSPIonic->showModelessOver(this);
-}
-
-void TForm1::ImgHelpClick() { openHelp(); }
-void TForm1::ImgHelpMouseEnter() { setCursor(Qt::PointingHandCursor); }
-void TForm1::ImgHelpMouseLeave() { unsetCursor(); }
-void TForm1::ImgBackgroundClick() { openQuotations(); }
-void TForm1::FormContextPopup() { openKeyboardMap(); }
-
 void TForm1::contextMenuEvent(QContextMenuEvent *event)
 {
     event->accept();
-    guarded([this] { FormContextPopup(); });
+    emit keyboardMapRequested();
 }

@@ -1,6 +1,11 @@
 // The main window's wiring: Qt signals and events to the handlers, the window-level keys and Esc.
-#include "app/tform1.h"
+#include "mainwindow/tform1.h"
 
+#include "mainwindow/itemarea.h"
+#include "mainwindow/itemediting.h"
+#include "mainwindow/listsearch.h"
+#include "mainwindow/maincontext.h"
+#include "mainwindow/selftest.h"
 #include "platform/colourfile.h"
 #include "platform/guard.h"
 #include "platform/layoutstyle.h"
@@ -10,26 +15,18 @@
 
 void TForm1::connectHandlers()
 {
-    auto on = [this](auto *sender, auto signal, void (TForm1::*handler)()) { connectGuarded(sender, signal, handler); };
-    on(ui->BtnClose, &QPushButton::clicked, &TForm1::BtnCloseClick);
-    on(ui->BtnSave, &QPushButton::clicked, &TForm1::BtnSaveClick);
-    on(ui->PnlTop1, &PanelLabel::clicked, &TForm1::PnlTop1Click);
-    on(ui->PnlTop2, &PanelLabel::clicked, &TForm1::PnlTop2Click);
-    on(ui->ImgHelp, &ClickLabel::clicked, &TForm1::ImgHelpClick);
-    on(ui->ImgHelp, &ClickLabel::mouseEntered, &TForm1::ImgHelpMouseEnter);
-    on(ui->ImgHelp, &ClickLabel::mouseLeft, &TForm1::ImgHelpMouseLeave);
-    on(ui->ImgBackground, &ClickLabel::clicked, &TForm1::ImgBackgroundClick);
-    on(ui->CmbWork, &DropDownCombo::dropDown, &TForm1::CmbWorkDropDown);
-    on(ui->CmbWork, &DropDownCombo::closeUp, &TForm1::CmbWorkCloseUp);
-    on(ui->CmbWork, &QComboBox::activated, &TForm1::CmbWorkClick);
-    on(&Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
-    connectItemHandlers();
-    connectSearchAndTestHandlers();
-}
-
-void TForm1::runGuarded(void (TForm1::*handler)())
-{
-    guarded([this, handler] { (this->*handler)(); });
+    connectGuarded(ui->BtnClose, &QPushButton::clicked, this, &TForm1::BtnCloseClick);
+    connectGuarded(ui->PnlTop1, &PanelLabel::clicked, this, &TForm1::ToggleStayOnTop);
+    connectGuarded(ui->PnlTop2, &PanelLabel::clicked, this, &TForm1::ToggleStayOnTop);
+    connect(ui->ImgHelp, &ClickLabel::clicked, this, [this] {
+        collapseNotesSelection();
+        emit helpRequested();
+    });
+    connect(ui->ImgHelp, &ClickLabel::mouseEntered, this, [this] { setCursor(Qt::PointingHandCursor); });
+    connect(ui->ImgHelp, &ClickLabel::mouseLeft, this, [this] { unsetCursor(); });
+    connect(ui->ImgBackground, &ClickLabel::clicked, this, &TForm1::quotationsRequested);
+    // Every change of the notes is unsaved work (loading and emptying them block this signal).
+    connectGuarded(ui->RedTranslation, &QTextEdit::textChanged, m_context->area, &ItemArea::MarkListModified);
 }
 
 bool TForm1::previewKey(QWidget *receiver, QKeyEvent *event)
@@ -44,22 +41,23 @@ bool TForm1::previewKey(QWidget *receiver, QKeyEvent *event)
 
 void TForm1::FormKeyDown(QKeyEvent *event)
 {
+    const MainMode &mode = m_context->mode;
     const int key = event->key();
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
     if (key == Qt::Key_Escape)
         EscapeKey();
     if (key == Qt::Key_F1) {
         collapseNotesSelection();
-        openHelp();
+        emit helpRequested();
     }
-    if (key == Qt::Key_F7 && FontAvailable && ui->BtnChangeList->text() == QLatin1String("Change"))
+    if (key == Qt::Key_F7 && m_fontAvailable && !mode.updateMode)
         ChangeWindowColour(PickerPurpose::MainWindow);
-    if (key == Qt::Key_F10 && ui->Panel->isVisible())
+    if (key == Qt::Key_F10 && mode.selfTest())
         ChangeWindowColour(PickerPurpose::SelfTestPanel);
     if (ctrl && key == Qt::Key_Q)
-        openQuotations();
+        emit quotationsRequested();
     if (ctrl && key == Qt::Key_Y)
-        openKeyboardMap();
+        emit keyboardMapRequested();
     if (ctrl && key == Qt::Key_I && ui->Cmb_Item->isEnabled() && ui->BtnIns->isEnabled())
         ui->BtnIns->click();
     if (ctrl && key == Qt::Key_M && ui->BtnMaster->isEnabled())
@@ -77,19 +75,23 @@ bool TForm1::controlKeyDown(QWidget *receiver, QKeyEvent *event)
             return false;
         }
     if (receiver == ui->Cmb_Item)
-        return Cmb_ItemKeyDown(event);
+        return m_context->editing->Cmb_ItemKeyDown(event);
     if (receiver == ui->RichDescr)
-        return RichDescrKeyDown(event);
-    return searchAndTestKeyDown(receiver, event);
+        return m_context->editing->RichDescrKeyDown(event);
+    if (receiver == ui->EdtSearch)
+        return m_context->search->EdtSearchKeyDown(event);
+    return false;
 }
 
 bool TForm1::controlKeyPress(QWidget *receiver, QKeyEvent *event)
 {
     if (receiver == ui->Cmb_Item)
-        return Cmb_ItemKeyPress(event);
+        return m_context->editing->Cmb_ItemKeyPress(event);
     if (receiver == ui->RichDescr)
-        return RichDescrKeyPress(event);
-    return searchAndTestKeyPress(receiver, event);
+        return m_context->editing->RichDescrKeyPress(event);
+    if (receiver == ui->EdtSearch)
+        return m_context->search->EdtSearchKeyPress(event);
+    return false;
 }
 
 void TForm1::ButtonEscKeyDown(QKeyEvent *event)
@@ -100,22 +102,22 @@ void TForm1::ButtonEscKeyDown(QKeyEvent *event)
 
 void TForm1::EscapeKey()
 {
-    if (!ui->Cmb_Item->isEnabled() && ui->Panel->isHidden())
-        return;
-    if (ui->Cmb_Item->isEnabled() && ui->Btn_Search->text() == QLatin1String("Search") && ui->Panel->isHidden()) {
-        if (ui->EdtSearch->text() != QLatin1String("Enter search text"))
-            ui->EdtSearch->clear();
-        ui->Cmb_Item->setFocus();
-        return;
-    }
-    if (ui->Btn_Search->text() == QLatin1String("End Search")) {
-        ui->Btn_Search->click();
+    MainContext &c = *m_context;
+    if (c.mode.selfTest()) {
+        // Reveal the answer; the focus is given once the item area is back.
+        c.test->RevealTestAnswer();
+        if (ui->Cmb_Item->isEnabled())
+            ui->Cmb_Item->setFocus();
         return;
     }
-    // A self test is shown: reveal its answer, the focus given once the item area is back.
-    RevealTestAnswer();
-    if (ui->Cmb_Item->isEnabled())
-        ui->Cmb_Item->setFocus();
+    if (!c.mode.listOpen())
+        return;
+    if (c.mode.listSearch()) {
+        c.search->EndListSearch();
+        return;
+    }
+    c.area->clearSearchBox();
+    ui->Cmb_Item->setFocus();
 }
 
 void TForm1::ChangeWindowColour(PickerPurpose purpose)

@@ -1,0 +1,167 @@
+#include "session/listsession.h"
+
+#include "session/testdraw.h"
+#include "session/wordmatch.h"
+#include "store/filecopy.h"
+#include "store/listfinder.h"
+#include "store/paths.h"
+#include "store/textfile.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+ListSession::ListSession(QObject *parent) : QObject(parent) {}
+
+bool ListSession::hasHeadword(const QString &headword) const
+{
+    return std::any_of(m_items.cbegin(), m_items.cend(), [&](const VocabItem &item) { return item.Item == headword; });
+}
+
+void ListSession::setCurrentItem(int number)
+{
+    number = std::clamp(number, 0, itemCount());
+    if (number == m_current)
+        return;
+    m_current = number;
+    emit currentChanged(m_current);
+}
+
+void ListSession::setSaved(bool saved)
+{
+    if (saved == m_saved)
+        return;
+    m_saved = saved;
+    emit savedChanged(m_saved);
+}
+
+void ListSession::setItems(QList<VocabItem> items, int current)
+{
+    m_items = std::move(items);
+    emit itemsChanged();
+    m_current = -1; // always report the current item after the items changed
+    setCurrentItem(current);
+}
+
+ListSession::Opened ListSession::open(const QString &name)
+{
+    // Everything is read before anything changes: a list that cannot be backed up or read
+    // leaves the open list as it was.
+    const QString listPath = store::listFilePath(name);
+    store::CopyFileReplacing(listPath, store::backupPath(listPath));
+    store::ListContent content = store::readListFile(listPath);
+    Opened opened;
+    opened.truncated = content.truncated;
+    const QString notesPath = store::existingNotesFilePath(name);
+    if (QFileInfo::exists(notesPath)) {
+        store::CopyFileReplacing(notesPath, store::backupPath(QFileInfo(notesPath).fileName()));
+        opened.notes = store::readFileBytes(notesPath);
+    }
+    m_open = true;
+    m_name = name;
+    m_language = content.language;
+    m_searchText.clear();
+    m_hits.clear();
+    m_usedPicks.clear();
+    const int first = content.items.isEmpty() ? 0 : 1;
+    setItems(std::move(content.items), first);
+    return opened;
+}
+
+void ListSession::close()
+{
+    m_open = false;
+    m_name.clear();
+    m_language.clear();
+    m_searchText.clear();
+    m_hits.clear();
+    m_usedPicks.clear();
+    setItems({}, 0);
+    setSaved(true);
+}
+
+void ListSession::save(const QByteArray &notesBytes)
+{
+    store::writeListFile(store::listFilePath(m_name), m_language, m_items);
+    store::writeFileAtomic(store::existingNotesFilePath(m_name), notesBytes);
+    setSaved(true);
+}
+
+EntryRefusal ListSession::checkEntry(const QString &headword, const QString &description)
+{
+    if (store::cutAtLineBreak(headword).size() < 2 || store::cutAtLineBreak(description).size() < 2)
+        return EntryRefusal::TooShort;
+    return EntryRefusal::None;
+}
+
+EntryRefusal ListSession::checkAdd(const QString &headword, const QString &description) const
+{
+    if (const EntryRefusal refusal = checkEntry(headword, description); refusal != EntryRefusal::None)
+        return refusal;
+    return itemCount() >= store::MaxItems ? EntryRefusal::ListFull : EntryRefusal::None;
+}
+
+EntryRefusal ListSession::replaceCurrent(const QString &headword, const QString &description)
+{
+    if (const EntryRefusal refusal = checkEntry(headword, description); refusal != EntryRefusal::None)
+        return refusal;
+    if (!current())
+        return EntryRefusal::None;
+    m_items[m_current - 1] = VocabItem{store::cutAtLineBreak(headword), store::cutAtLineBreak(description)};
+    emit itemsChanged();
+    return EntryRefusal::None;
+}
+
+EntryRefusal ListSession::addAfterCurrent(const QString &headword, const QString &description)
+{
+    if (const EntryRefusal refusal = checkAdd(headword, description); refusal != EntryRefusal::None)
+        return refusal;
+    QList<VocabItem> items = m_items;
+    items.insert(m_current, VocabItem{store::cutAtLineBreak(headword), store::cutAtLineBreak(description)});
+    setItems(std::move(items), m_current + 1);
+    setSaved(false);
+    return EntryRefusal::None;
+}
+
+void ListSession::removeCurrent()
+{
+    if (!current())
+        return;
+    QList<VocabItem> items = m_items;
+    items.removeAt(m_current - 1);
+    const int current = std::min(m_current, int(items.size()));
+    m_usedPicks.clear();
+    setItems(std::move(items), current);
+    setSaved(false);
+}
+
+void ListSession::moveCurrent(int offset)
+{
+    const int other = m_current + offset;
+    if (!current() || other < 1 || other > itemCount())
+        return;
+    m_items.swapItemsAt(m_current - 1, other - 1);
+    emit itemsChanged();
+    setCurrentItem(other);
+    setSaved(false);
+}
+
+int ListSession::search(const QString &text, bool wholeWord)
+{
+    m_searchText = text;
+    m_hits.clear();
+    const DescriptionMatcher matcher(text, wholeWord);
+    for (int k = 1; k <= itemCount(); ++k)
+        if (matcher.matches(m_items.at(k - 1).Description))
+            m_hits.append(k);
+    return hitCount();
+}
+
+void ListSession::clearSearch() { m_hits.clear(); }
+
+int ListSession::drawTestItem(const std::function<int(int)> &randomBelow)
+{
+    const int r = ::drawTestItem(m_usedPicks, itemCount(), randomBelow);
+    if (r > 0)
+        setCurrentItem(r);
+    return r;
+}
