@@ -80,6 +80,7 @@ struct TempFile {
     QByteArray target;  // the file to replace
     QByteArray tempPath;
     int fd = -1;
+    int oldFd = -1; // the file being replaced, held open until every rename is done
     bool renamed = false;
 };
 
@@ -90,6 +91,8 @@ struct TempFiles {
     ~TempFiles()
     {
         for (TempFile &t : files) {
+            if (t.oldFd >= 0)
+                ::close(t.oldFd);
             if (t.fd < 0)
                 continue;
             if (!t.renamed)
@@ -129,8 +132,13 @@ void writeTemp(const PendingWrite &write, TempFile &temp)
         throwFileError("Cannot create file", write.path, err, FileAccess::Write, shownFolder, true);
     }
     ::flock(temp.fd, LOCK_EX);
-    if (exists)
+    if (exists) {
         ::fchmod(temp.fd, old.st_mode & 07777);
+        // A rename that drops the last name of the old file would free its blocks on the spot,
+        // which takes milliseconds on some disks; held open, the old file is freed only when the
+        // save has ended, and the renames follow each other within microseconds.
+        temp.oldFd = ::open(temp.target.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    }
     if (!writeAll(temp.fd, write.bytes.constData(), write.bytes.size()) || ::fsync(temp.fd) != 0) {
         const int err = errno;
         throwFileError("Cannot write file", write.path, err, FileAccess::Write);
