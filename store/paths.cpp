@@ -1,5 +1,7 @@
 #include "store/paths.h"
 
+#include <QFile>
+
 namespace store {
 
 QString backupsFolder()
@@ -26,6 +28,11 @@ QString backupPath(const QString &fileName)
 {
     // Qt takes '/' on every platform.
     return backupsFolder() + u'/' + fileName;
+}
+
+bool listNameFits(const QString &name)
+{
+    return QFile::encodeName(listFilePath(name)).size() <= MaxFileNameBytes;
 }
 
 } // namespace store

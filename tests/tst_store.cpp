@@ -300,7 +300,7 @@ void TstStore::longListNames()
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("Backups"));
     for (const QString &name : {QString(243, 'a'), QString(249, 'b'), QString(124, QChar(0x3B1)) + 'x'}) {
-        QVERIFY(QFile::encodeName(name + ".vocab").size() <= 255);
+        QVERIFY(listNameFits(name));
         const QString stem = dir.filePath(name);
         const QString backup = dir.filePath(backupPath(listFilePath(name)));
         for (int round = 0; round < 3; ++round) {
@@ -315,6 +315,7 @@ void TstStore::longListNames()
     QCOMPARE(filesIn(dir.path()).size(), 6);
 
     // One byte more cannot be a file name: refused before anything is written.
+    QVERIFY(!listNameFits(QString(250, 'c')) && !listNameFits(QString(125, QChar(0x3B1))));
     const QString tooLong = dir.filePath(QString(250, 'c') + ".vocab");
     QCOMPARE(errorOf([&] { writeFileAtomic(tooLong, "x"); }),
              QString("Cannot create file \"%1\". The file name is too long").arg(tooLong));
