@@ -1,5 +1,7 @@
 #include "store/paths.h"
 
+#include <QFile>
+
 namespace store {
 
 QString backupsFolder()
@@ -21,6 +23,11 @@ QString backupPath(const QString &fileName)
 {
     // Qt takes '/' on every platform.
     return backupsFolder() + u'/' + fileName;
+}
+
+bool listNameFits(const QString &name)
+{
+    return QFile::encodeName(listFilePath(name)).size() <= MaxFileNameBytes;
 }
 
 } // namespace store

@@ -83,9 +83,14 @@ QStringList listFileLines(const QString &language, const QList<VocabItem> &items
     return lines;
 }
 
+QByteArray listFileBytes(const QString &language, const QList<VocabItem> &items)
+{
+    return joinTextLines(listFileLines(language, items));
+}
+
 void writeListFile(const QString &path, const QString &language, const QList<VocabItem> &items)
 {
-    writeTextLines(path, listFileLines(language, items));
+    writeFileAtomic(path, listFileBytes(language, items));
 }
 
 } // namespace store

@@ -36,6 +36,8 @@ ListContent readListFile(const QString &path); // throws AppError
 // The lines a save writes: the language, then headword + "zx" + description for each item, cut
 // before its first line break; lines of 3 characters or fewer (an empty item) are left out.
 QStringList listFileLines(const QString &language, const QList<VocabItem> &items);
+// The bytes of the list file, to be written together with the notes (writeFilesAtomic).
+QByteArray listFileBytes(const QString &language, const QList<VocabItem> &items);
 void writeListFile(const QString &path, const QString &language, const QList<VocabItem> &items);
 
 } // namespace store

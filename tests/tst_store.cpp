@@ -1,17 +1,22 @@
 // The widget-free store: text-file bytes, list files, finding lists, copying and atomic writes.
 #include "store/apperror.h"
 #include "store/filecopy.h"
+#include "store/fileerror.h"
 #include "store/listfinder.h"
+#include "store/paths.h"
 #include "store/textfile.h"
 #include "store/vocablist.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace store;
 
@@ -37,6 +42,20 @@ QStringList shown(const QList<VocabItem> &items)
     for (const VocabItem &i : items)
         out << i.Item + u'|' + i.Description;
     return out;
+}
+
+// A file whose name is any bytes, as another program (or another system) may have made it.
+void putRaw(const QByteArray &path, const QByteArray &bytes = "x")
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::write(fd, bytes.constData(), bytes.size()), ssize_t(bytes.size()));
+    ::close(fd);
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
 QString errorOf(const std::function<void()> &work)
@@ -65,7 +84,11 @@ private slots:
     void findingLists();
     void findingListsLimit();
     void copying();
-    void failedWriteKeepsPreviousFile();
+    void longListNames();
+    void pairedWrites();
+    void leftoverTempFiles();
+    void errorCauses();
+    void listsThatCannotBeOffered();
 };
 
 void TstStore::writtenBytes()
@@ -150,8 +173,9 @@ void TstStore::listReading()
 
     const QString missing = dir.filePath("Backups/Verbs.vocab");
     QCOMPARE(errorOf([&] { readListFile(missing); }),
-             QString("Cannot open file \"%1\". No such file or directory").arg(missing));
-    QVERIFY(errorOf([&] { readFileBytes(dir.path()); }).startsWith("Cannot open file \"" + dir.path() + "\". "));
+             QString("Cannot open file \"%1\". No such file or folder").arg(missing));
+    QCOMPARE(errorOf([&] { readFileBytes(dir.path()); }),
+             QString("Cannot open file \"%1\". \"%1\" is a folder, not a file").arg(dir.path()));
 }
 
 void TstStore::listSaving()
@@ -261,38 +285,177 @@ void TstStore::copying()
 
     const QString missing = dir.filePath("Missing.vocab");
     QCOMPARE(errorOf([&] { CopyFileReplacing(missing, copy); }),
-             QString("Cannot open file \"%1\". No such file or directory").arg(missing));
+             QString("Cannot open file \"%1\". No such file or folder").arg(missing));
     QCOMPARE(fileBytes(copy), fileBytes(source));
 
     const QString noFolder = dir.filePath("Backups/Verbs.vocab");
     QCOMPARE(errorOf([&] { CopyFileReplacing(source, noFolder); }),
-             QString("Cannot create file \"%1\". No such file or directory").arg(noFolder));
+             QString("Cannot create file \"%1\". The folder \"%2\" does not exist").arg(noFolder, dir.filePath("Backups")));
 }
 
-void TstStore::failedWriteKeepsPreviousFile()
+void TstStore::longListNames()
+{
+    // A list's name may be as long as the file system allows for name + ".vocab" (255 bytes):
+    // the temporary file of a save has a short name of its own.
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("Backups"));
+    for (const QString &name : {QString(243, 'a'), QString(249, 'b'), QString(124, QChar(0x3B1)) + 'x'}) {
+        QVERIFY(listNameFits(name));
+        const QString stem = dir.filePath(name);
+        const QString backup = dir.filePath(backupPath(listFilePath(name)));
+        for (int round = 0; round < 3; ++round) {
+            const QList<VocabItem> items{{"luo", QString("round %1").arg(round)}};
+            writeFilesAtomic({{listFilePath(stem), listFileBytes("Greek", items)}, {notesFilePath(stem), "{\\rtf1 n}"}});
+            CopyFileReplacing(listFilePath(stem), backup);
+            QCOMPARE(shown(readListFile(listFilePath(stem)).items), shown(items));
+            QCOMPARE(shown(readListFile(backup).items), shown(items));
+        }
+        QVERIFY(findLists(dir.path()).names.contains(name));
+    }
+    QCOMPARE(filesIn(dir.path()).size(), 6);
+
+    // One byte more cannot be a file name: refused before anything is written.
+    QVERIFY(!listNameFits(QString(250, 'c')) && !listNameFits(QString(125, QChar(0x3B1))));
+    const QString tooLong = dir.filePath(QString(250, 'c') + ".vocab");
+    QCOMPARE(errorOf([&] { writeFileAtomic(tooLong, "x"); }),
+             QString("Cannot create file \"%1\". The file name is too long").arg(tooLong));
+    QCOMPARE(filesIn(dir.path()).size(), 6);
+}
+
+void TstStore::pairedWrites()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("Verbs.vocab");
-    QVERIFY(dir.path().size() > 0 && QDir(dir.path()).mkdir("Sub.vocab"));
-    QVERIFY(errorOf([&] { writeFileAtomic(dir.filePath("Sub.vocab"), "x"); })
-                .startsWith(QString("Cannot create file \"%1\". ").arg(dir.filePath("Sub.vocab"))));
+    const QString list = dir.filePath("Verbs.vocab"), notes = dir.filePath("Verbs.rtf");
+    writeFilesAtomic({{list, "old list"}, {notes, "old notes"}});
+    QCOMPARE(fileBytes(list) + fileBytes(notes), QByteArray("old listold notes"));
 
-    // A write that fails part-way (here: the process may not grow a file past 1000 bytes, which
-    // holds for root too) leaves the previous file whole and no temporary file behind.
-    writeListFile(path, "Greek", {{"luo", "to loose"}});
-    const QByteArray previous = fileBytes(path);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 1000;
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    const QString error = errorOf([&] { writeFileAtomic(path, QByteArray(100000, 'x')); });
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    QVERIFY2(error.startsWith(QString("Cannot write file \"%1\". ").arg(path)), qPrintable(error));
-    QCOMPARE(fileBytes(path), previous);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Verbs.vocab"});
+    // When one file of the pair cannot be written, neither is replaced and nothing is left.
+    QVERIFY(QDir(dir.path()).mkdir("Sub.rtf"));
+    const QString folder = dir.filePath("Sub.rtf"), noFolder = dir.filePath("Gone/Verbs.rtf");
+    QCOMPARE(errorOf([&] { writeFilesAtomic({{list, "new"}, {folder, "new"}}); }),
+             QString("Cannot create file \"%1\". \"%1\" is a folder, not a file").arg(folder));
+    QCOMPARE(errorOf([&] { writeFilesAtomic({{list, "new"}, {noFolder, "new"}}); }),
+             QString("Cannot create file \"%1\". The folder \"%2\" does not exist").arg(noFolder, dir.filePath("Gone")));
+    QCOMPARE(fileBytes(list) + fileBytes(notes), QByteArray("old listold notes"));
+    QCOMPARE(filesIn(dir.path()), (QStringList{"Verbs.rtf", "Verbs.vocab"}));
+
+    // A replaced file keeps its permissions; a link stays a link and the file it points to is
+    // replaced.
+    QCOMPARE(::chmod(QFile::encodeName(list).constData(), 0640), 0);
+    writeFileAtomic(list, "new list");
+    struct stat st {};
+    QCOMPARE(::stat(QFile::encodeName(list).constData(), &st), 0);
+    QCOMPARE(st.st_mode & 07777, mode_t(0640));
+    const QString link = dir.filePath("Link.vocab");
+    QVERIFY(QFile::link(list, link));
+    writeFileAtomic(link, "through the link");
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(fileBytes(list), QByteArray("through the link"));
+}
+
+void TstStore::leftoverTempFiles()
+{
+    QTemporaryDir dir;
+    QDir d(dir.path());
+    const QStringList users{"x.tmp", "mnemora.tmp", "mnemora-a1B2c3.tmp", ".mnemora-a1B2c.tmp", ".mnemora-a1B2c!.tmp",
+                            ".mnemora-a1B2c3.tmp.rtf", ".Mnemora-a1B2c3.tmp"};
+    for (const QString &name : users + QStringList{".mnemora-a1B2c3.tmp", ".mnemora-ZZZZZZ.tmp"})
+        putFile(d.filePath(name), "x");
+    // Names of the pattern that the program does not make: a link, a folder.
+    QVERIFY(QFile::link(d.filePath("x.tmp"), d.filePath(".mnemora-LINK00.tmp")));
+    QVERIFY(d.mkdir(".mnemora-DIR000.tmp"));
+    // A save that is still running holds its temporary file: not a leftover.
+    const QString running = d.filePath(".mnemora-RUN000.tmp");
+    const int held = ::open(QFile::encodeName(running).constData(), O_CREAT | O_RDWR | O_CLOEXEC, 0600);
+    QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+
+    findLists(dir.path());
+    QStringList expected = users + QStringList{".mnemora-LINK00.tmp", ".mnemora-RUN000.tmp"};
+    QStringList left = filesIn(dir.path());
+    expected.sort();
+    left.sort();
+    QCOMPARE(left, expected);
+    QVERIFY(d.exists(".mnemora-DIR000.tmp"));
+
+    ::close(held);
+    removeLeftoverTempFiles(dir.path());
+    QVERIFY(!QFileInfo::exists(running));
+    QCOMPARE(fileBytes(d.filePath("x.tmp")), QByteArray("x"));
+}
+
+void TstStore::errorCauses()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("plain");
+    putFile(file, "x");
+    const QString through = file + "/Verbs.vocab";
+    const QString notAFolder = QStringLiteral("%1 \"%2\". A part of the path is a file, not a folder");
+    QCOMPARE(errorOf([&] { readFileBytes(through); }), notAFolder.arg("Cannot open file", through));
+    QCOMPARE(errorOf([&] { writeFileAtomic(through, "x"); }), notAFolder.arg("Cannot create file", through));
+    QCOMPARE(errorOf([&] { CopyFileReplacing(file, through); }), notAFolder.arg("Cannot create file", through));
+
+    const QString backups = dir.filePath("Backups");
+    makeFolder(backups);
+    makeFolder(backups);
+    QVERIFY(QFileInfo(backups).isDir());
+    QCOMPARE(errorOf([&] { makeFolder(file); }),
+             QString("Cannot create folder \"%1\". A file of that name is in the way").arg(file));
+    QCOMPARE(errorOf([&] { makeFolder(dir.filePath("a/b")); }),
+             QString("Cannot create folder \"%1\". The folder \"%2\" does not exist").arg(dir.filePath("a/b"), dir.filePath("a")));
+
+    for (int e = 0; e < 200; ++e) {
+        const QString cause = fileErrorCause(e, FileAccess::Write, "f");
+        QVERIFY2(!cause.isEmpty() && !cause.contains("Unknown error"), qPrintable(cause));
+    }
+
+    // Permission bits stop everyone but root.
+    if (::geteuid() != 0) {
+        QCOMPARE(::chmod(QFile::encodeName(backups).constData(), 0555), 0);
+        const QString target = backups + "/Verbs.vocab";
+        QCOMPARE(errorOf([&] { CopyFileReplacing(file, target); }),
+                 QString("Cannot create file \"%1\". The folder \"%2\" cannot be written").arg(target, backups));
+        ::chmod(QFile::encodeName(backups).constData(), 0755);
+        QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0), 0);
+        QCOMPARE(errorOf([&] { readFileBytes(file); }),
+                 QString("Cannot open file \"%1\". The file \"%1\" cannot be read").arg(file));
+    }
+}
+
+void TstStore::listsThatCannotBeOffered()
+{
+    QTemporaryDir dir;
+    QDir d(dir.path());
+    const QByteArray raw = QFile::encodeName(dir.path()) + '/';
+    for (const char *name : {".Hidden.rtf", ".Hidden.vocab", "Plain.rtf", "Plain.vocab", "Caf\xE9.rtf", "Caf\xE9.vocab",
+                             "Folder.vocab", "Dir.rtf", "Lone\xE9.rtf", "Both.RTF", "Both.vocab", "Linked.rtf",
+                             "Broken.rtf", "Pipe.rtf"})
+        putRaw(raw + name);
+    QVERIFY(d.mkdir("Folder.rtf") && d.mkdir("Dir.vocab") && d.mkdir("Both.rtf"));
+    QVERIFY(QFile::link(d.filePath("Plain.vocab"), d.filePath("Linked.vocab")));
+    QVERIFY(QFile::link(d.filePath("Gone.vocab"), d.filePath("Broken.vocab")));
+    QCOMPARE(::mkfifo(raw + "Pipe.vocab", 0644), 0);
+    // QTemporaryDir cannot remove names it cannot decode.
+    struct RemoveRaw {
+        QByteArray folder;
+        ~RemoveRaw()
+        {
+            for (const char *name : {"Caf\xE9.rtf", "Caf\xE9.vocab", "Lone\xE9.rtf"})
+                ::unlink((folder + name).constData());
+        }
+    } removeRaw{raw};
+
+    const FoundLists found = findLists(dir.path());
+    QCOMPARE(found.names, (QStringList{".Hidden", "Both", "Linked", "Plain"}));
+    QCOMPARE(found.skipped, (QStringList{"Broken.vocab: it is a link to a file that does not exist",
+                                         QString::fromUtf8("Caf\uFFFD.vocab: its name is not valid text on this system"),
+                                         "Dir.vocab: it is a folder, not a file", "Folder.rtf: it is a folder, not a file",
+                                         "Pipe.vocab: it is not an ordinary file"}));
+    for (const QString &name : found.names) {
+        QCOMPARE(readListFile(d.filePath(listFilePath(name))).items.size(), 0);
+        QCOMPARE(readFileBytes(existingNotesFilePath(d.filePath(name))), QByteArray("x"));
+    }
+    QCOMPARE(skippedListsMessage(found), "These files could not be offered as lists:\n" + found.skipped.join(u'\n'));
+    QCOMPARE(skippedListsMessage(FoundLists{}), QString());
 }
 
 QTEST_GUILESS_MAIN(TstStore)
