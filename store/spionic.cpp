@@ -1,137 +1,16 @@
 #include "store/spionic.h"
+#include "store/spionickeys.h"
 
 #include <QChar>
 #include <QList>
-#include <QVarLengthArray>
 
-#include <algorithm>
-#include <array>
-#include <cstdint>
 #include <string>
-#include <utility>
 
 namespace store {
 
+using namespace spionickeys;
+
 namespace {
-
-// The marks a Greek letter can carry, as bits.
-enum : std::uint16_t {
-    Smooth = 1 << 0,
-    Rough = 1 << 1,
-    Acute = 1 << 2,
-    Grave = 1 << 3,
-    Circumflex = 1 << 4,
-    Diaeresis = 1 << 5,
-    Macron = 1 << 6,
-    Overline = 1 << 7,
-    DotBelow = 1 << 8,
-    IotaSub = 1 << 9,
-};
-constexpr std::uint16_t Breathings = Smooth | Rough;
-constexpr std::uint16_t Accents = Acute | Grave | Circumflex;
-// The marks typed before a capital vowel or rho; the others follow it.
-constexpr std::uint16_t BeforeCapital = Breathings | Accents;
-
-// Combining characters of the marks, in the order they are written after a letter. All but the
-// dot below (220) and the iota subscript (240) have combining class 230, so NFC keeps this order.
-struct CombiningMark {
-    std::uint16_t bit;
-    char16_t ch;
-};
-constexpr std::array<CombiningMark, 10> combiningMarks{{
-    {Macron, 0x0304},
-    {Overline, 0x0305},
-    {Smooth, 0x0313},
-    {Rough, 0x0314},
-    {Diaeresis, 0x0308},
-    {Acute, 0x0301},
-    {Grave, 0x0300},
-    {Circumflex, 0x0342},
-    {DotBelow, 0x0323},
-    {IotaSub, 0x0345},
-}};
-
-int rankOf(char16_t mark)
-{
-    for (int i = 0; i < int(combiningMarks.size()); ++i) {
-        if (combiningMarks[i].ch == mark)
-            return i;
-    }
-    return int(combiningMarks.size());
-}
-
-std::uint16_t bitOfCombining(char32_t c)
-{
-    for (const CombiningMark &m : combiningMarks) {
-        if (m.ch == c)
-            return m.bit;
-    }
-    return 0;
-}
-
-// Adds b to a; false when a letter would get a mark twice or two breathings or two accents.
-bool addMarks(std::uint16_t &a, std::uint16_t b)
-{
-    if ((a & b) || ((a & Breathings) && (b & Breathings)) || ((a & Accents) && (b & Accents)))
-        return false;
-    a |= b;
-    return true;
-}
-
-// ---- Keys ----
-
-// Letter keys and the Greek letter each one stands for.
-constexpr std::array<char16_t, 128> letterFor = [] {
-    std::array<char16_t, 128> t{};
-    const char16_t lower[] = u"αβξδεφγηιςκλμνοπθρστυςωχψζ";
-    const char16_t upper[] = u"ΑΒΞΔΕΦΓΗΙϙΚΛΜΝΟΠΘΡΣΤΥϜΩΧΨΖ";
-    for (int k = 0; k < 26; ++k) {
-        t['a' + k] = lower[k];
-        t['A' + k] = upper[k];
-    }
-    t['`'] = 0x03E1; // sampi
-    return t;
-}();
-
-// Mark keys and the marks each one types; narrow and wide keys type the same.
-constexpr std::array<std::uint16_t, 128> marksOfKey = [] {
-    std::array<std::uint16_t, 128> t{};
-    const std::pair<char, std::uint16_t> keys[] = {
-        {'0', Smooth}, {')', Smooth}, {'9', Rough}, {'(', Rough},
-        {'/', Acute}, {'&', Acute}, {'\\', Grave}, {'_', Grave}, {'=', Circumflex}, {'~', Circumflex},
-        {'1', Smooth | Acute}, {'!', Smooth | Acute}, {'2', Smooth | Grave}, {'@', Smooth | Grave},
-        {']', Smooth | Circumflex}, {'}', Smooth | Circumflex},
-        {'3', Rough | Acute}, {'#', Rough | Acute}, {'4', Rough | Grave}, {'$', Rough | Grave},
-        {'[', Rough | Circumflex}, {'{', Rough | Circumflex},
-        {'+', Diaeresis}, {'"', Diaeresis}, {'5', Diaeresis | Acute}, {'%', Diaeresis | Acute},
-        {'6', Diaeresis | Grave}, {'^', Diaeresis | Grave},
-        {'<', Macron}, {'>', Macron}, {'8', Overline}, {'?', DotBelow}, {'|', IotaSub},
-    };
-    for (const auto &[key, marks] : keys)
-        t[std::size_t(key)] = marks;
-    return t;
-}();
-
-bool isLetterKey(char16_t c)
-{
-    return c < 128 && letterFor[c] != 0;
-}
-
-bool isMarkKey(char16_t c)
-{
-    return c < 128 && marksOfKey[c] != 0;
-}
-
-// Capitals whose breathing and accent are typed before them.
-bool takesMarksBefore(char16_t key)
-{
-    switch (key) {
-    case 'A': case 'E': case 'H': case 'I': case 'O': case 'U': case 'W': case 'R':
-        return true;
-    default:
-        return false;
-    }
-}
 
 // The letters whose marks take the narrow keys; "7" carries stand-alone marks with them too.
 bool takesNarrowMarks(char key)
@@ -327,44 +206,6 @@ void appendLetter(QString &out, char key, std::uint16_t marks)
     appendMarkKeys(out, marks & ~BeforeCapital, takesNarrowMarks(key));
 }
 
-// ---- Decoding ----
-
-struct MarkRun {
-    QVarLengthArray<char16_t, 8> marks;
-
-    void add(std::uint16_t bits)
-    {
-        for (const CombiningMark &m : combiningMarks) {
-            if (bits & m.bit)
-                marks.append(m.ch);
-        }
-    }
-    void addKeys(QStringView keys)
-    {
-        for (QChar k : keys)
-            add(marksOfKey[k.unicode()]);
-    }
-};
-
-void appendDecoded(QString &out, char16_t base, MarkRun &run)
-{
-    out += QChar(base);
-    std::stable_sort(run.marks.begin(), run.marks.end(),
-                     [](char16_t a, char16_t b) { return rankOf(a) < rankOf(b); });
-    for (char16_t m : run.marks)
-        out += QChar(m);
-}
-
-char16_t signFor(char16_t key)
-{
-    switch (key) {
-    case ':': return 0x0387;
-    case ';': return 0x037E;
-    case '-': return 0x2013;
-    default: return key;
-    }
-}
-
 } // namespace
 
 QString unicodeToSpionic(QStringView text)
@@ -425,62 +266,6 @@ QString unicodeToSpionic(QStringView text)
         }
     }
     return out;
-}
-
-QString spionicToUnicode(QStringView spionic)
-{
-    const QStringView s = spionic;
-    const qsizetype n = s.size();
-    const auto runEnd = [&](qsizetype j) {
-        while (j < n && isMarkKey(s[j].unicode()))
-            ++j;
-        return j;
-    };
-    QString out;
-    out.reserve(n * 2);
-    qsizetype i = 0;
-    while (i < n) {
-        const char16_t c = s[i].unicode();
-        MarkRun run;
-        if (isLetterKey(c)) {
-            const qsizetype end = runEnd(i + 1);
-            run.addKeys(s.sliced(i + 1, end - i - 1));
-            appendDecoded(out, letterFor[c], run);
-            i = end;
-        } else if (c == u'7' || isMarkKey(c)) {
-            // Marks with no letter before them belong to the capital after them, if any; the
-            // "7" they stood on goes. Otherwise they stay on a non-breaking space.
-            const qsizetype from = c == u'7' ? i + 1 : i;
-            const qsizetype end = runEnd(from);
-            run.addKeys(s.sliced(from, end - from));
-            if (end > from && end < n && takesMarksBefore(s[end].unicode())) {
-                const qsizetype after = runEnd(end + 1);
-                run.addKeys(s.sliced(end + 1, after - end - 1));
-                appendDecoded(out, letterFor[s[end].unicode()], run);
-                i = after;
-            } else {
-                appendDecoded(out, 0x00A0, run);
-                i = end;
-            }
-        } else if (c == u'\'') {
-            const bool wordStart = i == 0 || !(isLetterKey(s[i - 1].unicode()) || isMarkKey(s[i - 1].unicode()));
-            const char16_t next = i + 1 < n ? s[i + 1].unicode() : 0;
-            if (wordStart && takesMarksBefore(next) && next != u'R') {
-                const qsizetype after = runEnd(i + 2);
-                run.add(Smooth);
-                run.addKeys(s.sliced(i + 2, after - i - 2));
-                appendDecoded(out, letterFor[next], run);
-                i = after;
-            } else {
-                out += QChar(0x2019);
-                ++i;
-            }
-        } else {
-            out += QChar(signFor(c));
-            ++i;
-        }
-    }
-    return out.normalized(QString::NormalizationForm_C);
 }
 
 bool containsGreekToConvert(QStringView text)
