@@ -2,6 +2,9 @@
 #include "store/apperror.h"
 
 #include <QStringDecoder>
+#include <QVarLengthArray>
+
+#include <algorithm>
 #include <array>
 
 namespace store {
@@ -37,18 +40,25 @@ const UpperTable &upperTable()
     return table;
 }
 
-char encodeChar(char16_t c)
+// The byte that holds c, or -1 when none does. U+001A has none: as a byte it would end the file.
+int byteFor(char16_t c)
 {
     if (c == 0x1A)
-        return '?';
+        return -1;
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return char(c);
+        return c;
     const auto &chars = upperTable().chars;
     for (int i = 0; i < 32; ++i) {
         if (chars[i] == c)
-            return char(0x80 + i);
+            return 0x80 + i;
     }
-    return '?';
+    return -1;
+}
+
+char encodeChar(char16_t c)
+{
+    const int b = byteFor(c);
+    return b < 0 ? '?' : char(b);
 }
 
 } // namespace
@@ -77,6 +87,28 @@ QByteArray encodeWin1252(QStringView text)
     }
     out.truncate(dst - out.data());
     return out;
+}
+
+QString unencodableCharacters(QStringView text)
+{
+    QString found;
+    QVarLengthArray<char32_t, 8> seen;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (byteFor(c) >= 0)
+            continue;
+        // A surrogate pair is one character; a lone surrogate counts on its own.
+        const bool pair = QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(text[i + 1].unicode());
+        const char32_t code = pair ? QChar::surrogateToUcs4(c, text[i + 1].unicode()) : char32_t(c);
+        if (std::find(seen.begin(), seen.end(), code) == seen.end()) {
+            seen.append(code);
+            found += text.sliced(i, pair ? 2 : 1);
+        }
+        if (pair)
+            ++i;
+    }
+    return found;
 }
 
 } // namespace store

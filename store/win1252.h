@@ -18,4 +18,9 @@ QString decodeWin1252(QByteArrayView bytes);
 // would be Ctrl+Z, which ends the file for the reader.
 QByteArray encodeWin1252(QStringView text);
 
+// Each character of text that encodeWin1252 would not keep (U+001A among them), once, in the
+// order they first appear; a surrogate pair is one character. Empty when text can be written as
+// it is, so a caller can refuse to write and name what has to change.
+QString unencodableCharacters(QStringView text);
+
 } // namespace store
