@@ -157,7 +157,6 @@ bool TFrmMaster::openOver(QWidget *mainWindow, const MasterOpening &opening)
     setWindowModality(Qt::ApplicationModal);
     m_deactivated = false;
     show();
-    raise();
     activateWindow();
     guarded([this] { FormActivate(); });
     return true;
