@@ -54,8 +54,9 @@ QString MasterListModel::lineText(int row) const
 {
     if (m_lineOnly)
         return row == 0 ? m_line : QString();
-    const auto entry = entryAt(row);
-    return entry ? entry->Item : QString();
+    if (row < 0 || row >= rowCount())
+        return QString();
+    return m_master.at(m_useHits ? m_hits.at(row) : row).Item;
 }
 
 int MasterListModel::rowCount(const QModelIndex &parent) const
