@@ -1,5 +1,7 @@
 #include "master/mastersearch.h"
 
+#include <QtCore/qstringalgorithms.h>
+
 namespace master {
 
 const QString SearchPlaceholder = QStringLiteral("Enter search text");
@@ -8,13 +10,7 @@ namespace {
 
 char16_t foldAscii(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c; }
 
-bool isAscii(QStringView s)
-{
-    for (QChar c : s)
-        if (c.unicode() >= 0x80)
-            return false;
-    return true;
-}
+bool isAscii(QStringView s) { return QtPrivate::isAscii(s); }
 
 bool equalsAsciiCaselessAt(QStringView text, QStringView needle, qsizetype pos)
 {
@@ -26,9 +22,18 @@ bool equalsAsciiCaselessAt(QStringView text, QStringView needle, qsizetype pos)
 
 qsizetype indexOfAsciiCaseless(QStringView text, QStringView needle, qsizetype from)
 {
-    for (qsizetype pos = from; pos + needle.size() <= text.size(); ++pos)
-        if (equalsAsciiCaselessAt(text, needle, pos))
+    if (needle.isEmpty())
+        return -1;
+    // Only positions holding the first character (either case) are compared further.
+    const char16_t first = foldAscii(needle[0].unicode());
+    const char16_t firstUpper = (first >= u'a' && first <= u'z') ? char16_t(first - (u'a' - u'A')) : first;
+    const char16_t *t = text.utf16();
+    const qsizetype last = text.size() - needle.size();
+    for (qsizetype pos = from; pos <= last; ++pos) {
+        const char16_t c = t[pos];
+        if ((c == first || c == firstUpper) && equalsAsciiCaselessAt(text, needle, pos))
             return pos;
+    }
     return -1;
 }
 
@@ -69,7 +74,7 @@ bool MasterMatcher::matches(const QString &description) const
     // exactly when it holds the text with ASCII letters compared without regard to case; that
     // test needs no upper-cased copy of each description.
     if (m_asciiText && m_asciiUpper && isAscii(description)) {
-        if (!description.contains(m_text, Qt::CaseInsensitive))
+        if (indexOfAsciiCaseless(description, m_text, 0) < 0)
             return false;
     } else if (!m_locale.toUpper(description).contains(m_upper)) {
         return false;

@@ -13,15 +13,16 @@ namespace {
 
 QList<MasterEntry> sortedMaster(const QList<SourceEntry> &source, const QList<int> &entries, MasterLanguage language)
 {
-    QList<QString> keys;
-    keys.reserve(entries.size());
+    SortKeys keys(entries.size());
     for (qsizetype j = 0; j < entries.size(); ++j) {
         const QString &item = source.at(entries.at(j)).Item;
         const int readingNumber = int(j) + 1;
-        keys.append(language == MasterLanguage::Greek ? greekSortKey(item, readingNumber)
-                                                      : latinSortKey(item, readingNumber));
+        if (language == MasterLanguage::Greek)
+            keys.addGreek(item, readingNumber);
+        else
+            keys.addLatin(item, readingNumber);
     }
-    const QList<int> order = sortedOrder(keys);
+    const QList<int> order = keys.order();
     QList<MasterEntry> master;
     master.reserve(order.size());
     for (int k : order) {
@@ -38,9 +39,21 @@ SourceReading readAllLists(const QString &folder)
     SourceReading reading;
     const store::FoundLists found = store::findLists(folder);
     const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
+    // All files first, so the table is allocated once.
+    QList<store::ListContent> lists;
+    lists.reserve(found.names.size());
+    qsizetype total = 0;
     for (const QString &name : found.names) {
         const QString path = folder.isEmpty() ? store::listFilePath(name) : dir.filePath(store::listFilePath(name));
-        const store::ListContent list = store::readListFile(path);
+        lists.append(store::readListFile(path));
+        total += lists.last().items.size();
+        if (total > MaxMasterEntries)
+            break;
+    }
+    reading.entries.reserve(qMin<qsizetype>(total, MaxMasterEntries));
+    for (qsizetype l = 0; l < lists.size(); ++l) {
+        const QString &name = found.names.at(l);
+        const store::ListContent &list = lists.at(l);
         for (const VocabItem &item : list.items) {
             if (reading.entries.size() >= MaxMasterEntries) {
                 reading.truncated = true;

@@ -24,6 +24,11 @@ struct MasterEntry {
     friend bool operator==(const MasterEntry &, const MasterEntry &) = default;
 };
 
+} // namespace master
+Q_DECLARE_TYPEINFO(master::SourceEntry, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(master::MasterEntry, Q_RELOCATABLE_TYPE);
+namespace master {
+
 struct SourceReading {
     QList<SourceEntry> entries; // lists in name order, items in file order
     bool truncated = false;     // the lists held more than MaxMasterEntries items

@@ -1,6 +1,7 @@
 #include "master/sortkey.h"
 
 #include <algorithm>
+#include <cstring>
 #include <array>
 #include <vector>
 
@@ -22,39 +23,33 @@ constexpr std::array<char16_t, 128> makeSortLetterTable()
 constexpr std::array<char16_t, 128> SortLetterTable = makeSortLetterTable();
 constexpr char16_t SigmaLetter = u'R';
 
-// Weights of Latin keys. Everything that is not a digit or a letter keeps a weight below the
-// digits; digits and letters are moved above every punctuation mark and every character of the
-// code page, capital letters onto small ones, accented letters onto their base letters.
-constexpr char16_t DigitBase = 0x0100;
-constexpr char16_t LetterBase = 0x0200;
-constexpr char16_t OtherLetter = 0x0300; // letters without an ASCII base letter (æ, ß, ø, ...)
+// One-byte weights of Latin keys: everything that is not a digit or a letter below the digits,
+// digits below letters, capital letters on small ones, accented letters on their base letters,
+// other letters (æ, ß, ø, Greek, ...) after z. 0 is kept for nothing, so a shorter key comes first.
+constexpr uchar DigitBase = 0x80;
+constexpr uchar LetterBase = 0x90;
+constexpr uchar OtherLetter = 0xB0;
 
-char16_t latinWeight(char16_t c)
+uchar latinWeight(char16_t c)
 {
     if (c >= u'a' && c <= u'z')
-        return char16_t(LetterBase + (c - u'a'));
+        return uchar(LetterBase + (c - u'a'));
     if (c >= u'A' && c <= u'Z')
-        return char16_t(LetterBase + (c - u'A'));
+        return uchar(LetterBase + (c - u'A'));
     if (c >= u'0' && c <= u'9')
-        return char16_t(DigitBase + (c - u'0'));
+        return uchar(DigitBase + (c - u'0'));
     if (c < 0x80)
-        return c;
+        return c == 0 ? 1 : uchar(c);
     const QChar ch(c);
     if (!ch.isLetterOrNumber())
-        return char16_t(0x80 + (c & 0x7F)); // non-ASCII punctuation and spaces: among the marks
+        return 0x7F; // non-ASCII spaces and punctuation, among the marks
     if (ch.decompositionTag() == QChar::Canonical) {
         const QString d = ch.decomposition();
         const char16_t base = d.isEmpty() ? 0 : d.at(0).unicode();
         if (base < 0x80 && ((base | 0x20) >= u'a' && (base | 0x20) <= u'z'))
             return latinWeight(base);
     }
-    return c > OtherLetter ? c : OtherLetter;
-}
-
-void appendReadingNumber(QString &key, int readingNumber)
-{
-    key.append(u'#');
-    key.append(QString::number(readingNumber));
+    return OtherLetter;
 }
 
 } // namespace
@@ -83,60 +78,108 @@ QString greekSortLetters(QStringView item)
     return letters;
 }
 
-QString greekSortKey(QStringView item, int readingNumber)
-{
-    QString key = greekSortLetters(item);
-    appendReadingNumber(key, readingNumber);
-    return key;
-}
+namespace {
 
-QString latinSortKey(QStringView item, int readingNumber)
+void appendNumber(QByteArray &key, int readingNumber, bool latinDigits)
 {
-    QString key(item.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(key.data());
-    for (qsizetype i = 0; i < item.size(); ++i)
-        out[i] = latinWeight(item.at(i).unicode());
-    // The number's digits get digit weights, so they compare with the items' own digits.
-    const QString number = QString::number(readingNumber);
-    key.reserve(key.size() + 1 + number.size());
-    key.append(u'#');
-    for (QChar d : number)
-        key.append(QChar(latinWeight(d.unicode())));
-    return key;
-}
-
-bool keyLess(const QString &a, const QString &b)
-{
-    return QStringView(a).compare(QStringView(b), Qt::CaseSensitive) < 0;
-}
-
-QList<int> sortedOrder(const QList<QString> &keys)
-{
-    // The first four units of each key, packed, settle most comparisons without touching the
-    // strings; a missing unit packs as 0, which keeps a shorter key before its extensions.
-    struct Entry {
-        quint64 prefix;
-        int index;
-    };
-    std::vector<Entry> entries(size_t(keys.size()));
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        const QString &k = keys.at(i);
-        quint64 p = 0;
-        for (qsizetype j = 0; j < 4; ++j)
-            p = (p << 16) | (j < k.size() ? k.at(j).unicode() : 0u);
-        entries[size_t(i)] = {p, int(i)};
+    char digits[16];
+    int n = 0;
+    do {
+        digits[n++] = char('0' + readingNumber % 10);
+        readingNumber /= 10;
+    } while (readingNumber > 0 && n < 16);
+    key.append('#');
+    while (n > 0) {
+        const char d = digits[--n];
+        key.append(latinDigits ? char(latinWeight(char16_t(d))) : d);
     }
-    std::sort(entries.begin(), entries.end(), [&keys](const Entry &a, const Entry &b) {
+}
+
+void appendGreek(QByteArray &key, QStringView item, int readingNumber)
+{
+    for (QChar c : item)
+        if (const char16_t s = greekSortLetter(c))
+            key.append(char(s));
+    appendNumber(key, readingNumber, false);
+}
+
+void appendLatin(QByteArray &key, QStringView item, int readingNumber)
+{
+    for (QChar c : item)
+        key.append(char(latinWeight(c.unicode())));
+    // The number's digits get digit weights, so they compare with the items' own digits.
+    appendNumber(key, readingNumber, true);
+}
+
+} // namespace
+
+QByteArray greekSortKey(QStringView item, int readingNumber)
+{
+    QByteArray key;
+    appendGreek(key, item, readingNumber);
+    return key;
+}
+
+QByteArray latinSortKey(QStringView item, int readingNumber)
+{
+    QByteArray key;
+    appendLatin(key, item, readingNumber);
+    return key;
+}
+
+bool keyLess(const QByteArray &a, const QByteArray &b)
+{
+    return a < b; // bytes compared unsigned, a shorter key before its extensions
+}
+
+SortKeys::SortKeys(qsizetype expected)
+{
+    m_bytes.reserve(expected * 16);
+    m_entries.reserve(size_t(expected));
+}
+
+void SortKeys::addGreek(QStringView item, int readingNumber)
+{
+    const qsizetype start = m_bytes.size();
+    appendGreek(m_bytes, item, readingNumber);
+    finish(start);
+}
+
+void SortKeys::addLatin(QStringView item, int readingNumber)
+{
+    const qsizetype start = m_bytes.size();
+    appendLatin(m_bytes, item, readingNumber);
+    finish(start);
+}
+
+void SortKeys::finish(qsizetype start)
+{
+    const qsizetype length = m_bytes.size() - start;
+    quint64 prefix = 0;
+    for (qsizetype j = 0; j < 8; ++j)
+        prefix = (prefix << 8) | (j < length ? uchar(m_bytes.at(start + j)) : 0u);
+    m_entries.push_back({prefix, quint32(start), quint32(length)});
+}
+
+QList<int> SortKeys::order() const
+{
+    std::vector<int> positions(m_entries.size());
+    for (size_t i = 0; i < positions.size(); ++i)
+        positions[i] = int(i);
+    const char *bytes = m_bytes.constData();
+    std::sort(positions.begin(), positions.end(), [this, bytes](int ia, int ib) {
+        const Entry &a = m_entries[size_t(ia)];
+        const Entry &b = m_entries[size_t(ib)];
         if (a.prefix != b.prefix)
             return a.prefix < b.prefix;
-        const int c = QStringView(keys.at(a.index)).compare(QStringView(keys.at(b.index)));
-        return c != 0 ? c < 0 : a.index < b.index;
+        // Equal first 8 bytes (a key shorter than 8 is padded with 0, which no weight uses).
+        const quint32 common = std::min(a.length, b.length);
+        if (common > 8)
+            if (const int c = std::memcmp(bytes + a.offset + 8, bytes + b.offset + 8, common - 8))
+                return c < 0;
+        return a.length != b.length ? a.length < b.length : ia < ib;
     });
-    QList<int> order;
-    order.reserve(keys.size());
-    for (const Entry &e : entries)
-        order.append(e.index);
-    return order;
+    return QList<int>(positions.begin(), positions.end());
 }
 
 } // namespace master
