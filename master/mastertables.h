@@ -1,0 +1,62 @@
+#pragma once
+// The Master List's tables: every item of every list, read into one source table, split by
+// language and sorted into one master table per language.
+#include <QList>
+#include <QString>
+
+namespace master {
+
+enum class MasterLanguage { Greek, Latin };
+
+constexpr int MaxMasterEntries = 100000; // all lists together
+
+struct SourceEntry {
+    QString ListName;
+    QString Language; // the first line of the list's file
+    QString Item;
+    QString Description;
+};
+
+struct MasterEntry {
+    QString ListName;
+    QString Item;
+    QString Description;
+    friend bool operator==(const MasterEntry &, const MasterEntry &) = default;
+};
+
+} // namespace master
+Q_DECLARE_TYPEINFO(master::SourceEntry, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(master::MasterEntry, Q_RELOCATABLE_TYPE);
+namespace master {
+
+struct SourceReading {
+    QList<SourceEntry> entries; // lists in name order, items in file order
+    bool truncated = false;     // the lists held more than MaxMasterEntries items
+};
+
+// Reads every list of the folder ("" = the working folder): the lists the main window offers,
+// their items split at the first "zx" as when a list is opened. Stops at MaxMasterEntries.
+// A list file that cannot be read throws AppError naming it.
+SourceReading readAllLists(const QString &folder = QString());
+
+// Only the exact word "Greek" makes a list Greek; every other first line counts as Latin.
+MasterLanguage languageOf(const QString &languageLine);
+
+class MasterTables {
+public:
+    // Splits the source by language and sorts each language's entries into master-list order.
+    void build(const QList<SourceEntry> &source);
+    void clear();
+
+    const QList<MasterEntry> &master(MasterLanguage language) const
+    {
+        return language == MasterLanguage::Greek ? m_greek : m_latin;
+    }
+    int count(MasterLanguage language) const { return int(master(language).size()); }
+
+private:
+    QList<MasterEntry> m_greek;
+    QList<MasterEntry> m_latin;
+};
+
+} // namespace master

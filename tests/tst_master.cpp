@@ -1,0 +1,182 @@
+// The Master List window over a stand-in main window: opening, selection of the current item, the
+// language switch, failures in reading, the keys, the modal showing and the signals.
+#include "master_fixtures.h"
+
+#include <QSignalSpy>
+#include <QTimer>
+
+class TestMaster : public QObject {
+    Q_OBJECT
+
+private slots:
+    void noLists();
+    void openingShowsTheLanguageAndTheCurrentItem();
+    void languageSwitchReadsTheFilesAgain();
+    void unreadableList();
+    void tooManyItemsToldOnce();
+    void firstAndLastLine();
+    void modalOpeningAndSignals();
+};
+
+void TestMaster::noLists()
+{
+    Master m;
+    QVERIFY(m.open("Greek"));
+    QCOMPARE(m.frm->windowTitle(), QStringLiteral("Master List – Greek"));
+    QCOMPARE(m.captions(), QStringLiteral(" Greek  [0]| Latin  [0]"));
+    QCOMPARE(m.lines(), QStringList{NoRecords});
+    QCOMPARE(m.work() + m.desc(), QString());
+    QCOMPARE(m.list()->font().family(), QStringLiteral("Tahoma"));
+    m.clickLine(0);
+    QCOMPARE(m.selected(), 0);
+    m.press(Qt::Key_PageDown, Qt::ControlModifier);
+    m.press(Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(m.work() + m.desc(), QString());
+    QTest::mouseClick(m.testButton(), Qt::LeftButton);
+    QVERIFY(m.panel()->isHidden());
+    m.checkDesktop();
+}
+
+void TestMaster::openingShowsTheLanguageAndTheCurrentItem()
+{
+    Master m;
+    m.data.addList("Homer", "Greek", homer);
+    m.data.addList("Lower", "greek", {"rosazxrose"}); // not exactly "Greek": Latin
+    m.data.addList("Vergil", "Latin", {"armazxarms", "virumzxman"});
+    m.data.write("Orphan.vocab", crlf({"Greek", "xzxy"}));
+
+    QVERIFY(m.open("Greek", "LOGOS", "wo"));
+    QCOMPARE(m.captions(), QStringLiteral(" Greek  [4]| Latin  [3]"));
+    QCOMPARE(m.lines(), QStringList({"a0rxh/", "qeo/j", "lo/goj", "Logos"}));
+    QVERIFY(m.greek()->isChecked());
+    QCOMPARE(m.list()->font().family(), QStringLiteral("SPIonic"));
+    QCOMPARE(m.list()->font().pointSize(), 14);
+    QCOMPARE(m.selected(), 3); // the current item, letter case aside
+    QCOMPARE(m.work(), QStringLiteral("Homer"));
+    QCOMPARE(m.desc(), QStringLiteral("the Word"));
+    QCOMPARE(QApplication::focusWidget(), m.list());
+    QCOMPARE(m.searchBox()->text(), QStringLiteral("wo"));
+    m.clickLine(1);
+    QCOMPARE(m.work() + ':' + m.desc(), QStringLiteral("Homer:god"));
+    m.press(Qt::Key_Down);
+    QCOMPARE(m.desc(), QStringLiteral("word, speech"));
+    m.frm->close();
+
+    // No such item: the first line; one character in the main search box is no search text.
+    QVERIFY(m.open("Latin", "nusquam", "w"));
+    QCOMPARE(m.frm->windowTitle(), QStringLiteral("Master List – Latin"));
+    QVERIFY(m.latin()->isChecked());
+    QCOMPARE(m.lines(), QStringList({"arma", "rosa", "virum"}));
+    QCOMPARE(m.selected(), 0);
+    QCOMPARE(m.list()->font().family(), QStringLiteral("Tahoma"));
+    QCOMPARE(m.list()->font().pointSize(), 13);
+    QCOMPARE(m.searchBox()->text(), Placeholder);
+    m.checkDesktop();
+}
+
+void TestMaster::languageSwitchReadsTheFilesAgain()
+{
+    Master m;
+    m.data.addList("Homer", "Greek", homer);
+    m.data.addList("Vergil", "Latin", {"armazxarms"});
+    QVERIFY(m.open("Latin", "arma"));
+    m.searchBox()->setText("anything");
+    m.data.addList("Hesiod", "Greek", {"e1rgonzxwork"});
+    QTest::mouseClick(m.greek(), Qt::LeftButton);
+    QCOMPARE(m.captions(), QStringLiteral(" Greek  [5]| Latin  [1]"));
+    QCOMPARE(m.lines().first(), QStringLiteral("a0rxh/"));
+    QVERIFY(m.lines().contains("e1rgon"));
+    QCOMPARE(m.searchBox()->text(), QString());
+    QCOMPARE(m.frm->windowTitle(), QStringLiteral("Master List – Greek"));
+
+    // Every Greek list deleted between two switches: nothing of them is left.
+    for (const char *f : {"Homer.vocab", "Homer.rtf", "Hesiod.vocab", "Hesiod.rtf"})
+        QVERIFY(QFile::remove(m.data.path(f)));
+    QTest::mouseClick(m.latin(), Qt::LeftButton);
+    QTest::mouseClick(m.greek(), Qt::LeftButton);
+    QCOMPARE(m.captions(), QStringLiteral(" Greek  [0]| Latin  [1]"));
+    QCOMPARE(m.lines(), QStringList{NoRecords});
+    m.checkDesktop();
+}
+
+void TestMaster::unreadableList()
+{
+    Master m;
+    m.data.addList("Homer", "Greek", homer);
+    m.data.addList("Locked", "Greek", {"xzxy"});
+    QFile::copy(m.data.path("Locked.vocab"), m.data.path("spare"));
+    if (!makeUnreadable(m.data, "Locked.vocab"))
+        QSKIP("no way to make a file unreadable here");
+    // Opening: the error is reported and the window is not shown.
+    m.desktop.expectError();
+    QVERIFY(!m.open("Greek"));
+    QVERIFY(!m.frm->isVisible());
+    m.checkDesktop();
+    QVERIFY(m.desktop.shown.last().text.contains("Locked.vocab"));
+
+    // Readable at opening, unreadable at a switch: the report, and an empty list, never the
+    // entries read before.
+    QFile::remove(m.data.path("Locked.vocab"));
+    QFile::copy(m.data.path("spare"), m.data.path("Locked.vocab"));
+    QVERIFY(m.open("Latin"));
+    QVERIFY(makeUnreadable(m.data, "Locked.vocab"));
+    m.desktop.expectError();
+    QTest::mouseClick(m.greek(), Qt::LeftButton);
+    m.checkDesktop();
+    QCOMPARE(m.lines(), QStringList{NoRecords});
+    QCOMPARE(m.captions(), QStringLiteral(" Greek  [0]| Latin  [0]"));
+}
+
+void TestMaster::tooManyItemsToldOnce()
+{
+    Master m;
+    for (int i = 0; i < 11; ++i)
+        m.data.addList(QStringLiteral("Big%1").arg(i, 2, 10, QLatin1Char('0')), i == 10 ? "Greek" : "Latin",
+                       numberedItems(10000));
+    m.desktop.expect("The lists hold more than 100000 items together. The Master List shows the first 100000.");
+    QVERIFY(m.open("Latin"));
+    QCOMPARE(m.captions(), QStringLiteral(" Greek  [0]| Latin  [100000]"));
+    QTest::mouseClick(m.greek(), Qt::LeftButton); // read again: not told again
+    m.checkDesktop();
+}
+
+void TestMaster::firstAndLastLine()
+{
+    Master m;
+    m.data.addList("Roma", "Latin", house);
+    QVERIFY(m.open("Latin", "familia"));
+    QCOMPARE(m.selected(), 3);
+    m.press(Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(m.selected(), 4);
+    QCOMPARE(m.desc(), QStringLiteral("a farmhouse"));
+    m.press(Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(m.selected(), 0);
+    QCOMPARE(m.desc(), QStringLiteral("HOUSES; a house"));
+    QVERIFY(m.frm->isVisible());
+    m.checkDesktop();
+}
+
+void TestMaster::modalOpeningAndSignals()
+{
+    Master m;
+    m.data.addList("Roma", "Latin", house);
+    QSignalSpy help(m.frm, &TFrmMaster::helpRequested);
+    QSignalSpy closed(m.frm, &TFrmMaster::closed);
+    bool wasModal = false;
+    QTimer::singleShot(0, m.frm, [&] {
+        wasModal = m.frm->isVisible() && QApplication::activeModalWidget() == m.frm;
+        QTest::keyClick(m.list(), Qt::Key_F1);
+        QTest::keyClick(m.list(), Qt::Key_Escape);
+    });
+    m.frm->OpenMasterList(&m.main, {"Latin", "aqua", ""});
+    QVERIFY(wasModal);
+    QVERIFY(!m.frm->isVisible());
+    QCOMPARE(help.count(), 1);
+    QCOMPARE(closed.count(), 1);
+    // Centred over the main window (within the width of a window frame).
+    QVERIFY((m.frm->frameGeometry().center() - m.main.frameGeometry().center()).manhattanLength() <= 8);
+    m.checkDesktop();
+}
+
+QTEST_MAIN(TestMaster)
+#include "tst_master.moc"

@@ -1,0 +1,310 @@
+// The Master List's widget-free units: the Greek sort key, the key order of both languages, the
+// tables built from lists, the description match and its colouring, the self-test draw and caption.
+#include "master/mastersearch.h"
+#include "master/mastertables.h"
+#include "master/mastertest.h"
+#include "master/sortkey.h"
+#include "platform/random.h"
+#include "master_fixtures.h"
+#include "store/apperror.h"
+
+#include <QTest>
+
+using namespace master;
+
+namespace {
+SourceEntry greek(const QString &item, const QString &list = QStringLiteral("G"))
+{
+    return {list, QStringLiteral("Greek"), item, item + QStringLiteral(" desc")};
+}
+SourceEntry latin(const QString &item, const QString &list = QStringLiteral("L"))
+{
+    return {list, QStringLiteral("Latin"), item, item + QStringLiteral(" desc")};
+}
+QStringList items(const QList<MasterEntry> &master)
+{
+    QStringList out;
+    for (const MasterEntry &e : master)
+        out << e.Item;
+    return out;
+}
+QStringList sortedItems(const QList<SourceEntry> &source, MasterLanguage language)
+{
+    MasterTables t;
+    t.build(source);
+    return items(t.master(language));
+}
+} // namespace
+
+class TestMasterUnits : public QObject {
+    Q_OBJECT
+
+private slots:
+    void greekLetters_data();
+    void greekLetters();
+    void greekLettersIgnoreTheLocale();
+    void greekOrder();
+    void latinOrder();
+    void languagesSplitAndDuplicatesKept();
+    void readingListsAndTheLimit();
+    void unreadableListReported();
+    void match_data();
+    void match();
+    void matchUsesTheLocaleOnlyForNonAscii();
+    void highlight_data();
+    void highlight();
+    void drawCycles();
+    void drawEmptiesAStaleRecord();
+    void panelCaption_data();
+    void panelCaption();
+};
+
+void TestMasterUnits::greekLetters_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("letters");
+    QTest::newRow("whole alphabet") << "abgdezhqiklmncoprstufxyw" << "ABCDEFGHIJKLMNOPQRSTUVWX";
+    QTest::newRow("capitals as small") << "ABGDEZHQIKLMNCOPRSTUFXYW" << "ABCDEFGHIJKLMNOPQRSTUVWX";
+    QTest::newRow("accents, breathings, punctuation") << "70En a0rxh=| h]n o9 lo/gov." << "EMAQVGGMOKOCOR";
+    QTest::newRow("final sigma j, v and s alike") << "lo/goj lo/gov lo/gos" << "KOCORKOCORKOCOR";
+    QTest::newRow("koppa and digamma give nothing") << "VanaJ" << "AMA";
+    QTest::newRow("digits and non-ASCII give nothing") << "12 \u00e9\u00df" << "";
+}
+
+void TestMasterUnits::greekLetters()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, letters);
+    QCOMPARE(greekSortLetters(item), letters);
+    QCOMPARE(QString::fromLatin1(greekSortKey(item, 12)), letters + "#12");
+}
+
+void TestMasterUnits::greekLettersIgnoreTheLocale()
+{
+    // A Turkish locale upper-cases i as a dotted capital I that no table lists.
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+    const QString letters = greekSortLetters(QStringLiteral("fili/a"));
+    QLocale::setDefault(previous);
+    QCOMPARE(letters, QStringLiteral("UIKIA"));
+}
+
+void TestMasterUnits::greekOrder()
+{
+    // Accents and punctuation apart, "#" before letters, reading numbers as text, final sigma
+    // among the sigmas, digamma and koppa not counted.
+    QList<SourceEntry> source;
+    for (int i = 1; i <= 8; ++i)
+        source << greek(QStringLiteral("filler%1").arg(i)); // letters FIKKER: after the rest
+    source << greek("qeo/j") << greek("lo/gov") << greek("ab") << greek("...") << greek("qeologi/a")
+           << greek("lo/gos") << greek("Va/nac") << greek("abg") << greek("logopoio/j") << greek("qeo\\v");
+    const QStringList order = sortedItems(source, MasterLanguage::Greek);
+    // "..." (#12) first, ab before abg; final sigma sorts as sigma, after lambda and pi:
+    // θεολογία before θεός, λογοποιός before λόγος. qeo\v (#18) and qeo/j (#9), lo/gov (#10) and
+    // lo/gos (#14) share their letters and go by their reading numbers as text.
+    QCOMPARE(order.mid(0, 4), QStringList({"...", "ab", "abg", "Va/nac"}));
+    QCOMPARE(order.mid(4, 3), QStringList({"qeologi/a", "qeo\\v", "qeo/j"}));
+    QCOMPARE(order.mid(7, 3), QStringList({"logopoio/j", "lo/gov", "lo/gos"}));
+    QCOMPARE(order.size(), 18);
+    QVERIFY(order.at(10).startsWith("filler"));
+    // The same letters: 12 before 9.
+    QVERIFY(keyLess(greekSortKey(u"a", 12), greekSortKey(u"a", 9)));
+}
+
+void TestMasterUnits::latinOrder()
+{
+    QList<SourceEntry> source;
+    source << latin("b") << latin("Amo") << latin("amo") << latin("a#b") << latin("a") << latin("Zephyrus")
+           << latin("\u00e9t\u00e9") << latin("amor") << latin("abc") << latin("AMO") << latin("ab c") << latin("1a");
+    const QStringList order = sortedItems(source, MasterLanguage::Latin);
+    // Case ignored; items with equal letters in reading order as text (Amo #2, AMO #10, amo #3:
+    // "10" < "2" < "3"); a digit before a letter; "#" in an item sorted as a character; an
+    // accented letter with its base letter.
+    QCOMPARE(order, QStringList({"1a", "a", "a#b", "ab c", "abc", "AMO", "Amo", "amo", "amor", "b",
+                                 "\u00e9t\u00e9", "Zephyrus"}));
+}
+
+void TestMasterUnits::languagesSplitAndDuplicatesKept()
+{
+    QList<SourceEntry> source;
+    source << greek("lo/goj", "One") << SourceEntry{"Low", "greek", "lo/goj", "lower-case language"}
+           << latin("aqua", "X") << greek("lo/goj", "Two") << SourceEntry{"Empty", "", "rosa", ""}
+           << greek("lo/goj", "Three");
+    MasterTables t;
+    t.build(source);
+    QCOMPARE(t.count(MasterLanguage::Greek), 3);
+    QCOMPARE(t.count(MasterLanguage::Latin), 3);
+    const auto &g = t.master(MasterLanguage::Greek);
+    QCOMPARE(QStringList({g[0].ListName, g[1].ListName, g[2].ListName}), QStringList({"One", "Two", "Three"}));
+    QCOMPARE(items(t.master(MasterLanguage::Latin)), QStringList({"aqua", "lo/goj", "rosa"}));
+    t.clear();
+    QCOMPARE(t.count(MasterLanguage::Greek) + t.count(MasterLanguage::Latin), 0);
+}
+
+void TestMasterUnits::readingListsAndTheLimit()
+{
+    DataFolder data;
+    data.addList("Verbs", "Latin", {"amarezxto love", "", "nolinezx", "a zx b zx c"});
+    data.addList("Only language", "Greek", {});
+    data.write("Orphan.vocab", crlf({"Latin", "orbuszxmissing notes"}));
+    data.write("Notes only.rtf", "{\\rtf1 x}");
+    SourceReading r = readAllLists();
+    QCOMPARE(r.entries.size(), 4);
+    QVERIFY(!r.truncated);
+    QCOMPARE(r.entries[0].ListName, QStringLiteral("Verbs"));
+    QCOMPARE(r.entries[3].Item, QStringLiteral("a "));
+    QCOMPARE(r.entries[3].Description, QStringLiteral(" b zx c"));
+    QCOMPARE(r.entries[1].Item + r.entries[1].Description, QString());
+
+    // Eleven lists of 10000: reading stops at 100000 entries.
+    for (int i = 0; i < 11; ++i)
+        data.addList(QStringLiteral("Big%1").arg(i, 2, 10, QLatin1Char('0')), "Latin", numberedItems(10000));
+    r = readAllLists();
+    QCOMPARE(r.entries.size(), MaxMasterEntries);
+    QVERIFY(r.truncated);
+}
+
+void TestMasterUnits::unreadableListReported()
+{
+    DataFolder data;
+    data.addList("Fine", "Latin", {"aquazxwater"});
+    data.addList("Locked", "Latin", {"rosazxrose"});
+    if (!makeUnreadable(data, "Locked.vocab"))
+        QSKIP("no way to make a file unreadable here");
+    try {
+        readAllLists();
+        QFAIL("an unreadable list must be reported");
+    } catch (const AppError &e) {
+        QVERIFY2(e.message().contains("Locked.vocab"), qPrintable(e.message()));
+    }
+}
+
+void TestMasterUnits::match_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<bool>("plain");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("case") << "house" << "a HOUSE, a House" << true << true;
+    QTest::newRow("household") << "house" << "the household" << true << false;
+    QTest::newRow("farmhouse") << "house" << "farmhouse" << true << false;
+    QTest::newRow("comma and brackets") << "house" << "(house), house," << true << true;
+    QTest::newRow("houses house") << "house" << "houses house" << true << true;
+    QTest::newRow("begins not whole, later whole") << "house" << "housemate's house" << true << true;
+    QTest::newRow("only overlapping whole") << "la la" << "ola la la" << true << true;
+    QTest::newRow("non-ASCII case") << "caf\u00e9" << "CAF\u00c9 noir" << true << false;
+    QTest::newRow("digits") << "12" << "page 12, line 3" << true << true;
+    QTest::newRow("digits after a letter") << "12" << "x12" << true << false;
+    QTest::newRow("absent") << "water" << "wine" << false << false;
+}
+
+void TestMasterUnits::match()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, description);
+    QFETCH(bool, plain);
+    QFETCH(bool, whole);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    QCOMPARE(MasterMatcher(text, false, english).matches(description), plain);
+    QCOMPARE(MasterMatcher(text, true, english).matches(description), whole);
+}
+
+void TestMasterUnits::matchUsesTheLocaleOnlyForNonAscii()
+{
+    // The ASCII shortcut must give what upper-casing gives; in a Turkish locale small i
+    // upper-cases to a dotted capital, which a capital I does not contain.
+    const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
+    QVERIFY(!MasterMatcher("milk", false, turkish).matches("MILK"));
+    QVERIFY(MasterMatcher("milk", false, turkish).matches("milk and honey"));
+    QVERIFY(MasterMatcher("milk", false, QLocale::c()).matches("MILK"));
+    QVERIFY(!MasterMatcher("", false, QLocale::c()).matches("anything"));
+    QList<MasterEntry> master = {{"L", "a", "one house"}, {"L", "b", "wine"}, {"L", "c", "HOUSES"}};
+    QCOMPARE(searchMaster(master, MasterMatcher("house", false)), QList<int>({0, 2}));
+    QCOMPARE(searchMaster(master, MasterMatcher("house", true)), QList<int>({0}));
+    QVERIFY(isValidMasterSearchText("ab") && !isValidMasterSearchText("a") && !isValidMasterSearchText(SearchPlaceholder));
+}
+
+void TestMasterUnits::highlight_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<bool>("whole");
+    QTest::addColumn<QList<HighlightRange>>("ranges");
+    using R = QList<HighlightRange>;
+    QTest::newRow("banana ana") << "ana" << "banana" << false << R{{1, 3}};
+    QTest::newRow("banana ana whole") << "ana" << "banana" << true << R{};
+    QTest::newRow("houses house whole") << "House" << "houses house" << true << R{{7, 5}};
+    QTest::newRow("houses house") << "House" << "houses house" << false << R{{0, 5}, {7, 5}};
+    QTest::newRow("overlapping whole") << "a-a" << "a-a-a" << true << R{{0, 3}, {2, 3}};
+    QTest::newRow("non-ASCII case colours nothing") << "caf\u00e9" << "CAF\u00c9" << false << R{};
+    QTest::newRow("empty text") << "" << "abc" << false << R{};
+}
+
+void TestMasterUnits::highlight()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, description);
+    QFETCH(bool, whole);
+    QFETCH(QList<HighlightRange>, ranges);
+    QCOMPARE(highlightRanges(description, text, whole), ranges);
+}
+
+void TestMasterUnits::drawCycles()
+{
+    programRandom().seed(7);
+    auto random = [](int n) { return programRandom().next(n); };
+    QList<int> used;
+    QCOMPARE(drawMasterTestPosition(used, 1, random), 0);
+    QCOMPARE(drawMasterTestPosition(used, 0, random), 0);
+    // Two entries alternate within each cycle.
+    for (int cycle = 0; cycle < 5; ++cycle) {
+        const int first = drawMasterTestPosition(used, 2, random);
+        QCOMPARE(used, QList<int>({first}));
+        QCOMPARE(drawMasterTestPosition(used, 2, random), 3 - first);
+        QVERIFY(used.isEmpty());
+    }
+    // Five entries: every one once per cycle.
+    QList<int> seen;
+    for (int i = 0; i < 5; ++i)
+        seen << drawMasterTestPosition(used, 5, random);
+    std::sort(seen.begin(), seen.end());
+    QCOMPARE(seen, QList<int>({1, 2, 3, 4, 5}));
+}
+
+void TestMasterUnits::drawEmptiesAStaleRecord()
+{
+    // Drawn from a list of 5 that now has 3 entries: the record covers more than the list.
+    QList<int> used = {1, 2, 3, 5};
+    const int k = drawMasterTestPosition(used, 3, [](int) { return 1; });
+    QCOMPARE(k, 2);
+    QCOMPARE(used, QList<int>({2}));
+    used = {1, 2, 3}; // every position used: the draw still ends
+    QCOMPARE(drawMasterTestPosition(used, 3, [](int) { return 0; }), 1);
+}
+
+void TestMasterUnits::panelCaption_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("points");
+    const QString fifty = QString(50, QLatin1Char('x'));
+    QTest::newRow("50 characters") << fifty << fifty.left(42) + "..." << 22;
+    QTest::newRow("29 characters") << QString(29, 'y') << QString(29, 'y') << 30;
+    QTest::newRow("30 characters") << QString(30, 'y') << QString(30, 'y') << 22;
+    QTest::newRow("ampersand shown once") << "a&b" << "a&b" << 30;
+    QTest::newRow("ampersands count twice") << QString(15, '&') << QString(15, '&') << 22;
+    QTest::newRow("ampersand cut in half left out") << QString(41, 'z') + "&b" << QString(41, 'z') + "..." << 22;
+}
+
+void TestMasterUnits::panelCaption()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, shown);
+    QFETCH(int, points);
+    const MasterPanelCaption c = masterPanelCaption(item);
+    QCOMPARE(c.text, shown);
+    QCOMPARE(c.pointSize, points);
+}
+
+QTEST_MAIN(TestMasterUnits)
+#include "tst_master_units.moc"
