@@ -41,10 +41,17 @@ void Program::connectWindows()
     QObject::connect(main, &TForm1::keyboardMapRequested, main, [main, w] {
         guarded([&] { w.FrmSPIonic->showModelessOver(main); });
     });
-    QObject::connect(main, &TForm1::masterListRequested, main, [main, w](const QString &, const QString &, const QString &) {
-        guarded([&] { w.FrmMaster->showModalOver(main); });
-        main->restoreEditFocus();
+    QObject::connect(main, &TForm1::masterListRequested, main,
+                     [main, w](const QString &language, const QString &headword, const QString &searchText) {
+                         guarded([&] { w.FrmMaster->OpenMasterList(main, MasterOpening{language, headword, searchText}); });
+                     });
+    QObject::connect(w.FrmMaster, &TFrmMaster::closed, main, &TForm1::restoreEditFocus);
+    QObject::connect(w.FrmMaster, &TFrmMaster::helpRequested, main, [main, w] {
+        guarded([&] { w.FrmHelp->showModalOver(main); });
     });
+    // The Master List's random-word panel has the main window's self-test colour.
+    w.FrmMaster->setTestPanelColour(main->selfTestColour());
+    QObject::connect(main, &TForm1::selfTestColourChanged, w.FrmMaster, &TFrmMaster::setTestPanelColour);
 }
 
 void Program::show()

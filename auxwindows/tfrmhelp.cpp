@@ -1,6 +1,10 @@
 #include "auxwindows/tfrmhelp.h"
 
-TFrmHelp::TFrmHelp(QWidget *mainWindow) : SecondaryWindow(mainWindow, QStringLiteral("Help"), QSize(480, 520))
+#include "ui_tfrmhelp.h"
+
+TFrmHelp::TFrmHelp(QWidget *mainWindow) : SecondaryWindow(mainWindow, QStringLiteral("Help"), QSize(480, 520)), ui(std::make_unique<Ui::TFrmHelp>())
 {
-    setObjectName(QStringLiteral("TFrmHelp"));
+    ui->setupUi(this);
 }
+
+TFrmHelp::~TFrmHelp() = default;

@@ -1,6 +1,11 @@
 #include "auxwindows/tfrmspionic.h"
 
-TFrmSPIonic::TFrmSPIonic(QWidget *mainWindow) : SecondaryWindow(mainWindow, QStringLiteral("SPIonic Keyboard Mapping"), QSize(700, 300))
+#include "ui_tfrmspionic.h"
+
+TFrmSPIonic::TFrmSPIonic(QWidget *mainWindow) : SecondaryWindow(mainWindow, QStringLiteral("SPIonic Keyboard Mapping"), QSize(700, 300)), ui(std::make_unique<Ui::TFrmSPIonic>())
 {
-    setObjectName(QStringLiteral("TFrmSPIonic"));
+    ui->setupUi(this);
+    setResizable(QSize(350, 150)); // the keyboard picture stretches with the window
 }
+
+TFrmSPIonic::~TFrmSPIonic() = default;

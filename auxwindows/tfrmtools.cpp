@@ -1,6 +1,10 @@
 #include "auxwindows/tfrmtools.h"
 
-TFrmTools::TFrmTools(QWidget *mainWindow) : SecondaryWindow(mainWindow, QStringLiteral("About"), QSize(480, 400))
+#include "ui_tfrmtools.h"
+
+TFrmTools::TFrmTools(QWidget *mainWindow) : SecondaryWindow(mainWindow, QStringLiteral("About"), QSize(480, 400)), ui(std::make_unique<Ui::TFrmTools>())
 {
-    setObjectName(QStringLiteral("TFrmTools"));
+    ui->setupUi(this);
 }
+
+TFrmTools::~TFrmTools() = default;

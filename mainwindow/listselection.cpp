@@ -79,6 +79,12 @@ void ListSelection::EnumerateLists()
     m_listNames = found.names;
     c.ui->CmbWork->setEntries(m_listNames);
     m_promptShown = false;
+    // Files that look like lists but cannot be opened are named once, not at every drop-down.
+    const QString skipped = store::skippedListsMessage(found);
+    if (!skipped.isEmpty() && skipped != m_skippedReported) {
+        m_skippedReported = skipped;
+        c.form->CenteredMessageDlg(skipped, MsgKind::Information, MsgButton::OK);
+    }
     if (found.truncated)
         c.form->CenteredMessageDlg(
             QStringLiteral("More than %1 lists were found. Only the first %1 are offered.").arg(store::MaxLists),

@@ -37,4 +37,5 @@ private:
     QStringList m_listNames;
     QTimer m_timer1;
     bool m_promptShown = true;
+    QString m_skippedReported;
 };

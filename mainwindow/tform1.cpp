@@ -16,6 +16,7 @@
 #include "platform/random.h"
 #include "platform/resources.h"
 #include "store/paths.h"
+#include "store/textfile.h"
 #include "ui_tform1.h"
 
 #include <QApplication>
@@ -58,6 +59,7 @@ const ListSession &TForm1::session() const { return m_context->session; }
 const MainMode &TForm1::mode() const { return m_context->mode; }
 EditBox TForm1::lastEditBox() const { return m_context->lastEditBox; }
 const QStringList &TForm1::listNames() const { return m_context->selection->listNames(); }
+quint32 TForm1::selfTestColour() const { return backgroundColour(ui->Panel); }
 const QTimer &TForm1::timer1() const { return m_context->selection->timer(); }
 
 MsgButton TForm1::CenteredMessageDlg(const QString &text, MsgKind kind, MsgButtons buttons)
@@ -86,8 +88,7 @@ void TForm1::FormCreate()
         ui->LblTitle->setFont(f);
     }
     for (const QString &folder : {store::backupsFolder(), store::setupFolder()})
-        if (!QFileInfo(folder).isDir())
-            QDir().mkpath(folder);
+        guarded([&] { store::makeFolder(folder); });
     // Each of these is reported on its own and the window is still set up in full.
     guarded([this] {
         if (auto colour = readColourFile(QStringLiteral("MainFormColor.ini"))) {

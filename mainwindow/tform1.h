@@ -37,6 +37,7 @@ public:
     bool fontAvailable() const { return m_fontAvailable; }
     bool staysOnTop() const;
     int headingMaxWidth() const { return m_headingMaxWidth; }
+    quint32 selfTestColour() const;
 
     // --- the shell, used by the controllers ----------------------------------------------------
     MsgButton CenteredMessageDlg(const QString &text, MsgKind kind, MsgButtons buttons);

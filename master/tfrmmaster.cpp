@@ -31,7 +31,6 @@ TFrmMaster::TFrmMaster(QWidget *mainWindow)
     ui->ListMaster->setModel(m_model);
     ui->ListMaster->setUniformItemSizes(true);
     connectHandlers();
-    m_keyPreview = new KeyPreview(this, [this](QWidget *receiver, QKeyEvent *event) { return previewKey(receiver, event); });
     // FormCreate: a fresh self-test record. The window's colour file is read with the colour
     // settings; the self-test panel takes the main window's panel colour through
     // setTestPanelColour.
@@ -117,8 +116,6 @@ void TFrmMaster::FormKeyDown(QKeyEvent *event, bool &swallow)
             close();
     } else if (key == Qt::Key_F1) {
         emit helpRequested();
-    } else if (key == Qt::Key_F7) {
-        WindowColourKey();
     } else if (ctrl && (key == Qt::Key_PageUp || key == Qt::Key_PageDown)) {
         // Swallowed: the list's own Ctrl+PgUp/PgDn would take the selection off the line.
         swallow = true;

@@ -100,12 +100,12 @@ private:
     void PnlMasterClick();
 
     void connectHandlers();
-    bool previewKey(QWidget *receiver, QKeyEvent *event);
+    bool previewKey(QWidget *receiver, QKeyEvent *event) override;
+    void colourKey() override { WindowColourKey(); }
     void tellLimitOnce();
 
     std::unique_ptr<Ui::TFrmMaster> ui;
     master::MasterListModel *m_model = nullptr;
-    KeyPreview *m_keyPreview = nullptr;
 
     QList<master::SourceEntry> SourceTable;
     bool m_sourceTruncated = false;

@@ -1,12 +1,48 @@
 #include "platform/secondarywindow.h"
 
+#include "platform/guard.h"
+#include "platform/keypreview.h"
+
+#include <QKeyEvent>
+
 SecondaryWindow::SecondaryWindow(QWidget *mainWindow, const QString &caption, QSize clientSize)
     : QDialog(mainWindow)
 {
     setWindowTitle(caption);
     setFixedSize(clientSize);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    new KeyPreview(this, [this](QWidget *receiver, QKeyEvent *event) { return previewWindowKey(receiver, event); });
     hide();
+}
+
+bool SecondaryWindow::previewWindowKey(QWidget *receiver, QKeyEvent *event)
+{
+    bool swallow = false;
+    guarded([&] {
+        if (event->key() == Qt::Key_F7 && event->modifiers() == Qt::NoModifier)
+            colourKey();
+        swallow = previewKey(receiver, event);
+    });
+    if (!swallow && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return true;
+    }
+    return swallow;
+}
+
+bool SecondaryWindow::previewKey(QWidget *, QKeyEvent *) { return false; }
+
+void SecondaryWindow::setResizable(QSize minimum)
+{
+    setMinimumSize(minimum);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
+}
+
+void SecondaryWindow::done(int result)
+{
+    QDialog::done(result);
+    guarded([this] { returnFocus(); });
 }
 
 void SecondaryWindow::centreOver(QWidget *owner)

@@ -5,6 +5,7 @@
 #include "store/filecopy.h"
 #include "store/listfinder.h"
 #include "store/paths.h"
+#include "store/atomicwrite.h"
 #include "store/textfile.h"
 
 #include <QFileInfo>
@@ -81,8 +82,9 @@ void ListSession::close()
 
 void ListSession::save(const QByteArray &notesBytes)
 {
-    store::writeListFile(store::listFilePath(m_name), m_language, m_items);
-    store::writeFileAtomic(store::existingNotesFilePath(m_name), notesBytes);
+    // Both files' bytes are ready before either is written, and the two are replaced together.
+    store::writeFilesAtomic({{store::listFilePath(m_name), store::listFileBytes(m_language, m_items)},
+                             {store::existingNotesFilePath(m_name), notesBytes}});
     setSaved(true);
 }
 

@@ -305,7 +305,7 @@ void TstStore::longListNames()
         const QString backup = dir.filePath(backupPath(listFilePath(name)));
         for (int round = 0; round < 3; ++round) {
             const QList<VocabItem> items{{"luo", QString("round %1").arg(round)}};
-            writeFilesAtomic({{listFilePath(stem), listFileBytes("Greek", items)}, {notesFilePath(stem), "{\\rtf1 n}"}});
+            writeFilesAtomic({{listFilePath(stem), listFileBytes("Greek", items)}, {stem + QStringLiteral(".rtf"), "{\\rtf1 n}"}});
             CopyFileReplacing(listFilePath(stem), backup);
             QCOMPARE(shown(readListFile(listFilePath(stem)).items), shown(items));
             QCOMPARE(shown(readListFile(backup).items), shown(items));

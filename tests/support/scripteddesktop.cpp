@@ -1,8 +1,17 @@
 #include "support/scripteddesktop.h"
 
+#include <QTest>
+
 ScriptedDesktop::ScriptedDesktop() { setDesktop(this); }
 
-ScriptedDesktop::~ScriptedDesktop() { setDesktop(nullptr); }
+ScriptedDesktop::~ScriptedDesktop()
+{
+    setDesktop(nullptr);
+    // A box nobody expected, or one expected and never shown, fails the test that ran.
+    const QStringList found = problems();
+    if (!found.isEmpty() && !QTest::currentTestFailed())
+        QTest::qFail(qPrintable(QStringLiteral("message boxes: ") + found.join(QStringLiteral("; "))), __FILE__, __LINE__);
+}
 
 void ScriptedDesktop::expect(const QString &text, MsgButton answer) { m_expected.append({text, answer, false}); }
 

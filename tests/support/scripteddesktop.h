@@ -1,6 +1,7 @@
 #pragma once
 // A desktop for tests: message boxes are answered from a queue of expected boxes (in order; an
-// unexpected box is recorded as a failure and answered with its escape button), the colour picker
+// unexpected box is answered with its escape button, and fails the test when the desktop goes,
+// as does an expected box never shown), the colour picker
 // from a queued answer, the installed fonts from a list, and the random seed is fixed.
 #include "platform/desktop.h"
 
