@@ -28,10 +28,11 @@ void ItemCommands::refocusAfterTooShort()
     Ui::TForm1 *ui = c.ui;
     if (c.lastEditBox == EditBox::Description) {
         c.lastEditBox = EditBox::None;
-        QTextCursor cursor = ui->RichDescr->textCursor();
-        cursor.clearSelection();
-        ui->RichDescr->setTextCursor(cursor);
+        // The box selects all as the focus enters it: the caret is put at the end afterwards.
         ui->RichDescr->setFocus();
+        QTextCursor cursor = ui->RichDescr->textCursor();
+        cursor.movePosition(QTextCursor::End);
+        ui->RichDescr->setTextCursor(cursor);
         return;
     }
     if (c.lastEditBox == EditBox::Item)
@@ -45,6 +46,12 @@ void ItemCommands::BtnSaveClick()
 {
     Ui::TForm1 *ui = c.ui;
     c.form->collapseNotesSelection();
+    if (!c.mode.normal()) {
+        // Searching or testing, the boxes hold no edit (they are read-only): the list is saved as
+        // it stands, with the notes.
+        c.selection->SaveList();
+        return;
+    }
     if (c.session.itemCount() == 0) {
         c.selection->SaveList();
         ui->EdtSearch->setEnabled(true);
@@ -55,7 +62,12 @@ void ItemCommands::BtnSaveClick()
             ui->RedTranslation->setFocus();
         return;
     }
-    const QString headword = ui->Cmb_Item->currentText();
+    QString headword = ui->Cmb_Item->currentText();
+    // A headword longer than the item box holds is shown cut; unless it was edited it stays whole.
+    if (const VocabItem *item = c.session.current();
+        item && item->Item.size() > headword.size() && item->Item.startsWith(headword)
+        && headword.size() == ui->Cmb_Item->lineEdit()->maxLength())
+        headword = item->Item;
     const QString description = store::cutAtLineBreak(ui->RichDescr->toPlainText());
     if (ListSession::checkEntry(headword, description) != EntryRefusal::None || c.session.name().size() < 2) {
         c.form->CenteredMessageDlg(tooShort, MsgKind::Information, MsgButton::OK);

@@ -1,6 +1,7 @@
 #include "mainwindow/itemarea.h"
 
 #include "mainwindow/itemcounter.h"
+#include "mainwindow/itemediting.h"
 #include "mainwindow/maincontext.h"
 #include "mainwindow/tform1.h"
 #include "ui_tform1.h"
@@ -84,8 +85,7 @@ void ItemArea::RestoreEditMode()
     Ui::TForm1 *ui = c.ui;
     c.mode.area = MainMode::Area::Browsing;
     c.mode.editing = false;
-    ui->BtnRichdescrFontDecrease->setEnabled(true);
-    ui->BtnRichdescrFontIncrease->setEnabled(true);
+    c.editing->refreshDescriptionSizeButtons();
     for (QWidget *w : std::initializer_list<QWidget *>{ui->BtnLeft, ui->BtnRight}) {
         w->setEnabled(false);
         w->hide();

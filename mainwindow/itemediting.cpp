@@ -7,12 +7,17 @@
 #include "mainwindow/tform1.h"
 #include "mainwindow/typedchange.h"
 #include "platform/guard.h"
+#include "platform/trackedtextedit.h"
+#include "store/spionic.h"
 #include "ui_tform1.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
+constexpr int MinDescriptionPoints = 8;
+constexpr int MaxDescriptionPoints = 24;
+
 int pointsOf(const QFont &font) { return font.pointSize() > 0 ? font.pointSize() : qRound(font.pixelSize() * 0.75); }
 
 void setPoints(QWidget *w, int points)
@@ -29,6 +34,11 @@ ItemEditing::ItemEditing(MainContext &context) : QObject(context.form), c(contex
     connectGuarded(ui->Cmb_Item, &QComboBox::activated, this, &ItemEditing::Cmb_ItemClick);
     connectGuarded(ui->Cmb_Item, &DropDownCombo::closeUp, this, &ItemEditing::Cmb_ItemCloseUp);
     connectGuarded(ui->Cmb_Item, &DropDownCombo::doubleClicked, this, &ItemEditing::Cmb_ItemDblClick);
+    // Every edit the user makes counts, whatever way it comes: typed, pasted, cut, dropped.
+    connectGuarded(ui->Cmb_Item, &DropDownCombo::textEdited, this, &ItemEditing::Cmb_ItemTextEdited);
+    connectGuarded(ui->RichDescr, &TrackedTextEdit::userEdited, this, &ItemEditing::RichDescrUserEdited);
+    // A long word without spaces is broken anywhere rather than laid out as one endless line.
+    ui->RichDescr->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     connectGuarded(ui->BtnRichdescrFontIncrease, &QPushButton::clicked, this, &ItemEditing::BtnRichdescrFontIncreaseClick);
     connectGuarded(ui->BtnRichdescrFontDecrease, &QPushButton::clicked, this, &ItemEditing::BtnRichdescrFontDecreaseClick);
     // Focus, double clicks, mouse presses and the pointer entering reach the handlers through
@@ -128,8 +138,15 @@ void ItemEditing::Cmb_ItemDblClick()
 bool ItemEditing::Cmb_ItemKeyPress(QKeyEvent *event)
 {
     Ui::TForm1 *ui = c.ui;
-    if (!isChangeCharacter(event->text()) || !c.mode.normal())
-        return false;
+    Q_UNUSED(ui);
+    if (isChangeCharacter(event->text()) && c.mode.normal())
+        startItemEdit();
+    return false;
+}
+
+void ItemEditing::startItemEdit()
+{
+    Ui::TForm1 *ui = c.ui;
     c.area->LockSearchWhileEditing();
     c.form->setHeadingText(QString());
     for (QWidget *w : std::initializer_list<QWidget *>{ui->RadioGreek, ui->RadioLatin, ui->BtnSwopUp, ui->BtnSwopDown})
@@ -139,7 +156,23 @@ bool ItemEditing::Cmb_ItemKeyPress(QKeyEvent *event)
     c.area->MarkListModified();
     ui->BtnDel->setEnabled(false);
     c.lastEditBox = EditBox::Item;
-    return false;
+}
+
+void ItemEditing::Cmb_ItemTextEdited()
+{
+    if (!c.mode.normal() || !c.mode.listOpen())
+        return;
+    QLineEdit *edit = c.ui->Cmb_Item->lineEdit();
+    // Greek typed or pasted in Unicode is kept as the keys that draw it, so what is shown is
+    // what is saved.
+    const QString text = edit->text();
+    if (c.session.isGreek() && store::containsGreekToConvert(text)) {
+        const int cursor = edit->cursorPosition();
+        const QString converted = store::unicodeToSpionic(text);
+        edit->setText(converted);
+        edit->setCursorPosition(int(store::unicodeToSpionic(QStringView(text).left(cursor)).size()));
+    }
+    startItemEdit();
 }
 
 bool ItemEditing::Cmb_ItemKeyDown(QKeyEvent *event)
@@ -225,14 +258,24 @@ bool ItemEditing::RichDescrKeyPress(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         return true; // no line break can be typed
-    if (isChangeCharacter(event->text()) && c.mode.normal()) {
-        c.area->LockSearchWhileEditing();
-        c.mode.editing = true;
-        c.area->MarkListModified();
-        c.lastEditBox = EditBox::Description;
-        c.ui->BtnDel->setEnabled(c.session.itemCount() >= 1);
-    }
+    if (isChangeCharacter(event->text()) && c.mode.normal())
+        startDescriptionEdit();
     return false;
+}
+
+void ItemEditing::startDescriptionEdit()
+{
+    c.area->LockSearchWhileEditing();
+    c.mode.editing = true;
+    c.area->MarkListModified();
+    c.lastEditBox = EditBox::Description;
+    c.ui->BtnDel->setEnabled(c.session.itemCount() >= 1);
+}
+
+void ItemEditing::RichDescrUserEdited()
+{
+    if (c.mode.normal() && c.mode.listOpen() && !c.ui->RichDescr->isReadOnly())
+        startDescriptionEdit();
 }
 
 bool ItemEditing::RichDescrKeyDown(QKeyEvent *event)
@@ -282,26 +325,25 @@ void ItemEditing::RichDescrMouseDown()
 void ItemEditing::RichDescrMouseUp() { c.ui->RichDescr->setToolTip(QString()); }
 void ItemEditing::RichDescrMouseEnter() { c.ui->RichDescr->setToolTip(QString()); }
 
-void ItemEditing::BtnRichdescrFontIncreaseClick()
+void ItemEditing::refreshDescriptionSizeButtons()
 {
-    Ui::TForm1 *ui = c.ui;
-    ui->BtnRichdescrFontDecrease->setEnabled(true);
-    const int size = pointsOf(ui->RichDescr->font()) + 1;
-    setPoints(ui->RichDescr, size);
-    if (size > 23)
-        ui->BtnRichdescrFontIncrease->setEnabled(false);
-    ui->Cmb_Item->setFocus();
-    ui->BtnRichdescrFontIncrease->setToolTip(QStringLiteral("Size = %1").arg(size));
+    const int size = pointsOf(c.ui->RichDescr->font());
+    c.ui->BtnRichdescrFontIncrease->setEnabled(size < MaxDescriptionPoints);
+    c.ui->BtnRichdescrFontDecrease->setEnabled(size > MinDescriptionPoints);
 }
 
-void ItemEditing::BtnRichdescrFontDecreaseClick()
+void ItemEditing::stepDescriptionSize(int step)
 {
     Ui::TForm1 *ui = c.ui;
-    ui->BtnRichdescrFontIncrease->setEnabled(true);
-    const int size = pointsOf(ui->RichDescr->font()) - 1;
-    setPoints(ui->RichDescr, size);
-    if (size < 9)
-        ui->BtnRichdescrFontDecrease->setEnabled(false);
+    QPushButton *button = step > 0 ? ui->BtnRichdescrFontIncrease : ui->BtnRichdescrFontDecrease;
+    // The limit is checked before the step: a button at its limit does nothing.
+    const int size = pointsOf(ui->RichDescr->font()) + step;
+    if (size >= MinDescriptionPoints && size <= MaxDescriptionPoints)
+        setPoints(ui->RichDescr, size);
+    refreshDescriptionSizeButtons();
     ui->Cmb_Item->setFocus();
-    ui->BtnRichdescrFontDecrease->setToolTip(QStringLiteral("Size = %1").arg(size));
+    button->setToolTip(QStringLiteral("Size = %1").arg(pointsOf(ui->RichDescr->font())));
 }
+
+void ItemEditing::BtnRichdescrFontIncreaseClick() { stepDescriptionSize(+1); }
+void ItemEditing::BtnRichdescrFontDecreaseClick() { stepDescriptionSize(-1); }

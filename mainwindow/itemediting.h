@@ -27,11 +27,18 @@ public:
     void RichDescrMouseEnter();
     void BtnRichdescrFontIncreaseClick();
     void BtnRichdescrFontDecreaseClick();
+    // The description size buttons, each enabled only while a step is left in its direction.
+    void refreshDescriptionSizeButtons();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void Cmb_ItemTextEdited();
+    void RichDescrUserEdited();
+    void startItemEdit();
+    void startDescriptionEdit();
+    void stepDescriptionSize(int step);
     bool runMoveKey(int key); // Ctrl+U / Ctrl+D in the item and description boxes
 
     MainContext &c;

@@ -2,6 +2,7 @@
 
 #include "mainwindow/itemarea.h"
 #include "mainwindow/itemcommands.h"
+#include "mainwindow/itemediting.h"
 #include "mainwindow/listsearch.h"
 #include "mainwindow/maincontext.h"
 #include "mainwindow/promptcycle.h"
@@ -57,6 +58,18 @@ void ListSelection::LoadList(const QString &name, QByteArray *notes, bool *notes
         c.ui->RadioLatin->setChecked(true);
         c.area->setListFonts(QStringLiteral("Tahoma"));
     }
+    const int maxShown = c.ui->Cmb_Item->lineEdit()->maxLength();
+    for (int k = 1; k <= c.session.itemCount(); ++k)
+        if (c.session.item(k).Item.size() > maxShown) {
+            c.form->CenteredMessageDlg(
+                QStringLiteral("The list \"%1\" holds headwords longer than the item box shows (%2 characters), the first "
+                               "at item %3. They are shown cut and kept whole unless you edit them.")
+                    .arg(name)
+                    .arg(maxShown)
+                    .arg(k),
+                MsgKind::Information, MsgButton::OK);
+            break;
+        }
     if (opened.truncated)
         c.form->CenteredMessageDlg(QStringLiteral("The list \"%1\" holds more than %2 items. Only the first %2 were read; "
                                                   "saving it will drop the rest.")
@@ -118,6 +131,11 @@ void ListSelection::CmbWorkDropDown()
     switch (c.form->askSaveWorkFirst()) {
     case MsgButton::Yes:
         c.commands->BtnSaveClick();
+        if (!c.session.isSaved()) {
+            // Save refused (and said why) or failed: the list stays open with the work in it.
+            ui->CmbWork->refuseDropDown();
+            return;
+        }
         EnumerateLists();
         break;
     case MsgButton::No:
@@ -125,6 +143,9 @@ void ListSelection::CmbWorkDropDown()
         EnumerateLists();
         break;
     default:
+        // Cancel (or the box closed): the list does not drop down, so no other list can be
+        // picked without the question.
+        ui->CmbWork->refuseDropDown();
         ui->Cmb_Item->setFocus();
         break;
     }
@@ -171,8 +192,7 @@ void ListSelection::OpenList()
     ui->Cmb_Item->setEditable(true);
     ui->RedTranslation->setEnabled(true);
     ui->RichDescr->setEnabled(true);
-    ui->BtnRichdescrFontDecrease->setEnabled(true);
-    ui->BtnRichdescrFontIncrease->setEnabled(true);
+    c.editing->refreshDescriptionSizeButtons();
     ui->PnlItemNo->show();
     c.area->ReloadItemList();
     c.area->showSearchPrompt();
@@ -191,13 +211,22 @@ void ListSelection::OpenList()
     if (c.mode.selfTest())
         c.area->RestoreEditMode();
     c.area->RefreshItemCounter();
-    if (notesFound) {
+    {
         const QSignalBlocker block(ui->RedTranslation);
         ui->RedTranslation->clear();
-        rtf::read(notes, ui->RedTranslation->document());
+        if (notesFound)
+            rtf::read(notes, ui->RedTranslation->document());
+    }
+    if (notesFound) {
         c.area->ShowFormatBar();
         c.area->EnableFormatBar();
         ui->BtnExpandReduce->setEnabled(true);
+    } else {
+        // The notes file went between listing and opening: the box must not keep the notes of
+        // the list before, which the next save would write under this list's name.
+        c.form->CenteredMessageDlg(
+            QStringLiteral("The notes file of the list \"%1\" is missing. The list is opened with empty notes.").arg(name),
+            MsgKind::Information, MsgButton::OK);
     }
     if (n > 0) {
         if (ui->Cmb_Item->isEnabled())

@@ -70,6 +70,9 @@ void SelfTest::PickTestWord()
         w->setEnabled(false);
     ui->RedTranslation->setReadOnly(true);
     c.area->DisableFormatBar();
+    // No hidden box takes keys during a test: the guess typed must not land in the description.
+    ui->RichDescr->setReadOnly(true);
+    ui->BtnSelfTest->setFocus();
 }
 
 void SelfTest::PanelClick()

@@ -267,10 +267,18 @@ void TForm1::closeEvent(QCloseEvent *event)
     guarded([&] {
         if (m_context->session.isSaved() || !m_fontAvailable)
             return;
-        if (askSaveWorkFirst(MsgButton::Yes | MsgButton::No) == MsgButton::Yes) {
+        // As the Close button: only No discards; Esc or closing the question box is Cancel.
+        switch (askSaveWorkFirst()) {
+        case MsgButton::Yes:
             leave = false; // stays unless the save below goes through
             m_context->commands->BtnSaveClick();
             leave = m_context->session.isSaved();
+            break;
+        case MsgButton::No:
+            break;
+        default:
+            leave = false;
+            break;
         }
     });
     if (!leave) {

@@ -1,9 +1,11 @@
 #include "mainwindow/typedchange.h"
 
+#include <QList>
+
 bool isChangeCharacter(const QString &typed)
 {
-    if (typed.size() != 1)
-        return false;
-    const char16_t c = typed.at(0).unicode();
-    return (c >= 32 && c <= 126) || c == 8;
+    if (typed == QLatin1String("\b"))
+        return true;
+    const QList<uint> codes = typed.toUcs4();
+    return codes.size() == 1 && QChar::isPrint(char32_t(codes.first()));
 }

@@ -2,5 +2,6 @@
 // Which typed characters change the text of an edit box.
 #include <QString>
 
-// A typed character that counts as a change: printable ASCII (33..126), Space or Backspace.
+// A typed character that counts as a change: any printable character (letters of every script,
+// digits, punctuation, Space) or Backspace; control keys and key combinations do not.
 bool isChangeCharacter(const QString &typed);

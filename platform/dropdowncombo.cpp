@@ -18,7 +18,13 @@ DropDownCombo::DropDownCombo(QWidget *parent) : QComboBox(parent)
 void DropDownCombo::showPopup()
 {
     m_droppedDown = true;
+    m_refused = false;
     emit dropDown();
+    if (m_refused) {
+        m_refused = false;
+        m_droppedDown = false;
+        return;
+    }
     if (count() == 0) {
         // An empty list does not open; it counts as dropped down and closed at once.
         hidePopup();
@@ -80,6 +86,10 @@ bool DropDownCombo::event(QEvent *event)
         m_watchedEdit = lineEdit();
         m_watchedEdit->installEventFilter(this);
         setCompleter(nullptr); // what is typed stays as typed: no completion from the entries
+        // Typed text is no choice: Qt's own reactions to the end of an edit are taken away.
+        disconnect(m_watchedEdit, SIGNAL(editingFinished()), this, nullptr);
+        disconnect(m_watchedEdit, SIGNAL(returnPressed()), this, nullptr);
+        connect(m_watchedEdit, &QLineEdit::textEdited, this, &DropDownCombo::textEdited);
     }
     return QComboBox::event(event);
 }

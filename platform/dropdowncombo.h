@@ -4,7 +4,9 @@
 // closed the list has been handled, so a choice made in the list (activated) always comes first.
 // isDroppedDown() stays true until closeUp() has been delivered: a choice seen while it is true was
 // made in the dropped-down list, otherwise on the closed box (arrow keys, wheel). An editable box
-// never completes what is typed from its entries.
+// never completes what is typed from its entries, and text typed into it is never taken for a
+// choice: Qt's combo box would pick the entry equal to the text (in any letter case) when the box
+// loses the focus or Enter is pressed, and replace the typed text by the entry's.
 #include <QComboBox>
 #include <QPointer>
 
@@ -26,6 +28,9 @@ public:
     void setSortedEntries(bool on) { m_sorted = on; }
     void addSorted(const QString &text);
 
+    // From a dropDown() handler: the list does not open (and no closeUp() follows).
+    void refuseDropDown() { m_refused = true; }
+
     // Replaces all entries at once (fast for many thousands) and selects none.
     void setEntries(const QStringList &entries);
     QStringList entries() const;
@@ -34,6 +39,8 @@ signals:
     void dropDown();
     void closeUp();
     void doubleClicked(); // on the box or its text
+    // The user changed the text of an editable box: typing, pasting, cutting, undoing.
+    void textEdited(const QString &text);
 
 protected:
     bool event(QEvent *event) override;
@@ -45,5 +52,6 @@ private:
     bool m_droppedDown = false;
     bool m_closePending = false;
     bool m_sorted = false;
+    bool m_refused = false;
     QPointer<QLineEdit> m_watchedEdit;
 };

@@ -2,7 +2,9 @@
 
 #include "session/testdraw.h"
 #include "session/wordmatch.h"
+#include "store/apperror.h"
 #include "store/filecopy.h"
+#include "store/win1252.h"
 #include "store/listfinder.h"
 #include "store/paths.h"
 #include "store/atomicwrite.h"
@@ -82,6 +84,18 @@ void ListSession::close()
 
 void ListSession::save(const QByteArray &notesBytes)
 {
+    // A character the file cannot hold would be written as "?": nothing is saved until it is changed.
+    for (const VocabItem &item : std::as_const(m_items)) {
+        const QString bad = store::unencodableCharacters(item.Item + item.Description);
+        if (!bad.isEmpty()) {
+            QStringList shown;
+            for (const uint code : bad.toUcs4())
+                shown << QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1);
+            throw AppError(QStringLiteral("The item \"%1\" holds characters that a list file cannot hold: %2. "
+                                          "The list was not saved; change them and save again")
+                               .arg(item.Item, shown.join(u' ')));
+        }
+    }
     // Both files' bytes are ready before either is written, and the two are replaced together.
     store::writeFilesAtomic({{store::listFilePath(m_name), store::listFileBytes(m_language, m_items)},
                              {store::existingNotesFilePath(m_name), notesBytes}});
