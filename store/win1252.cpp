@@ -41,17 +41,28 @@ char encodeChar(char16_t c)
 {
     if (c == 0x1A)
         return '?';
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return char(c);
-    const auto &chars = upperTable().chars;
-    for (int i = 0; i < 32; ++i) {
-        if (chars[i] == c)
-            return char(0x80 + i);
-    }
-    return '?';
+    const int b = encodeWin1252Char(c);
+    return b < 0 ? '?' : char(b);
 }
 
 } // namespace
+
+char16_t decodeWin1252Byte(unsigned char byte)
+{
+    return byte >= 0x80 && byte < 0xA0 ? upperTable().chars[byte - 0x80] : char16_t(byte);
+}
+
+int encodeWin1252Char(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    const auto &chars = upperTable().chars;
+    for (int i = 0; i < 32; ++i) {
+        if (chars[i] == c)
+            return 0x80 + i;
+    }
+    return -1;
+}
 
 QString decodeWin1252(QByteArrayView bytes)
 {
