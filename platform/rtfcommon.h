@@ -83,6 +83,16 @@ struct ParaProps {
     bool operator==(const ParaProps &) const = default;
 };
 
+struct CharPropsHash {
+    size_t operator()(const CharProps &p) const
+    {
+        size_t h = size_t(p.font) * 1000003u ^ size_t(p.halfPoints) * 8191u ^ size_t(p.color) * 131u
+                   ^ size_t(p.background) * 524287u;
+        return h ^ (size_t(p.bold) | size_t(p.italic) << 1 | size_t(p.underline) << 2 | size_t(p.strike) << 3
+                    | size_t(p.hidden) << 4) << 27;
+    }
+};
+
 struct FontEntry {
     QString name;
     int codePage = 0;    // 0 = the document's code page
@@ -141,7 +151,7 @@ private:
     int m_deff = 0;
     QHash<int, FontEntry> m_fonts;
     std::vector<ColorEntry> m_colors;
-    std::vector<std::pair<CharProps, QTextCharFormat>> m_formatCache; // dropped when a table changes
+    std::unordered_map<CharProps, QTextCharFormat, CharPropsHash> m_formatCache; // dropped when a table changes
 
     // The run being collected
     QString m_run;

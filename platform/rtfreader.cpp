@@ -585,10 +585,14 @@ void read(const QByteArray &bytes, QTextDocument *doc)
         return;
     const bool undo = doc->isUndoRedoEnabled();
     doc->setUndoRedoEnabled(false);
-    doc->clear();
     {
+        // Cleared inside the edit block, as QTextDocument::setPlainText does: the whole load is then
+        // one change that replaces the document, which a shown editor lays out lazily (what is on
+        // screen first). Cleared before it, the load is a change to an existing paragraph, and the
+        // editor lays out the whole document before it returns.
         QTextCursor cursor(doc);
         cursor.beginEditBlock();
+        doc->clear();
         if (bytes.startsWith("{\\rtf"))
             Reader(bytes, cursor).run();
         else

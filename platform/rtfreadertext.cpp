@@ -44,6 +44,8 @@ QStringDecoder decoderFor(int cp)
     return QStringDecoder();
 }
 
+constexpr int kHashSpreadProperty = QTextFormat::UserProperty + 0x1CE;
+
 Qt::Alignment qtAlignment(Align a)
 {
     switch (a) {
@@ -196,10 +198,8 @@ QString DocumentBuilder::decode(const char *s, const char *e, const CharProps &p
 
 const QTextCharFormat &DocumentBuilder::formatFor(const CharProps &p)
 {
-    for (const auto &[props, format] : m_formatCache) {
-        if (props == p)
-            return format;
-    }
+    if (const auto it = m_formatCache.find(p); it != m_formatCache.end())
+        return it->second;
     QTextCharFormat f;
     if (const FontEntry *font = fontOf(p); font && !font->name.isEmpty())
         f.setFontFamilies({font->name});
@@ -216,10 +216,16 @@ const QTextCharFormat &DocumentBuilder::formatFor(const CharProps &p)
         f.setFontUnderline(true);
     if (p.strike)
         f.setFontStrikeOut(true);
-    if (m_formatCache.size() >= 32)
-        m_formatCache.erase(m_formatCache.begin());
-    m_formatCache.emplace_back(p, std::move(f));
-    return m_formatCache.back().second;
+    // QTextDocument looks a format up among its own by a hash that leaves out font families and
+    // colours: a file with thousands of fonts or colours would load in quadratic time. This key
+    // only spreads that hash; nothing reads it, and the writer does not write it.
+    size_t key = qHash(f.property(QTextFormat::FontFamilies).toStringList().value(0));
+    key = key * 31 + p.color;
+    key = key * 31 + p.background;
+    f.setProperty(kHashSpreadProperty, int(key & 0x7FFFFFFF));
+    if (m_formatCache.size() >= 4096) // a document with more formats than that keeps making them
+        m_formatCache.clear();
+    return m_formatCache.emplace(p, std::move(f)).first->second;
 }
 
 // ---- Text ----
