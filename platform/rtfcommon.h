@@ -1,6 +1,7 @@
 #pragma once
-// What the RTF reader and writer share: Windows-1252, the code page of the notes files, and the
-// size limits both sides keep to; then the reader's internals, shared by its two source files.
+// What the RTF reader and writer share: the size limits both sides keep to and how a symbol font
+// is told; then the reader's internals, shared by its source files. Windows-1252, the code page
+// of the notes files, comes from store/win1252.h.
 #include <QByteArray>
 #include <QColor>
 #include <QHash>
@@ -18,37 +19,16 @@ class QTextCursor;
 
 namespace rtf::detail {
 
-// Unicode of the bytes 0x80..0x9F in Windows-1252; 0xA0..0xFF equal Latin-1. The five bytes the
-// code page leaves unassigned decode to the C1 control of the same value, as Windows does.
-inline constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-inline char16_t decode1252(unsigned char b)
-{
-    return b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char16_t(b);
-}
-
-// The Windows-1252 byte of c (c >= 0x80), or 0 when the code page has no such character. The
-// unassigned bytes are not offered, so a stray C1 control is written as \uN and read back the same.
-inline int encode1252(char16_t c)
-{
-    if (c >= 0xA0 && c <= 0xFF)
-        return c;
-    if (c < 0x100 || c > 0x2122 || (c > 0x2DC && c < 0x2013)) // Greek, Cyrillic ... are not in it
-        return 0;
-    for (int i = 0; i < 32; ++i) {
-        if (kCp1252High[i] == c)
-            return 0x80 + i;
-    }
-    return 0;
-}
-
 // Font sizes in half points (\fs): Word refuses anything above 1638 pt, and a bigger size only
 // makes the editor's layout crawl.
 inline constexpr int kMaxHalfPoints = 3276;
 inline constexpr int kDefaultHalfPoints = 24; // RTF's size when a document names none
+
+// SPIonic draws Greek at ASCII codes: Windows editors list it as a symbol font (\fcharset2), and
+// for text in such a font Word and LibreOffice write \uN in U+F020..U+F0FF for the byte N - 0xF000.
+bool isSpionicFamily(const QString &family);
+inline constexpr char16_t kSymbolPuaFirst = 0xF020;
+inline constexpr char16_t kSymbolPuaLast = 0xF0FF;
 
 // ---- Reader internals: rtfreader.cpp parses, rtfreadertext.cpp builds the document ----
 
@@ -91,13 +71,32 @@ struct CharProps {
     int font = -1;                       // \f; -1 until given, meaning \deff
     int halfPoints = kDefaultHalfPoints; // \fs
     int color = -1;                      // \cf; -1 = never given (automatic)
+    int background = -1;                 // \highlight, \chcbpat; -1 = none
     bool bold = false, italic = false, underline = false, strike = false, hidden = false;
     bool operator==(const CharProps &) const = default;
 };
 
+// The properties of a paragraph: \pard resets them.
+struct ParaProps {
+    Align align = Align::Left;
+    int background = -1; // \cbpat; -1 = none
+    bool operator==(const ParaProps &) const = default;
+};
+
+struct CharPropsHash {
+    size_t operator()(const CharProps &p) const
+    {
+        size_t h = size_t(p.font) * 1000003u ^ size_t(p.halfPoints) * 8191u ^ size_t(p.color) * 131u
+                   ^ size_t(p.background) * 524287u;
+        return h ^ (size_t(p.bold) | size_t(p.italic) << 1 | size_t(p.underline) << 2 | size_t(p.strike) << 3
+                    | size_t(p.hidden) << 4) << 27;
+    }
+};
+
 struct FontEntry {
     QString name;
-    int codePage = 0; // 0 = the document's code page
+    int codePage = 0;    // 0 = the document's code page
+    bool symbol = false; // \fcharset2 or SPIonic: \uN in U+F020..U+F0FF stand for bytes
 };
 
 struct ColorEntry {
@@ -127,18 +126,23 @@ public:
 
     // Text in properties p, in a paragraph aligned a. Bytes decode through the code page of
     // p's font; those of a multi-byte page wait for endBytes() to be decoded together.
-    void addBytes(const char *s, const char *e, const CharProps &p, Align a);
-    void addChar(char16_t c, const CharProps &p, Align a);
+    void addBytes(const char *s, const char *e, const CharProps &p, const ParaProps &a);
+    void addChar(char16_t c, const CharProps &p, const ParaProps &a);
+    // Text as addBytes and addChar would add it, for the reader to hold back (list labels).
+    QString decode(const char *s, const char *e, const CharProps &p);
+    char16_t unicodeOf(char16_t c, const CharProps &p) const;
     void endBytes();
     void addCellEnd(); // a tab, once the row goes on
-    void endParagraph(const CharProps &p, Align a);
+    void endParagraph(const CharProps &p, const ParaProps &a);
     bool paragraphHasContent() const { return m_blockHasContent; }
     void finish();
 
 private:
     const CodePage &codePageFor(const CharProps &p);
+    const FontEntry *fontOf(const CharProps &p) const;
     const QTextCharFormat &formatFor(const CharProps &p);
-    void beginContent(const CharProps &p, Align a);
+    void beginContent(const CharProps &p, const ParaProps &a);
+    void applyParagraph(const ParaProps &a);
     void flushRun();
 
     QTextCursor &m_cursor;
@@ -147,7 +151,7 @@ private:
     int m_deff = 0;
     QHash<int, FontEntry> m_fonts;
     std::vector<ColorEntry> m_colors;
-    std::vector<std::pair<CharProps, QTextCharFormat>> m_formatCache; // dropped when a table changes
+    std::unordered_map<CharProps, QTextCharFormat, CharPropsHash> m_formatCache; // dropped when a table changes
 
     // The run being collected
     QString m_run;
@@ -156,13 +160,13 @@ private:
     QByteArray m_mbBytes;
     int m_mbCp = 0;
     CharProps m_mbProps;
-    Align m_mbAlign = Align::Left;
+    ParaProps m_mbPara;
 
     // The paragraph being built
     bool m_pendingPar = false; // a mark closed the last paragraph; the next one is not begun
     bool m_blockHasContent = false;
     int m_pendingTabs = 0;     // cell ends not yet written as tabs
-    Align m_contentAlign = Align::Left;
+    ParaProps m_contentPara;
 };
 
 // Plain text in Windows-1252, CR LF, LF and CR ending paragraphs.

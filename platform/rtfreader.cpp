@@ -3,6 +3,7 @@
 // DocumentBuilder (rtfreadertext.cpp), which makes the document.
 #include "platform/rtfreader.h"
 #include "platform/rtfcommon.h"
+#include "platform/rtfkeywords.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
@@ -11,7 +12,6 @@
 #include <array>
 #include <climits>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -19,109 +19,11 @@ namespace rtf {
 
 namespace {
 
-// The control words the reader acts on; every other word is Unknown and skipped. Variants that
-// mean the same here share one value (\uld, \uldb, \ulw ... are Ul; \page is Sect).
-enum class Kw : unsigned char {
-    Unknown,
-    // document and destinations
-    Ansi, Mac, Pc, Pca, AnsiCpg, Deff, Uc, U, Bin, SkipDest, Object, Upr, Result, Ud, FontTbl,
-    ColorTbl, F, FCharset, Cpg, Red, Green, Blue,
-    // character and paragraph properties
-    Fs, Cf, B, I, Ul, UlNone, Strike, V, Plain, Pard, Ql, Qc, Qr, Qj,
-    // breaks
-    Par, Row, Sect, Line, Tab, Cell,
-    // special characters
-    EmDash, EnDash, EmSpace, EnSpace, QmSpace, Bullet, LQuote, RQuote, LDblQuote, RDblQuote, Zwj,
-    Zwnj, LtrMark, RtlMark,
-};
-
-struct WordEntry {
-    std::string_view name;
-    Kw kw;
-};
-
-// Destinations whose content is never shown, whether or not the producer marked them with \*.
-constexpr std::string_view kSkippedDestinations[] = {
-    "annotation", "atnauthor", "atndate", "atnicn", "atnid", "atnref", "atrfend", "atrfstart",
-    "author", "background", "bkmkend", "bkmkstart", "buptim", "category", "colorschememapping",
-    "comment", "company", "creatim", "datastore", "defchp", "defpap", "doccomm", "docvar",
-    "falt", "filetbl", "fldinst", "fldtype", "footer", "footerf", "footerl", "footerr",
-    "footnote", "ftncn", "ftnsep", "ftnsepc", "aftncn", "aftnsep", "aftnsepc", "generator",
-    "header", "headerf", "headerl", "headerr", "hlinkbase", "info", "keywords", "latentstyles",
-    "listoverridetable", "listtable", "manager", "mmathPr", "nonshppict", "objalias",
-    "objclass", "objdata", "objitem", "objname", "objsect", "objtime", "operator", "panose",
-    "pgdsctbl", "pict", "pn", "pntxta", "pntxtb", "printim", "private", "revtbl", "revtim",
-    "rsidtbl", "shpinst", "shppict", "sn", "sp", "stylesheet", "subject", "sv", "tc", "tcn",
-    "template", "themedata", "title", "txe", "userprops", "xe", "xmlnstbl",
-};
-
-constexpr WordEntry kWords[] = {
-    {"ansi", Kw::Ansi}, {"mac", Kw::Mac}, {"pc", Kw::Pc}, {"pca", Kw::Pca},
-    {"ansicpg", Kw::AnsiCpg}, {"deff", Kw::Deff}, {"uc", Kw::Uc}, {"u", Kw::U},
-    {"bin", Kw::Bin}, {"object", Kw::Object}, {"upr", Kw::Upr}, {"result", Kw::Result},
-    {"ud", Kw::Ud}, {"fonttbl", Kw::FontTbl}, {"colortbl", Kw::ColorTbl}, {"f", Kw::F},
-    {"fcharset", Kw::FCharset}, {"cpg", Kw::Cpg}, {"red", Kw::Red}, {"green", Kw::Green},
-    {"blue", Kw::Blue}, {"fs", Kw::Fs}, {"cf", Kw::Cf}, {"b", Kw::B}, {"i", Kw::I},
-    {"ul", Kw::Ul}, {"uld", Kw::Ul}, {"uldash", Kw::Ul}, {"uldashd", Kw::Ul},
-    {"uldashdd", Kw::Ul}, {"uldb", Kw::Ul}, {"ulhwave", Kw::Ul}, {"ulldash", Kw::Ul},
-    {"ulth", Kw::Ul}, {"ulthd", Kw::Ul}, {"ulthdash", Kw::Ul}, {"ulthdashd", Kw::Ul},
-    {"ulthdashdd", Kw::Ul}, {"ulthldash", Kw::Ul}, {"ululdbwave", Kw::Ul}, {"ulw", Kw::Ul},
-    {"ulwave", Kw::Ul}, {"ulnone", Kw::UlNone}, {"strike", Kw::Strike},
-    {"striked", Kw::Strike}, {"v", Kw::V}, {"plain", Kw::Plain}, {"pard", Kw::Pard},
-    {"ql", Kw::Ql}, {"qc", Kw::Qc}, {"qr", Kw::Qr}, {"qj", Kw::Qj}, {"qd", Kw::Qj},
-    {"par", Kw::Par}, {"row", Kw::Row}, {"sect", Kw::Sect}, {"page", Kw::Sect},
-    {"line", Kw::Line}, {"tab", Kw::Tab}, {"cell", Kw::Cell}, {"nestcell", Kw::Cell},
-    {"emdash", Kw::EmDash}, {"endash", Kw::EnDash}, {"emspace", Kw::EmSpace},
-    {"enspace", Kw::EnSpace}, {"qmspace", Kw::QmSpace}, {"bullet", Kw::Bullet},
-    {"lquote", Kw::LQuote}, {"rquote", Kw::RQuote}, {"ldblquote", Kw::LDblQuote},
-    {"rdblquote", Kw::RDblQuote}, {"zwj", Kw::Zwj}, {"zwnj", Kw::Zwnj},
-    {"ltrmark", Kw::LtrMark}, {"rtlmark", Kw::RtlMark},
-};
-
-const std::unordered_map<std::string_view, Kw> &wordMap()
-{
-    static const auto map = [] {
-        std::unordered_map<std::string_view, Kw> m;
-        for (const WordEntry &w : kWords)
-            m.emplace(w.name, w.kw);
-        for (std::string_view d : kSkippedDestinations)
-            m.emplace(d, Kw::SkipDest);
-        return m;
-    }();
-    return map;
-}
-
-Kw keyword(std::string_view name)
-{
-    const auto &map = wordMap();
-    const auto it = map.find(name);
-    return it == map.end() ? Kw::Unknown : it->second;
-}
-
-char16_t symbolChar(Kw kw)
-{
-    switch (kw) {
-    case Kw::EmDash: return 0x2014;
-    case Kw::EnDash: return 0x2013;
-    case Kw::EmSpace: return 0x2003;
-    case Kw::EnSpace: return 0x2002;
-    case Kw::QmSpace: return 0x2005;
-    case Kw::Bullet: return 0x2022;
-    case Kw::LQuote: return 0x2018;
-    case Kw::RQuote: return 0x2019;
-    case Kw::LDblQuote: return 0x201C;
-    case Kw::RDblQuote: return 0x201D;
-    case Kw::Zwj: return 0x200D;
-    case Kw::Zwnj: return 0x200C;
-    case Kw::LtrMark: return 0x200E;
-    case Kw::RtlMark: return 0x200F;
-    default: return 0;
-    }
-}
-
 using detail::Align;
 using detail::CharProps;
 using detail::ColorEntry;
+using detail::Kw;
+using detail::ParaProps;
 
 // Groups nested deeper than this share their parent's state; real documents stay below 30.
 constexpr int kMaxDepth = 200;
@@ -134,9 +36,17 @@ enum class Dest : quint8 {
     ColorTable,
 };
 
+// Text that stands inside the paragraph around it rather than in paragraphs of its own.
+enum class Inline : quint8 {
+    None,
+    Footnote, // in brackets where its mark stands; its paragraph marks become spaces
+    ListText, // the label a list paragraph begins with, collected and shown as a bullet or number
+};
+
 struct State {
     CharProps chr;
-    Align align = Align::Left;
+    ParaProps para;
+    Inline inl = Inline::None;
     int uc = 1;                 // bytes of substitute text after each \uN
     Dest dest = Dest::Text;
     Dest heldDest = Dest::Text; // where \result / \ud continue inside Dest::Hold
@@ -165,7 +75,11 @@ private:
     void fontTableWord(Kw kw, bool hasParam, int param);
     void colorTableWord(Kw kw, int param);
     void addChar(char16_t c);
-    void endParagraph() { m_doc.endParagraph(m_st.chr, m_st.align); }
+    void addText(const char *s, const char *e);
+    void addNumber(int n);
+    void endParagraph();
+    void beginInline(Inline kind);
+    void endInline(Inline kind, const State &outer);
     void finishFont();
     void flushFontBytes();
 
@@ -177,6 +91,10 @@ private:
     std::vector<State> m_stack;
     int m_overflow = 0; // groups opened beyond kMaxDepth
     int m_ucSkip = 0;   // substitute characters still to skip after \uN
+
+    int m_footnotes = 0;          // footnotes begun so far; \chftn shows their number
+    bool m_footnoteSpace = false; // a paragraph mark inside a footnote, shown once text follows
+    QString m_listText;           // the label of the list paragraph being read
 
     // The font table entry being read
     bool m_fontOpen = false;
@@ -244,8 +162,11 @@ bool Reader::closeGroup()
         finishFont();
     if (m_stack.empty())
         return true;
+    const Inline inl = m_st.inl;
     m_st = m_stack.back();
     m_stack.pop_back();
+    if (inl != Inline::None && m_st.inl != inl)
+        endInline(inl, m_st);
     return m_stack.empty();
 }
 
@@ -282,7 +203,7 @@ void Reader::controlWord()
     value = std::min<long long>(value, INT_MAX);
     const int param = int(negative ? -value : value);
 
-    const Kw kw = keyword(nameView);
+    const Kw kw = detail::keyword(nameView);
     if (kw == Kw::Bin) {
         // Raw data follows, as many bytes as the parameter says (or what is left of the input).
         m_doc.endBytes();
@@ -324,8 +245,8 @@ void Reader::controlSymbol(char c)
         if (m_st.dest == Dest::FontTable) {
             if (m_fontOpen)
                 m_fontBytes.append(byte);
-        } else if (m_st.dest == Dest::Text && !m_st.chr.hidden) {
-            m_doc.addBytes(&byte, &byte + 1, m_st.chr, m_st.align);
+        } else if (m_st.dest == Dest::Text) {
+            addText(&byte, &byte + 1);
         }
         return;
     }
@@ -367,8 +288,7 @@ void Reader::textChunk(const char *s, const char *e)
     m_st.star = false;
     switch (m_st.dest) {
     case Dest::Text:
-        if (!m_st.chr.hidden)
-            m_doc.addBytes(s, e, m_st.chr, m_st.align);
+        addText(s, e);
         return;
     case Dest::FontTable:
         for (; s < e; ++s) {
@@ -408,7 +328,7 @@ void Reader::word(Kw kw, bool hasParam, int param)
             m_st.dest = Dest::Skip;
         return;
     }
-    if (star && kw != Kw::Ud) {
+    if (star && kw != Kw::Ud && kw != Kw::Footnote && kw != Kw::ShapeText && kw != Kw::ListText) {
         m_st.dest = Dest::Skip; // an optional destination this reader has no use for
         return;
     }
@@ -494,22 +414,29 @@ void Reader::textWord(Kw kw, bool hasParam, int param)
     case Kw::Strike: chr.strike = on; return;
     case Kw::V: chr.hidden = on; return;
     case Kw::Plain: chr = CharProps(); return;
-    case Kw::Pard: m_st.align = Align::Left; return;
-    case Kw::Ql: m_st.align = Align::Left; return;
-    case Kw::Qc: m_st.align = Align::Center; return;
-    case Kw::Qr: m_st.align = Align::Right; return;
-    case Kw::Qj: m_st.align = Align::Justify; return;
+    case Kw::Highlight: chr.background = param > 0 ? param : -1; return;
+    case Kw::Pard: m_st.para = ParaProps(); return;
+    case Kw::Ql: m_st.para.align = Align::Left; return;
+    case Kw::Qc: m_st.para.align = Align::Center; return;
+    case Kw::Qr: m_st.para.align = Align::Right; return;
+    case Kw::Qj: m_st.para.align = Align::Justify; return;
+    case Kw::Cbpat: m_st.para.background = param > 0 ? param : -1; return;
     case Kw::Par:
     case Kw::Row: endParagraph(); return;
     case Kw::Sect: // a break between sections or pages ends a paragraph only if one is open
         if (m_doc.paragraphHasContent())
             endParagraph();
         return;
-    case Kw::Line: addChar(QChar::LineSeparator); return;
+    case Kw::Line:
+    case Kw::Column: addChar(QChar::LineSeparator); return;
+    case Kw::Footnote: beginInline(Inline::Footnote); return;
+    case Kw::ListText: beginInline(Inline::ListText); return;
+    case Kw::Chftn: addNumber(std::max(m_footnotes + (m_st.inl == Inline::Footnote ? 0 : 1), 1)); return;
+    case Kw::Chpgn: addNumber(1); return; // the notes box is one page
     case Kw::Tab: addChar('\t'); return;
     case Kw::Cell: m_doc.addCellEnd(); return;
     default:
-        if (char16_t ch = symbolChar(kw))
+        if (char16_t ch = detail::symbolChar(kw))
             addChar(ch);
         return;
     }
@@ -550,8 +477,84 @@ void Reader::colorTableWord(Kw kw, int param)
 
 void Reader::addChar(char16_t c)
 {
-    if (m_st.dest == Dest::Text && !m_st.chr.hidden)
-        m_doc.addChar(c, m_st.chr, m_st.align);
+    if (m_st.dest != Dest::Text || m_st.chr.hidden)
+        return;
+    if (m_st.inl == Inline::ListText) {
+        m_listText += QChar(m_doc.unicodeOf(c, m_st.chr));
+        return;
+    }
+    if (std::exchange(m_footnoteSpace, false))
+        m_doc.addChar(' ', m_st.chr, m_st.para);
+    m_doc.addChar(c, m_st.chr, m_st.para);
+}
+
+void Reader::addText(const char *s, const char *e)
+{
+    if (m_st.chr.hidden)
+        return;
+    if (m_st.inl == Inline::ListText) {
+        m_listText += m_doc.decode(s, e, m_st.chr);
+        return;
+    }
+    if (std::exchange(m_footnoteSpace, false))
+        m_doc.addChar(' ', m_st.chr, m_st.para);
+    m_doc.addBytes(s, e, m_st.chr, m_st.para);
+}
+
+void Reader::addNumber(int n)
+{
+    const QByteArray digits = QByteArray::number(n);
+    if (m_st.dest == Dest::Text)
+        addText(digits.cbegin(), digits.cend());
+}
+
+void Reader::endParagraph()
+{
+    if (m_st.inl == Inline::Footnote)
+        m_footnoteSpace = true; // a footnote stays inside the paragraph its mark stands in
+    else if (m_st.inl == Inline::None)
+        m_doc.endParagraph(m_st.chr, m_st.para);
+}
+
+// ---- Footnotes and list labels ----
+
+void Reader::beginInline(Inline kind)
+{
+    if (m_st.inl != Inline::None || m_stack.empty())
+        return; // a footnote in a footnote reads as its text; a label has no parts
+    m_st.dest = Dest::Text;
+    m_st.inl = kind;
+    if (kind == Inline::Footnote) {
+        ++m_footnotes;
+        addChar('[');
+    } else {
+        m_listText.clear();
+    }
+}
+
+// The group that held the footnote or label has closed; outer is the state around it.
+void Reader::endInline(Inline kind, const State &outer)
+{
+    m_footnoteSpace = false;
+    if (outer.dest != Dest::Text || outer.chr.hidden)
+        return;
+    if (kind == Inline::Footnote) {
+        m_doc.addChar(']', outer.chr, outer.para);
+        return;
+    }
+    // A number or letter label ("1.", "a)", "iv.") shows as it is; a bullet drawn from a symbol or
+    // private-use font character shows as a bullet in the paragraph's own font.
+    const qsizetype tab = m_listText.indexOf(QLatin1Char('\t'));
+    QString label = m_listText.left(tab).trimmed();
+    const bool textual = !label.isEmpty() && std::any_of(label.cbegin(), label.cend(), [](QChar c) { return c.isLetterOrNumber(); })
+                         && std::none_of(label.cbegin(), label.cend(), [](QChar c) { return c.category() == QChar::Other_PrivateUse; });
+    if (!textual)
+        label = QString(QChar(0x2022));
+    if (tab >= 0)
+        label += QLatin1Char('\t');
+    for (QChar c : label)
+        m_doc.addChar(c.unicode(), outer.chr, outer.para);
+    m_listText.clear();
 }
 
 // ---- Font table ----
@@ -582,10 +585,14 @@ void read(const QByteArray &bytes, QTextDocument *doc)
         return;
     const bool undo = doc->isUndoRedoEnabled();
     doc->setUndoRedoEnabled(false);
-    doc->clear();
     {
+        // Cleared inside the edit block, as QTextDocument::setPlainText does: the whole load is then
+        // one change that replaces the document, which a shown editor lays out lazily (what is on
+        // screen first). Cleared before it, the load is a change to an existing paragraph, and the
+        // editor lays out the whole document before it returns.
         QTextCursor cursor(doc);
         cursor.beginEditBlock();
+        doc->clear();
         if (bytes.startsWith("{\\rtf"))
             Reader(bytes, cursor).run();
         else

@@ -1,6 +1,7 @@
 // The reader's text side: decoding bytes through code pages, and building the document from the
 // text and properties the parser in rtfreader.cpp hands over.
 #include "platform/rtfcommon.h"
+#include "store/win1252.h"
 
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -43,6 +44,8 @@ QStringDecoder decoderFor(int cp)
     return QStringDecoder();
 }
 
+constexpr int kHashSpreadProperty = QTextFormat::UserProperty + 0x1CE;
+
 Qt::Alignment qtAlignment(Align a)
 {
     switch (a) {
@@ -76,7 +79,8 @@ int codePageOfCharset(int charset)
     case 238: return 1250;
     case 254: return 437;
     case 255: return 850;
-    default: return 0; // ANSI, DEFAULT and unknown charsets use the document's code page
+    case 0: return 1252; // ANSI: the font says Windows-1252 whatever the document's \ansicpg
+    default: return 0;   // DEFAULT and unknown charsets use the document's code page
     }
 }
 
@@ -101,7 +105,7 @@ const CodePage &CodePages::get(int cp)
         CodePage &page = *slot;
         page.m_number = cp;
         for (int b = 0; b < 256; ++b)
-            page.m_table[size_t(b)] = cp == kSymbolPage ? char16_t(b) : decode1252(uchar(b));
+            page.m_table[size_t(b)] = cp == kSymbolPage ? char16_t(b) : store::decodeWin1252Byte(uchar(b));
         if (cp != 1252 && cp != kSymbolPage) {
             QStringDecoder decoder = decoderFor(cp);
             if (decoder.isValid() && isMultiBytePage(cp)) {
@@ -135,9 +139,16 @@ void DocumentBuilder::setDefaultFont(int number)
     m_formatCache.clear();
 }
 
+bool isSpionicFamily(const QString &family)
+{
+    return family.compare(QLatin1String("SPIonic"), Qt::CaseInsensitive) == 0;
+}
+
 void DocumentBuilder::setFont(int number, const FontEntry &font)
 {
-    m_fonts.insert(number, font);
+    FontEntry entry = font;
+    entry.symbol = font.codePage == kSymbolPage || isSpionicFamily(font.name);
+    m_fonts.insert(number, entry);
     m_formatCache.clear();
 }
 
@@ -153,25 +164,50 @@ void DocumentBuilder::addColor(const ColorEntry &color)
     m_formatCache.clear();
 }
 
-const CodePage &DocumentBuilder::codePageFor(const CharProps &p)
+const FontEntry *DocumentBuilder::fontOf(const CharProps &p) const
 {
     const auto it = m_fonts.constFind(p.font >= 0 ? p.font : m_deff);
-    return m_pages.get(it != m_fonts.cend() && it->codePage != 0 ? it->codePage : m_docCp);
+    return it != m_fonts.cend() ? &*it : nullptr;
+}
+
+const CodePage &DocumentBuilder::codePageFor(const CharProps &p)
+{
+    const FontEntry *font = fontOf(p);
+    return m_pages.get(font && font->codePage != 0 ? font->codePage : m_docCp);
+}
+
+char16_t DocumentBuilder::unicodeOf(char16_t c, const CharProps &p) const
+{
+    if (c >= kSymbolPuaFirst && c <= kSymbolPuaLast) {
+        if (const FontEntry *font = fontOf(p); font && font->symbol)
+            return c - 0xF000;
+    }
+    return c;
+}
+
+QString DocumentBuilder::decode(const char *s, const char *e, const CharProps &p)
+{
+    const CodePage &cp = codePageFor(p);
+    if (cp.isMultiByte())
+        return cp.decodeMany(QByteArray(s, e - s));
+    QString text;
+    for (; s < e; ++s)
+        text += QChar(cp.decode(static_cast<unsigned char>(*s)));
+    return text;
 }
 
 const QTextCharFormat &DocumentBuilder::formatFor(const CharProps &p)
 {
-    for (const auto &[props, format] : m_formatCache) {
-        if (props == p)
-            return format;
-    }
+    if (const auto it = m_formatCache.find(p); it != m_formatCache.end())
+        return it->second;
     QTextCharFormat f;
-    const auto font = m_fonts.constFind(p.font >= 0 ? p.font : m_deff);
-    if (font != m_fonts.cend() && !font->name.isEmpty())
+    if (const FontEntry *font = fontOf(p); font && !font->name.isEmpty())
         f.setFontFamilies({font->name});
     f.setFontPointSize(p.halfPoints / 2.0);
     if (p.color >= 0 && size_t(p.color) < m_colors.size() && !m_colors[size_t(p.color)].automatic)
         f.setForeground(QColor(m_colors[size_t(p.color)].rgb));
+    if (p.background >= 0 && size_t(p.background) < m_colors.size() && !m_colors[size_t(p.background)].automatic)
+        f.setBackground(QColor(m_colors[size_t(p.background)].rgb));
     if (p.bold)
         f.setFontWeight(QFont::Bold);
     if (p.italic)
@@ -180,24 +216,30 @@ const QTextCharFormat &DocumentBuilder::formatFor(const CharProps &p)
         f.setFontUnderline(true);
     if (p.strike)
         f.setFontStrikeOut(true);
-    if (m_formatCache.size() >= 32)
-        m_formatCache.erase(m_formatCache.begin());
-    m_formatCache.emplace_back(p, std::move(f));
-    return m_formatCache.back().second;
+    // QTextDocument looks a format up among its own by a hash that leaves out font families and
+    // colours: a file with thousands of fonts or colours would load in quadratic time. This key
+    // only spreads that hash; nothing reads it, and the writer does not write it.
+    size_t key = qHash(f.property(QTextFormat::FontFamilies).toStringList().value(0));
+    key = key * 31 + p.color;
+    key = key * 31 + p.background;
+    f.setProperty(kHashSpreadProperty, int(key & 0x7FFFFFFF));
+    if (m_formatCache.size() >= 4096) // a document with more formats than that keeps making them
+        m_formatCache.clear();
+    return m_formatCache.emplace(p, std::move(f)).first->second;
 }
 
 // ---- Text ----
 
-void DocumentBuilder::addBytes(const char *s, const char *e, const CharProps &p, Align a)
+void DocumentBuilder::addBytes(const char *s, const char *e, const CharProps &p, const ParaProps &a)
 {
     const CodePage &cp = codePageFor(p);
     if (cp.isMultiByte()) {
-        if (!m_mbBytes.isEmpty() && (m_mbCp != cp.number() || !(m_mbProps == p) || m_mbAlign != a))
+        if (!m_mbBytes.isEmpty() && (m_mbCp != cp.number() || !(m_mbProps == p) || m_mbPara != a))
             endBytes();
         m_mbBytes.append(s, e - s);
         m_mbCp = cp.number();
         m_mbProps = p;
-        m_mbAlign = a;
+        m_mbPara = a;
         return;
     }
     endBytes();
@@ -225,16 +267,17 @@ void DocumentBuilder::endBytes()
         if (!isVisible(c.unicode()))
             continue;
         if (!begun) {
-            beginContent(m_mbProps, m_mbAlign);
+            beginContent(m_mbProps, m_mbPara);
             begun = true;
         }
         m_run.append(c);
     }
 }
 
-void DocumentBuilder::addChar(char16_t c, const CharProps &p, Align a)
+void DocumentBuilder::addChar(char16_t c, const CharProps &p, const ParaProps &a)
 {
     endBytes();
+    c = unicodeOf(c, p);
     if (!isVisible(c))
         return;
     beginContent(p, a);
@@ -247,7 +290,7 @@ void DocumentBuilder::addCellEnd()
         ++m_pendingTabs;
 }
 
-void DocumentBuilder::beginContent(const CharProps &p, Align a)
+void DocumentBuilder::beginContent(const CharProps &p, const ParaProps &a)
 {
     if (m_pendingPar) {
         flushRun();
@@ -264,7 +307,7 @@ void DocumentBuilder::beginContent(const CharProps &p, Align a)
         m_pendingTabs = 0;
     }
     m_blockHasContent = true;
-    m_contentAlign = a;
+    m_contentPara = a;
 }
 
 void DocumentBuilder::flushRun()
@@ -277,7 +320,7 @@ void DocumentBuilder::flushRun()
 
 // ---- Paragraphs ----
 
-void DocumentBuilder::endParagraph(const CharProps &p, Align a)
+void DocumentBuilder::endParagraph(const CharProps &p, const ParaProps &a)
 {
     endBytes();
     if (m_pendingPar) { // the paragraph this mark ends is empty
@@ -286,11 +329,7 @@ void DocumentBuilder::endParagraph(const CharProps &p, Align a)
     }
     m_pendingTabs = 0;
     flushRun();
-    if (a != Align::Left) {
-        QTextBlockFormat bf;
-        bf.setAlignment(qtAlignment(a));
-        m_cursor.setBlockFormat(bf);
-    }
+    applyParagraph(a);
     if (!m_blockHasContent) // what the user types into the empty line gets the mark's format
         m_cursor.setBlockCharFormat(formatFor(p));
     m_pendingPar = true;
@@ -302,11 +341,22 @@ void DocumentBuilder::finish()
     endBytes();
     flushRun();
     // A last paragraph without a mark takes the alignment its text was written in.
-    if (!m_pendingPar && m_blockHasContent && m_contentAlign != Align::Left) {
-        QTextBlockFormat bf;
-        bf.setAlignment(qtAlignment(m_contentAlign));
-        m_cursor.setBlockFormat(bf);
-    }
+    if (!m_pendingPar && m_blockHasContent)
+        applyParagraph(m_contentPara);
+}
+
+void DocumentBuilder::applyParagraph(const ParaProps &a)
+{
+    const bool background = a.background >= 0 && size_t(a.background) < m_colors.size()
+                            && !m_colors[size_t(a.background)].automatic;
+    if (a.align == Align::Left && !background)
+        return;
+    QTextBlockFormat bf;
+    if (a.align != Align::Left)
+        bf.setAlignment(qtAlignment(a.align));
+    if (background)
+        bf.setBackground(QColor(m_colors[size_t(a.background)].rgb));
+    m_cursor.setBlockFormat(bf);
 }
 
 void readPlain(const QByteArray &bytes, QTextCursor &cursor)
@@ -323,7 +373,7 @@ void readPlain(const QByteArray &bytes, QTextCursor &cursor)
                 ++p;
         } else if (b == '\n') {
             text.append(QLatin1Char('\n'));
-        } else if (const char16_t c = decode1252(b); isVisible(c)) {
+        } else if (const char16_t c = store::decodeWin1252Byte(b); isVisible(c)) {
             text.append(QChar(c));
         }
     }

@@ -4,6 +4,7 @@
 // alignment changes.
 #include "platform/rtfwriter.h"
 #include "platform/rtfcommon.h"
+#include "store/win1252.h"
 
 #include <QHash>
 #include <QStringList>
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace rtf {
 namespace {
@@ -21,10 +23,17 @@ struct RunProps {
     int font = -1;       // index in the font table
     int halfPoints = -1;
     int color = 0;       // index in the colour table; 0 = automatic
+    int background = 0;  // index in the colour table; 0 = none
     bool bold = false, italic = false, underline = false, strike = false;
 };
 
 enum class Align { Left, Center, Right, Justify };
+
+struct ParaProps {
+    Align align = Align::Left;
+    int background = 0; // index in the colour table; 0 = none
+    bool operator==(const ParaProps &) const = default;
+};
 
 Align alignOf(const QTextBlockFormat &format)
 {
@@ -50,15 +59,17 @@ public:
 private:
     RunProps resolve(const QTextCharFormat &f);
     int fontIndex(const QString &family);
+    int colorIndex(const QBrush &brush);
     void switchTo(const RunProps &r);
     void word(const char *w);
     void word(const char *w, int n);
     void text(QStringView s);
-    void special(char16_t c, QByteArray &out) const;
+    void special(char16_t c, QByteArray &out, bool symbol = false) const;
 
     QString m_defaultFamily;
     int m_defaultHalfPoints = detail::kDefaultHalfPoints;
     QStringList m_fonts;
+    std::vector<bool> m_symbolFonts; // written as \fcharset2
     QHash<QString, int> m_fontIndex;
     QList<QRgb> m_colors;
     QHash<QRgb, int> m_colorIndex;
@@ -86,18 +97,21 @@ Writer::Writer(const QTextDocument *doc)
 
     m_body.reserve(doc->characterCount() + doc->blockCount() * 16 + 256);
     bool first = true;
-    Align current = Align::Left;
+    ParaProps current;
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-        const Align align = alignOf(block.blockFormat());
-        if (first || align != current) {
+        const QTextBlockFormat bf = block.blockFormat();
+        const ParaProps para{alignOf(bf), bf.hasProperty(QTextFormat::BackgroundBrush) ? colorIndex(bf.background()) : 0};
+        if (first || !(para == current)) {
             word("\\pard");
-            if (align == Align::Center)
+            if (para.align == Align::Center)
                 word("\\qc");
-            else if (align == Align::Right)
+            else if (para.align == Align::Right)
                 word("\\qr");
-            else if (align == Align::Justify)
+            else if (para.align == Align::Justify)
                 word("\\qj");
-            current = align;
+            if (para.background)
+                word("\\cbpat", para.background);
+            current = para;
             first = false;
         }
         if (block.length() <= 1) {
@@ -123,7 +137,7 @@ QByteArray Writer::result() const
     out.reserve(m_body.size() + 128 + m_fonts.size() * 40 + m_colors.size() * 32);
     out += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat\\deflang1033{\\fonttbl";
     for (qsizetype i = 0; i < m_fonts.size(); ++i) {
-        out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
+        out += "{\\f" + QByteArray::number(i) + (m_symbolFonts[size_t(i)] ? "\\fnil\\fcharset2 " : "\\fnil\\fcharset0 ");
         for (QChar c : m_fonts.at(i)) {
             const char16_t u = c.unicode();
             if (u < 0x80 && u != '\\' && u != '{' && u != '}')
@@ -172,8 +186,23 @@ int Writer::fontIndex(const QString &rawFamily)
         return *it;
     const int index = int(m_fonts.size());
     m_fonts.append(family);
+    m_symbolFonts.push_back(detail::isSpionicFamily(family));
     m_fontIndex.insert(family, index);
     return index;
+}
+
+// The colour's index in the table (1 and up), or 0 for no colour.
+int Writer::colorIndex(const QBrush &brush)
+{
+    if (brush.style() == Qt::NoBrush)
+        return 0;
+    const QRgb rgb = brush.color().rgb();
+    auto it = m_colorIndex.constFind(rgb);
+    if (it == m_colorIndex.cend()) {
+        m_colors.append(rgb);
+        it = m_colorIndex.insert(rgb, int(m_colors.size()));
+    }
+    return *it;
 }
 
 RunProps Writer::resolve(const QTextCharFormat &f)
@@ -191,15 +220,10 @@ RunProps Writer::resolve(const QTextCharFormat &f)
     else
         r.halfPoints = m_defaultHalfPoints;
 
-    if (f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush) {
-        const QRgb rgb = f.foreground().color().rgb();
-        auto it = m_colorIndex.constFind(rgb);
-        if (it == m_colorIndex.cend()) {
-            m_colors.append(rgb);
-            it = m_colorIndex.insert(rgb, int(m_colors.size()));
-        }
-        r.color = *it;
-    }
+    if (f.hasProperty(QTextFormat::ForegroundBrush))
+        r.color = colorIndex(f.foreground());
+    if (f.hasProperty(QTextFormat::BackgroundBrush))
+        r.background = colorIndex(f.background());
     r.bold = f.fontWeight() >= QFont::DemiBold;
     r.italic = f.fontItalic();
     const QTextCharFormat::UnderlineStyle ul = f.underlineStyle();
@@ -226,6 +250,8 @@ void Writer::switchTo(const RunProps &r)
 {
     if (r.color != m_cur.color)
         word("\\cf", r.color);
+    if (r.background != m_cur.background)
+        word("\\highlight", r.background);
     if (r.underline != m_cur.underline)
         word(r.underline ? "\\ul" : "\\ulnone");
     if (r.bold != m_cur.bold)
@@ -243,13 +269,19 @@ void Writer::switchTo(const RunProps &r)
 
 // Characters outside ASCII: \'hh when Windows-1252 has them, otherwise \uN with '?' for readers
 // that do not know \u (N is a signed 16-bit number; beyond the BMP each surrogate is one \u).
-void Writer::special(char16_t c, QByteArray &out) const
+// The five bytes the code page leaves undefined are not offered, so a stray C1 control is written
+// as \uN and read back the same. In a symbol font a byte is its own code, so there only
+// U+00A0..U+00FF, which Windows-1252 keeps as they are, go out as bytes.
+void Writer::special(char16_t c, QByteArray &out, bool symbol) const
 {
     static const char hex[] = "0123456789abcdef";
+    int b = c >= 0xA0 ? store::encodeWin1252Char(c) : -1;
+    if (symbol && b < 0xA0)
+        b = -1;
     if (c == '\\' || c == '{' || c == '}') {
         out += '\\';
         out += char(c);
-    } else if (const int b = detail::encode1252(c)) {
+    } else if (b > 0) {
         out += "\\'";
         out += hex[b >> 4];
         out += hex[b & 15];
@@ -290,7 +322,7 @@ void Writer::text(QStringView s)
                    || c == QChar::ObjectReplacementCharacter) {
             // controls, frame markers and embedded objects have no place in the notes file
         } else {
-            special(c, m_body);
+            special(c, m_body, m_cur.font >= 0 && m_symbolFonts[size_t(m_cur.font)]);
             m_needSpace = false;
         }
     }

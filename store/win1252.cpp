@@ -43,16 +43,7 @@ const UpperTable &upperTable()
 // The byte that holds c, or -1 when none does. U+001A has none: as a byte it would end the file.
 int byteFor(char16_t c)
 {
-    if (c == 0x1A)
-        return -1;
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return c;
-    const auto &chars = upperTable().chars;
-    for (int i = 0; i < 32; ++i) {
-        if (chars[i] == c)
-            return 0x80 + i;
-    }
-    return -1;
+    return c == 0x1A ? -1 : encodeWin1252Char(c);
 }
 
 char encodeChar(char16_t c)
@@ -62,6 +53,23 @@ char encodeChar(char16_t c)
 }
 
 } // namespace
+
+char16_t decodeWin1252Byte(unsigned char byte)
+{
+    return byte >= 0x80 && byte < 0xA0 ? upperTable().chars[byte - 0x80] : char16_t(byte);
+}
+
+int encodeWin1252Char(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    const auto &chars = upperTable().chars;
+    for (int i = 0; i < 32; ++i) {
+        if (chars[i] == c)
+            return 0x80 + i;
+    }
+    return -1;
+}
 
 QString decodeWin1252(QByteArrayView bytes)
 {

@@ -23,4 +23,11 @@ QByteArray encodeWin1252(QStringView text);
 // it is, so a caller can refuse to write and name what has to change.
 QString unencodableCharacters(QStringView text);
 
+// One byte's character, as decodeWin1252 gives it.
+char16_t decodeWin1252Byte(unsigned char byte);
+
+// The byte of the code page that stands for c, or -1 when it has none. The undefined bytes are
+// their C1 controls' bytes, as decoding makes them.
+int encodeWin1252Char(char16_t c);
+
 } // namespace store

@@ -170,7 +170,7 @@ void fillWithEveryFormat(QTextDocument &doc)
     const Qt::Alignment aligns[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
     const QString texts[] = {
         QStringLiteral("plain words "),
-        QStringLiteral("a)/nqrwpos kai\\ lo/gos "), // SPIonic keys, with a backslash
+        QStringLiteral("a1nqrwpoj kai\\ lo/goj "), // SPIonic keys, with a backslash
         QString::fromUtf8("Ἐν ἀρχῇ ἦν ὁ λόγος "),
         QString::fromUtf8("café über € ß ñ "),
         QString::fromUtf8("‘single’ “double” – — … ™ œ Ÿ • "),
@@ -320,12 +320,12 @@ void TestRtf::readsProducerFiles_data()
     const QString ls(QChar(QChar::LineSeparator));
     QTest::newRow("WordPad")
         << "wordpad.rtf"
-        << QStringList{"Plain bold italic under struck", "Centre red", "αβγ café € €", "·\tbullet item",
-                       "a)/nqrwpos" + ls + "second line\ttabbed", ""}
+        << QStringList{"Plain bold italic under struck", "Centre red", "αβγ café € €", "•\tbullet item",
+                       "a1nqrwpoj" + ls + "second line\ttabbed", ""}
         << "LCRLLL"
         << QStringList{"Plain =Calibri 11 auto", "bold=Calibri 11 auto b", "italic=Calibri 11 auto i",
                        "under=Calibri 11 auto u", "struck=Calibri 11 auto s", "Centre red=Calibri 14 #ff0000",
-                       "αβγ=Tahoma 13 #0000ff", " café € €=Calibri 11 auto", "a)/nqrwpos=SPIonic 16 #008000",
+                       "αβγ=Tahoma 13 #0000ff", " café € €=Calibri 11 auto", "a1nqrwpoj=SPIonic 16 #008000",
                        "second line=Calibri 11 auto"};
     QTest::newRow("Word")
         << "word.rtf"
@@ -384,6 +384,14 @@ void TestRtf::decodesCharacters_data()
         << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset238 Arial;}}\\f1\\'b9\\'9e}") << u("ąž");
     QTest::newRow("charset 162 Turkish")
         << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset162 Arial;}}\\f1\\'fd\\'f0}") << u("ığ");
+    QTest::newRow("charset 0 is 1252 whatever the ansicpg")
+        << QByteArray("{\\rtf1\\ansi\\ansicpg1253{\\fonttbl{\\f0\\fcharset0 Tahoma;}{\\f1 Tahoma;}{\\f2\\fcharset1 Tahoma;}}"
+                      "\\f0 caf\\'e9 \\'80\\f1\\'e1\\f2\\'e2}")
+        << u("café €αβ");
+    QTest::newRow("symbol private use in symbol and SPIonic fonts")
+        << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset0 Arial;}{\\f1\\fcharset2 Symbol;}{\\f2\\fcharset0 spionic;}}"
+                      "\\f1\\u61537?\\u61695?\\f2\\u61549?\\u61501?\\u61471?\\u61696?\\f0\\u61549?}")
+        << u("a\u00ffm=\uf01f\uf100\uf06d");
     QTest::newRow("charset 2 symbol")
         << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset2 Symbol;}}\\f1 a\\'b7\\'80}") << u("a·\u0080");
     QTest::newRow("charset 128 double-byte")
@@ -435,7 +443,21 @@ void TestRtf::reducesDestinationsToVisibleText_data()
                       "{\\listoverridetable{\\listoverride y}}{\\*\\generator Gen;}text}")
         << QStringList{"text"};
     QTest::newRow("headers, footers, footnotes")
-        << rtfOf("{\\header head}a{\\footnote note}b{\\footer foot}") << QStringList{"ab"};
+        << rtfOf("{\\header head}a{\\footnote note}b{\\footer foot}") << QStringList{"a[note]b"};
+    QTest::newRow("footnote marks and paragraphs")
+        << rtfOf("a{\\super\\chftn}{\\*\\footnote\\pard\\plain{\\super\\chftn} one\\par two\\par}b"
+                 "{\\chftn}{\\footnote\\ftnalt{\\chftn} end\\par}, page \\chpgn\\par")
+        << QStringList{"a1[1 one two]b2[2 end], page 1"};
+    QTest::newRow("frame and shape text")
+        << rtfOf("a{\\shp{\\*\\shpinst{\\sp{\\sn shapeType}{\\sv 202}}{\\shptxt in shape\\par}}"
+                 "{\\shprslt{\\pict 00}}}b")
+        << QStringList{"ain shape", "b"};
+    QTest::newRow("list labels")
+        << QByteArray("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Wingdings;}}"
+                      "{\\pntext\\f1\\'a7\\tab}x\\par{\\pntext 2.\\tab}y\\par{\\listtext\\pard\\plain iv)\\tab}z\\par"
+                      "{\\listtext\\u61623?\\tab}w\\par{\\*\\pn\\pnlvlblt{\\pntxtb\\'b7}}v}")
+        << QStringList{u("•\tx"), "2.\ty", "iv)\tz", u("•\tw"), "v"};
+    QTest::newRow("column break") << rtfOf("a\\column b") << QStringList{u("a\u2028b")};
     QTest::newRow("hidden text") << rtfOf("a{\\v hidden}b\\v c\\v0 d") << QStringList{"abd"};
     QTest::newRow("table rows")
         << rtfOf("\\trowd\\cellx1000\\cellx2000\\intbl A\\cell B\\cell\\row"

@@ -16,7 +16,12 @@ drawn by a font of family "SPIonic".  This script makes that font from DejaVu Sa
   feature so that they stand at the capital's upper left; renderers without
   OpenType layout still get plain overstrikes;
 * the Unicode Greek, combining-mark and Latin-1 symbol ranges of DejaVu are kept, so
-  text that is already Unicode Greek still shows.
+  text that is already Unicode Greek still shows;
+* U+F020-U+F0FF draw what U+0020-U+00FF draw: Windows editors list SPIonic as a
+  symbol font, and Word and LibreOffice save text in a symbol font as those
+  private-use characters;
+* it claims the Latin 1 and Greek code pages only, its hhea, typo and Windows
+  vertical metrics agree and hold every glyph, and its PostScript name is its own.
 
 Requires fontTools (Debian: python3-fonttools).  The output is byte-for-byte
 reproducible for a given DejaVuSans.ttf and fontTools version.
@@ -44,6 +49,11 @@ REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DEFAULT_OUTPUT = os.path.join(REPO, "resources", "fonts", "SPIonic.ttf")
 
 FAMILY = "SPIonic"
+# Not plain "SPIonic": the name tells this font from the original one and from other
+# fonts of that family.
+POSTSCRIPT_NAME = "SPIonic-MnemoraDejaVu"
+# Private-use codes of a symbol font: U+F000 + byte.
+SYMBOL_PUA = 0xF000
 VERSION = "1.000"
 # head.created / head.modified, fixed so that a rebuild gives identical bytes.
 FIXED_TIME = calendar.timegm((2024, 1, 1, 0, 0, 0)) + 2082844800  # seconds since 1904
@@ -389,10 +399,10 @@ feature dist {{
            + ") for Mnemora: its ASCII codes draw Greek in the SPIonic keyboard mapping.",
         1: FAMILY,
         2: "Regular",
-        3: f"{FAMILY} {VERSION}; derived from DejaVu Sans",
+        3: f"{POSTSCRIPT_NAME} {VERSION}",
         4: FAMILY,
         5: f"Version {VERSION}; derived from DejaVu Sans {dejavu_version.replace('Version ', '')}",
-        6: FAMILY,
+        6: POSTSCRIPT_NAME,
         10: "Greek keyboard-mapped font: ASCII codes 32-126 draw Greek letters and "
             "overstriking accents, breathings and iota subscript (SPIonic mapping). "
             "Derived from DejaVu Sans.",
@@ -403,15 +413,30 @@ feature dist {{
         name.setName(text, nid, 3, 1, 0x409)
     name.names.sort(key=lambda r: (r.platformID, r.platEncID, r.langID, r.nameID))
 
+    # The symbol-font form of every code 0x20-0xFF the font draws.
+    for t in font["cmap"].tables:
+        t.cmap.update({SYMBOL_PUA + cp: name for cp, name in list(t.cmap.items()) if 0x20 <= cp <= 0xFF})
+
     head = font["head"]
     head.created = head.modified = FIXED_TIME
     head.fontRevision = float(VERSION)
     os2 = font["OS/2"]
     os2.usWeightClass = 400
     os2.fsSelection = (os2.fsSelection & ~0x0021) | 0x0040  # REGULAR
-    # The diaeresis-with-accent marks rise above DejaVu's ascent; keep them unclipped.
-    top = max((b[3] for b in (bounds(font["glyf"], n) for n in font.getGlyphOrder()) if b), default=0)
-    os2.usWinAscent = max(os2.usWinAscent, top)
+    # What is left of DejaVu's scripts: Latin 1 (bit 0) for the symbols, Greek (bit 3).
+    os2.ulCodePageRange1 = (1 << 0) | (1 << 3)
+    os2.ulCodePageRange2 = 0
+    os2.recalcUnicodeRanges(font)
+    os2.updateFirstAndLastCharIndex(font)
+    # One line box on every platform, tall enough for every glyph: the diaeresis-with-
+    # accent marks and ΐ ΰ rise above DejaVu's ascent.
+    boxes = [b for b in (bounds(font["glyf"], n) for n in font.getGlyphOrder()) if b]
+    ascent = max(os2.usWinAscent, font["hhea"].ascent, max(b[3] for b in boxes))
+    descent = max(os2.usWinDescent, -font["hhea"].descent, -min(b[1] for b in boxes))
+    os2.usWinAscent, os2.usWinDescent = ascent, descent
+    os2.sTypoAscender, os2.sTypoDescender, os2.sTypoLineGap = ascent, -descent, 0
+    hhea = font["hhea"]
+    hhea.ascent, hhea.descent, hhea.lineGap = ascent, -descent, 0
     font["post"].formatType = 2.0
 
     os.makedirs(os.path.dirname(os.path.abspath(output)), exist_ok=True)
