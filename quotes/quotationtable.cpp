@@ -44,7 +44,7 @@ const QuotationRow QuotationTable[QuotationCount] = {
      "Lucretius 1, 1"},
     // 8
     {"L",
-     "                        dum loquimur, fugerit invida" "\r\n"
+     "                                  dum loquimur, fugerit invida" "\r\n"
          "aetas: carpe diem, quam minimum credula postero.",
      "While we talk, envious time will have fled: pluck the day, and trust as little as you can in tomorrow.",
      "Horace, Odes 1, 11, 7"},
@@ -159,9 +159,9 @@ const QuotationRow QuotationTable[QuotationCount] = {
      "Horace, Odes 1, 5, 1"},
     // 27
     {"G",
-     "                         w{de ga_r kratei=" "\r\n"
+     "                               w{de ga_r kratei=" "\r\n"
          "gunaiko_v a)ndro&boulon e)lpi/zon ke&ar.",
-     "For so commands a woman's hopeful heart, that plans like a man.",
+     "For so commands the hopeful heart of a woman, man-minded in its counsels.",
      "Aeschylus, Agamemnon 10"},
     // 28
     {"L",
