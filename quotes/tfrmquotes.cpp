@@ -6,8 +6,10 @@
 #include "platform/random.h"
 #include "quotes/quotationtable.h"
 #include "quotes/quotespicture.h"
+#include "quotes/quotewrap.h"
 #include "ui_tfrmquotes.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -83,7 +85,7 @@ void TFrmQuotes::BtnNextPleaseClick()
     ui->MemQuote->clear();
     ui->MemTrans->clear();
     ui->LblOrigin->setText(QString());
-    showRow(Draw.drawNext());
+    RowDisplay(Draw.drawNext());
     for (QPlainTextEdit *memo : {ui->MemQuote, ui->MemTrans}) {
         QTextCursor cursor = memo->textCursor();
         cursor.movePosition(QTextCursor::Start);
@@ -95,17 +97,21 @@ void TFrmQuotes::BtnNextPleaseClick()
     ui->BtnNextPlease->setFocus();
 }
 
-// The row display of an accepted row: its font, its texts and the source waiting to be revealed.
-void TFrmQuotes::showRow(int number)
+bool TFrmQuotes::RowDisplay(int number)
 {
+    if (!Draw.acceptRow(number))
+        return false;
     const QuotationRow &row = quotationRow(number);
     m_row = number;
     SetQuoteFont();
     QString quotation = QString::fromUtf8(row.Quotation);
     quotation.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    ui->MemQuote->appendPlainText(quotation);
+    QPlainTextEdit *memo = ui->MemQuote;
+    const qreal width = memo->contentsRect().width() - 2 * memo->document()->documentMargin() - 2;
+    memo->appendPlainText(wrapAtBlanks(quotation, QFontMetricsF(memo->font()), width));
     ui->MemTrans->appendPlainText(QString::fromUtf8(row.Translation));
     Reveal.PendingSource = QString::fromUtf8(row.Source);
+    return true;
 }
 
 void TFrmQuotes::SetQuoteFont()

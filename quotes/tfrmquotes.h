@@ -42,6 +42,9 @@ public:
     void BtnCloseClick();
     void FormClose();
     void SetQuoteFont();
+    // Shows row number in the boxes when the filter accepts its language; sets the current
+    // language either way.
+    bool RowDisplay(int number);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -55,7 +58,6 @@ private:
     // the colour files; until then the window keeps its layout colour.
     void ColourChange();
     void changeFilter(const QString &filter);
-    void showRow(int number);
     template <class Sender, class Signal>
     void connectGuarded(Sender *sender, Signal signal, void (TFrmQuotes::*handler)());
 

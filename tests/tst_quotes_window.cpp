@@ -3,6 +3,7 @@
 // quotation fits its box.
 #include "platform/random.h"
 #include "quotes/quotationtable.h"
+#include "quotes/quotewrap.h"
 #include "quotes/tfrmquotes.h"
 
 #include <QApplication>
@@ -13,7 +14,9 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <QTimer>
 
 namespace {
@@ -43,6 +46,12 @@ QString shownQuotation(const QuotationRow &row)
 {
     return QString::fromUtf8(row.Quotation).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
+
+// The quotation box's text without the soft line breaks that follow a blank.
+QString unwrapped(QString shown)
+{
+    return shown.replace(QChar(QChar::LineSeparator), QString()).replace(QLatin1String(" \n"), QLatin1String(" "));
+}
 } // namespace
 
 class TestQuotesWindow : public QObject {
@@ -62,6 +71,7 @@ private slots:
     void escapeClosesFromAnyControl();
     void sourceRevealedByTheTimer();
     void everyQuotationFitsItsBox();
+    void wrapBreaksOnlyAtBlanks();
 };
 
 void TestQuotesWindow::layoutAndFirstQuotation()
@@ -77,7 +87,7 @@ void TestQuotesWindow::layoutAndFirstQuotation()
     w.open();
     QCOMPARE(w.shown(), 1);
     const QuotationRow &row = quotationRow(w.quotes.currentRow());
-    QCOMPARE(w.memQuote()->toPlainText(), shownQuotation(row));
+    QCOMPARE(unwrapped(w.memQuote()->toPlainText()), shownQuotation(row));
     QCOMPARE(w.memTrans()->toPlainText(), QString::fromUtf8(row.Translation));
     QCOMPARE(w.quotes.Reveal.PendingSource, QString::fromUtf8(row.Source));
     QCOMPARE(w.lblOrigin()->text(), QString());
@@ -311,21 +321,27 @@ void TestQuotesWindow::everyQuotationFitsItsBox()
         QSKIP("the SPIonic font is not installed (scripts/install-font.sh)");
     Window w;
     w.open();
-    // Shows each row through the row display and checks that its last line is inside the box.
+    // Shows each row through the row display: its last line is inside the box, and every line
+    // of the Greek or Latin breaks at a blank, never inside a word.
     QStringList overflow;
     for (int n = 1; n <= QuotationCount; ++n) {
         const QuotationRow &row = quotationRow(n);
-        w.quotes.Draw.CurrentLanguage = QString::fromUtf8(row.Language);
-        w.quotes.SetQuoteFont();
-        w.memQuote()->setPlainText(shownQuotation(row));
-        w.memTrans()->setPlainText(QString::fromUtf8(row.Translation));
+        w.memQuote()->clear();
+        w.memTrans()->clear();
+        QVERIFY(w.quotes.RowDisplay(n));
+        QCOMPARE(unwrapped(w.memQuote()->toPlainText()), shownQuotation(row));
         for (QPlainTextEdit *memo : {w.memQuote(), w.memTrans()}) {
             QTextCursor end(memo->document());
             end.movePosition(QTextCursor::End);
-            const bool fits = memo->cursorRect(end).bottom() < memo->viewport()->height();
-            if (!fits)
+            if (memo->cursorRect(end).bottom() >= memo->viewport()->height())
                 overflow << QStringLiteral("row %1 %2").arg(n).arg(memo->objectName());
         }
+        for (QTextBlock b = w.memQuote()->document()->begin(); b.isValid(); b = b.next())
+            for (int i = 1; i < b.layout()->lineCount(); ++i) {
+                const QChar before = b.text().at(b.layout()->lineAt(i).textStart() - 1);
+                if (before != QLatin1Char(' ') && before != QChar(QChar::LineSeparator))
+                    overflow << QStringLiteral("row %1 broken inside a word").arg(n);
+            }
         QLabel probe;
         probe.setFont(w.lblOrigin()->font());
         probe.setWordWrap(true);
@@ -334,6 +350,19 @@ void TestQuotesWindow::everyQuotationFitsItsBox()
             overflow << QStringLiteral("row %1 source").arg(n);
     }
     QVERIFY2(overflow.isEmpty(), qPrintable(overflow.join(", ")));
+}
+
+void TestQuotesWindow::wrapBreaksOnlyAtBlanks()
+{
+    const QFontMetricsF metrics(QFont(QStringLiteral("SPIonic"), 17));
+    const QString text = QStringLiteral("   e!mmenai a!llwn kai\\ ta&\nh}| a!llwn");
+    const qreal width = metrics.horizontalAdvance(QStringLiteral("   e!mmenai a!llwn"));
+    const QString sep(QChar(QChar::LineSeparator));
+    QCOMPARE(wrapAtBlanks(text, metrics, width),
+             QStringLiteral("   e!mmenai a!llwn ") + sep + QStringLiteral("kai\\ ta&\nh}| a!llwn"));
+    // A word wider than the line stays whole on its own line.
+    QCOMPARE(wrapAtBlanks(QStringLiteral("a!llwn u(pei/roxon"), metrics, 1.0),
+             QStringLiteral("a!llwn ") + sep + QStringLiteral("u(pei/roxon"));
 }
 
 QTEST_MAIN(TestQuotesWindow)
