@@ -9,6 +9,7 @@
 #include "quotes/quotewrap.h"
 #include "ui_tfrmquotes.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -67,6 +68,7 @@ void TFrmQuotes::ColourChange() {}
 void TFrmQuotes::showEvent(QShowEvent *event)
 {
     SecondaryWindow::showEvent(event);
+    setEnabled(true);
     if (!event->spontaneous())
         guarded([this] { FormActivate(); });
 }
@@ -156,7 +158,13 @@ void TFrmQuotes::TimerQuoteTimer()
 
 void TFrmQuotes::BtnCloseClick() { close(); }
 
-void TFrmQuotes::FormClose() { TimerQuote.stop(); }
+void TFrmQuotes::FormClose()
+{
+    TimerQuote.stop();
+    // A closed window takes no keyboard focus, even should the platform still activate it after
+    // it has gone (the offscreen platform does): keys stay with the window it was opened over.
+    setEnabled(false);
+}
 
 bool TFrmQuotes::FormKeyDown(QWidget *receiver, QKeyEvent *event)
 {
