@@ -1,6 +1,213 @@
 #include "quotes/tfrmquotes.h"
 
-TFrmQuotes::TFrmQuotes(QWidget *mainWindow) : SecondaryWindow(mainWindow, QStringLiteral("Quotations and Sayings"), QSize(640, 420))
+#include "platform/guard.h"
+#include "platform/keypreview.h"
+#include "platform/layoutstyle.h"
+#include "platform/random.h"
+#include "quotes/quotationtable.h"
+#include "quotes/quotespicture.h"
+#include "quotes/quotewrap.h"
+#include "ui_tfrmquotes.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextCursor>
+
+template <class Sender, class Signal>
+void TFrmQuotes::connectGuarded(Sender *sender, Signal signal, void (TFrmQuotes::*handler)())
 {
+    connect(sender, signal, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+}
+
+TFrmQuotes::TFrmQuotes(QWidget *mainWindow)
+    : SecondaryWindow(mainWindow, QStringLiteral("Quotations and Sayings"), QSize(722, 428)),
+      Draw(programRandom()), ui(std::make_unique<Ui::TFrmQuotes>())
+{
+    ui->setupUi(this);
     setObjectName(QStringLiteral("TFrmQuotes"));
+    setFixedSize(722, 428);
+    applyLayoutStyle(this);
+    ui->Image1->setPixmap(quotesPicture(devicePixelRatioF()));
+    ui->Image1->setCursor(Qt::PointingHandCursor);
+
+    TimerQuote.setInterval(30);
+    connectGuarded(&TimerQuote, &QTimer::timeout, &TFrmQuotes::TimerQuoteTimer);
+    connectGuarded(ui->BtnNextPlease, &QPushButton::clicked, &TFrmQuotes::BtnNextPleaseClick);
+    connectGuarded(ui->BtnClose, &QPushButton::clicked, &TFrmQuotes::BtnCloseClick);
+    connectGuarded(ui->Image1, &ClickLabel::clicked, &TFrmQuotes::Image1Click);
+    connectGuarded(ui->LblOrigin, &ClickLabel::clicked, &TFrmQuotes::LblOriginClick);
+    // clicked, not toggled: only the user's choice changes the filter.
+    connectGuarded(ui->RadGreek, &QRadioButton::clicked, &TFrmQuotes::RadGreekClick);
+    connectGuarded(ui->RadLatin, &QRadioButton::clicked, &TFrmQuotes::RadLatinClick);
+    connectGuarded(ui->RadBoth, &QRadioButton::clicked, &TFrmQuotes::RadBothClick);
+    connectGuarded(this, &QDialog::finished, &TFrmQuotes::FormClose);
+    ui->MemQuote->viewport()->installEventFilter(this);
+    ui->MemTrans->viewport()->installEventFilter(this);
+    m_keys = new KeyPreview(this, [this](QWidget *receiver, QKeyEvent *event) {
+        bool swallowed = false;
+        guarded([&] { swallowed = FormKeyDown(receiver, event); });
+        return swallowed;
+    });
+    guarded([this] { FormCreate(); });
+}
+
+TFrmQuotes::~TFrmQuotes() = default;
+
+void TFrmQuotes::FormCreate()
+{
+    // The window's colour is read here from its colour file once colour files exist.
+}
+
+void TFrmQuotes::ColourChange() {}
+
+// Each opening starts with both languages and an empty record. Activation alone (coming back
+// from a box or picker shown over this window) changes nothing.
+void TFrmQuotes::showEvent(QShowEvent *event)
+{
+    SecondaryWindow::showEvent(event);
+    setEnabled(true);
+    if (!event->spontaneous())
+        guarded([this] { FormActivate(); });
+}
+
+void TFrmQuotes::FormActivate()
+{
+    Draw.open();
+    ui->RadBoth->setChecked(true);
+    ui->RadGreek->setChecked(false);
+    ui->RadLatin->setChecked(false);
+    BtnNextPleaseClick();
+}
+
+void TFrmQuotes::BtnNextPleaseClick()
+{
+    ui->MemQuote->clear();
+    ui->MemTrans->clear();
+    ui->LblOrigin->setText(QString());
+    RowDisplay(Draw.drawNext());
+    for (QPlainTextEdit *memo : {ui->MemQuote, ui->MemTrans}) {
+        QTextCursor cursor = memo->textCursor();
+        cursor.movePosition(QTextCursor::Start);
+        memo->setTextCursor(cursor);
+        memo->verticalScrollBar()->setValue(0);
+    }
+    Reveal.start();
+    TimerQuote.start();
+    ui->BtnNextPlease->setFocus();
+}
+
+bool TFrmQuotes::RowDisplay(int number)
+{
+    if (!Draw.acceptRow(number))
+        return false;
+    const QuotationRow &row = quotationRow(number);
+    m_row = number;
+    SetQuoteFont();
+    QString quotation = QString::fromUtf8(row.Quotation);
+    quotation.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QPlainTextEdit *memo = ui->MemQuote;
+    const qreal width = memo->contentsRect().width() - 2 * memo->document()->documentMargin() - 2;
+    memo->appendPlainText(wrapAtBlanks(quotation, QFontMetricsF(memo->font()), width));
+    ui->MemTrans->appendPlainText(QString::fromUtf8(row.Translation));
+    Reveal.PendingSource = QString::fromUtf8(row.Source);
+    return true;
+}
+
+void TFrmQuotes::SetQuoteFont()
+{
+    const bool greek = Draw.CurrentLanguage == QLatin1String("G");
+    QFont font(greek ? QStringLiteral("SPIonic") : QStringLiteral("Tahoma"));
+    font.setPointSize(greek ? 17 : 15);
+    ui->MemQuote->setFont(font);
+}
+
+void TFrmQuotes::FormClick() { BtnNextPleaseClick(); }
+void TFrmQuotes::Image1Click() { BtnNextPleaseClick(); }
+void TFrmQuotes::MemQuoteClick() { BtnNextPleaseClick(); }
+void TFrmQuotes::MemTransClick() { BtnNextPleaseClick(); }
+void TFrmQuotes::LblOriginClick() { BtnNextPleaseClick(); }
+void TFrmQuotes::BtnNextPleaseKeyDown() { BtnNextPleaseClick(); }
+
+void TFrmQuotes::changeFilter(const QString &filter)
+{
+    // Checking the radio button already checked is no change (it stays checked).
+    if (filter == Draw.LanguageFilter)
+        return;
+    ui->RadGreek->setChecked(filter == QLatin1String("G"));
+    ui->RadLatin->setChecked(filter == QLatin1String("L"));
+    ui->RadBoth->setChecked(filter == QLatin1String("Both"));
+    Draw.setFilter(filter);
+    BtnNextPleaseClick();
+}
+
+void TFrmQuotes::RadGreekClick() { changeFilter(QStringLiteral("G")); }
+void TFrmQuotes::RadLatinClick() { changeFilter(QStringLiteral("L")); }
+void TFrmQuotes::RadBothClick() { changeFilter(QStringLiteral("Both")); }
+
+void TFrmQuotes::TimerQuoteTimer()
+{
+    const bool goesOn = Reveal.tick();
+    if (Reveal.RevealedLength > 0)
+        ui->LblOrigin->setText(Reveal.caption());
+    if (!goesOn)
+        TimerQuote.stop();
+}
+
+void TFrmQuotes::BtnCloseClick() { close(); }
+
+void TFrmQuotes::FormClose()
+{
+    TimerQuote.stop();
+    // A closed window takes no keyboard focus, even should the platform still activate it after
+    // it has gone (the offscreen platform does): keys stay with the window it was opened over.
+    setEnabled(false);
+}
+
+bool TFrmQuotes::FormKeyDown(QWidget *receiver, QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        close();
+        return true;
+    case Qt::Key_F7:
+        ColourChange();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (receiver == ui->BtnNextPlease) {
+            BtnNextPleaseKeyDown();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+// A click on the window's own background (not on one of its controls).
+void TFrmQuotes::mouseReleaseEvent(QMouseEvent *event)
+{
+    SecondaryWindow::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())
+        && !childAt(event->position().toPoint()))
+        guarded([this] { FormClick(); });
+}
+
+bool TFrmQuotes::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        auto *viewport = static_cast<QWidget *>(watched);
+        if (mouse->button() == Qt::LeftButton && viewport->rect().contains(mouse->position().toPoint())) {
+            if (watched == ui->MemQuote->viewport())
+                guarded([this] { MemQuoteClick(); });
+            else if (watched == ui->MemTrans->viewport())
+                guarded([this] { MemTransClick(); });
+            return true;
+        }
+    }
+    return SecondaryWindow::eventFilter(watched, event);
 }
