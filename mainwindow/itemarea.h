@@ -7,6 +7,9 @@
 
 struct MainContext;
 
+// The characters the item box's text field holds (Qt's default for a line edit).
+constexpr int ItemBoxLength = 32767;
+
 class ItemArea : public QObject {
     Q_OBJECT
 public:

@@ -66,7 +66,7 @@ void ItemCommands::BtnSaveClick()
     // A headword longer than the item box holds is shown cut; unless it was edited it stays whole.
     if (const VocabItem *item = c.session.current();
         item && item->Item.size() > headword.size() && item->Item.startsWith(headword)
-        && headword.size() == ui->Cmb_Item->lineEdit()->maxLength())
+        && headword.size() == ItemBoxLength)
         headword = item->Item;
     const QString description = store::cutAtLineBreak(ui->RichDescr->toPlainText());
     if (ListSession::checkEntry(headword, description) != EntryRefusal::None || c.session.name().size() < 2) {

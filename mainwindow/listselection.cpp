@@ -58,7 +58,7 @@ void ListSelection::LoadList(const QString &name, QByteArray *notes, bool *notes
         c.ui->RadioLatin->setChecked(true);
         c.area->setListFonts(QStringLiteral("Tahoma"));
     }
-    const int maxShown = c.ui->Cmb_Item->lineEdit()->maxLength();
+    const int maxShown = ItemBoxLength;
     for (int k = 1; k <= c.session.itemCount(); ++k)
         if (c.session.item(k).Item.size() > maxShown) {
             c.form->CenteredMessageDlg(

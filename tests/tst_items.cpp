@@ -97,10 +97,12 @@ void TestItems::typingInTheItemBox()
                                                       ui.Btn_Search, ui.EdtSearch, ui.ChkWhole})
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
     QCOMPARE(ui.EdtSearch->text(), QStringLiteral("Enter search text"));
-    // A character beyond ASCII is no change of its own.
+    // A letter beyond ASCII is a change like any other: "cafe" corrected to "café" is unsaved work.
     Five g;
     QTest::sendKeyEvent(QTest::Click, g.h.ui().Cmb_Item, Qt::Key_Eacute, QStringLiteral("é"), Qt::NoModifier);
-    QVERIFY(g.h.form().session().isSaved());
+    QVERIFY(!g.h.form().session().isSaved());
+    QVERIFY(g.h.ui().BtnSave->isEnabled());
+    QCOMPARE(g.h.ui().Cmb_Item->currentText(), QStringLiteral("unusé"));
     // Delete in the item box starts an edit while the description has 2 characters or more.
     Five d;
     d.h.press(Qt::Key_Delete);

@@ -30,7 +30,7 @@ private slots:
     void closeButtonWithEachAnswer_data();
     void closeButtonWithEachAnswer();
     void closeYesThatDoesNotSaveKeepsRunning();
-    void titleBarCloseAsksYesNo();
+    void titleBarCloseAsksYesNoCancel();
     void stayOnTopToggles();
     void colourKeysPickApplyAndStore();
 };
@@ -306,19 +306,26 @@ void TestShell::closeYesThatDoesNotSaveKeepsRunning()
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
 }
 
-void TestShell::titleBarCloseAsksYesNo()
+void TestShell::titleBarCloseAsksYesNoCancel()
 {
     DataFolder data;
     data.addList("Verbs", "Latin", {"amarezxto love"});
     Harness h;
     h.openList("Verbs");
     h.retypeHeadword("amor");
+    // Esc on the question (or its own close box) is Cancel: the program and the work stay.
+    h.desktop.expect("Save work first?", MsgButton::Cancel);
+    h.form().close();
+    QVERIFY(!h.form().programEnded());
+    QVERIFY(h.form().isVisible());
+    QCOMPARE(h.desktop.shown.first().buttons, MsgButton::Yes | MsgButton::No | MsgButton::Cancel);
+    QCOMPARE(h.desktop.shown.first().escapeButton, MsgButton::Cancel);
+    QCOMPARE(h.ui().Cmb_Item->currentText(), QStringLiteral("amor"));
+    // Only No discards.
     h.desktop.expect("Save work first?", MsgButton::No);
     h.form().close();
     QVERIFY(h.form().programEnded());
-    QCOMPARE(h.desktop.shown.first().buttons, MsgButton::Yes | MsgButton::No);
-    QCOMPARE(h.desktop.shown.first().escapeButton, MsgButton::No);
-    QVERIFY(h.desktop.problems().isEmpty());
+    QCOMPARE(data.read("Verbs.vocab"), crlf({"Latin", "amarezxto love"}));
 }
 
 void TestShell::stayOnTopToggles()

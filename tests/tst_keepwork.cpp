@@ -1,0 +1,340 @@
+// Nothing a user typed is lost: each way in which typed work went missing, altered or unsaved,
+// tried through the real widgets with keys and the mouse.
+#include "support/harness.h"
+
+#include "store/listfinder.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+
+namespace {
+QStringList fiveItems() { return {"unuszxone", "duozxtwo", "treszxthree", "quattuorzxfour", "quinquezxfive"}; }
+
+void clickIn(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
+
+// Clicks into the description box as a user does: the box gets the focus and selects all.
+void clickDescription(Harness &h)
+{
+    QTextEdit *box = h.ui().RichDescr;
+    box->setFocus();
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    box->selectAll();
+}
+} // namespace
+
+class TestKeepWork : public QObject {
+    Q_OBJECT
+
+private slots:
+    void typedHeadwordIsNoPick_data();
+    void typedHeadwordIsNoPick();
+    void selfTestTakesNoKeysInHiddenBoxes();
+    void pastedAndCutTextIsWork();
+    void pastedLineBreakIsCut();
+    void listDropDownKeepsRefusedWork();
+    void missingNotesAreNotTheLastListsNotes();
+    void longHeadwordsKeptWhole();
+    void savingDuringSearchWithoutHits();
+    void tooShortCutsFirstAndPutsCaretAtEnd();
+    void descriptionSizeButtonsStayAtTheirLimits();
+    void filesThatCannotBeListsAreNamedOnce();
+};
+
+void TestKeepWork::typedHeadwordIsNoPick_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("leave"); // 0 Tab, 1 click the description, 2 Add
+    QTest::newRow("Tab") << "duo" << 0;
+    QTest::newRow("click") << "duo" << 1;
+    QTest::newRow("other case, Add") << "DUO" << 2;
+}
+
+void TestKeepWork::typedHeadwordIsNoPick()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, leave);
+    DataFolder data;
+    data.addList("Numbers", "Latin", fiveItems());
+    Harness h;
+    h.openList("Numbers");
+    Ui::TForm1 &ui = h.ui();
+    h.retypeHeadword(typed); // the headword of item 2 (or it in capitals) over item 1
+    if (leave == 0)
+        h.press(Qt::Key_Tab);
+    else
+        clickDescription(h);
+    QCOMPARE(h.form().session().currentItem(), 1);
+    QCOMPARE(ui.Cmb_Item->currentText(), typed);
+    QVERIFY(ui.BtnIns->isEnabled());
+    QTest::keyClicks(ui.RichDescr, "two again");
+    QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("two again"));
+    if (leave == 2 || typed == QLatin1String("duo")) {
+        if (typed == QLatin1String("duo"))
+            h.desktop.expect("Duplicate/s found. Add anyway?", MsgButton::Yes);
+        QTest::mouseClick(ui.BtnIns, Qt::LeftButton);
+        QCOMPARE(h.form().session().item(2), (VocabItem{typed, "two again"})); // after item 1, not item 2
+        QCOMPARE(h.form().session().itemCount(), 6);
+    }
+}
+
+void TestKeepWork::selfTestTakesNoKeysInHiddenBoxes()
+{
+    DataFolder data;
+    data.addList("Numbers", "Latin", fiveItems());
+    Harness h;
+    h.openList("Numbers");
+    Ui::TForm1 &ui = h.ui();
+    clickDescription(h);
+    QTest::keyClicks(ui.RichDescr, "uno");
+    h.desktop.expect("Save work first?", MsgButton::Yes);
+    QTest::mouseClick(ui.BtnSelfTest, Qt::LeftButton);
+    QVERIFY(ui.Panel->isVisible());
+    const QByteArray saved = data.read("Numbers.vocab");
+    QVERIFY(saved.contains("unuszxuno"));
+    const QString shown = ui.RichDescr->toPlainText();
+    // The guess typed and Ctrl+S go nowhere that changes the list.
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus != ui.RichDescr && focus != ui.Cmb_Item);
+    QTest::keyClicks(focus, "guess");
+    h.press(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(ui.RichDescr->toPlainText(), shown);
+    QCOMPARE(data.read("Numbers.vocab"), saved);
+    QVERIFY(h.form().session().isSaved());
+}
+
+void TestKeepWork::pastedAndCutTextIsWork()
+{
+    DataFolder data;
+    data.addList("Numbers", "Latin", fiveItems());
+    for (int way = 0; way < 4; ++way) {
+        Harness h;
+        h.openList("Numbers");
+        Ui::TForm1 &ui = h.ui();
+        QApplication::clipboard()->setText(QStringLiteral("pasted"));
+        switch (way) {
+        case 0: // Ctrl+V in the item box
+            ui.Cmb_Item->setFocus();
+            ui.Cmb_Item->lineEdit()->selectAll();
+            h.press(Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("pasted"));
+            break;
+        case 1: // Ctrl+X in the item box
+            ui.Cmb_Item->setFocus();
+            ui.Cmb_Item->lineEdit()->selectAll();
+            h.press(Qt::Key_X, Qt::ControlModifier);
+            QCOMPARE(ui.Cmb_Item->currentText(), QString());
+            break;
+        case 2: // Shift+Insert in the description box
+            clickDescription(h);
+            h.press(Qt::Key_Insert, Qt::ShiftModifier);
+            QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("pasted"));
+            break;
+        case 3: // Ctrl+X in the description box
+            clickDescription(h);
+            h.press(Qt::Key_X, Qt::ControlModifier);
+            QCOMPARE(ui.RichDescr->toPlainText(), QString());
+            break;
+        }
+        QVERIFY2(!h.form().session().isSaved(), qPrintable(QString::number(way)));
+        QVERIFY(ui.BtnSave->isEnabled());
+        // Closing asks, and Cancel keeps the program and the work.
+        h.desktop.expect("Save work before closing?", MsgButton::Cancel);
+        QTest::mouseClick(ui.BtnClose, Qt::LeftButton);
+        QVERIFY(!h.form().programEnded());
+    }
+}
+
+void TestKeepWork::pastedLineBreakIsCut()
+{
+    DataFolder data;
+    data.addList("Numbers", "Latin", fiveItems());
+    Harness h;
+    h.openList("Numbers");
+    Ui::TForm1 &ui = h.ui();
+    QApplication::clipboard()->setText(QStringLiteral("alpha\nbeta"));
+    ui.Cmb_Item->setFocus();
+    ui.Cmb_Item->lineEdit()->selectAll();
+    h.press(Qt::Key_V, Qt::ControlModifier);
+    QTest::mouseClick(ui.BtnSave, Qt::LeftButton);
+    const QByteArray bytes = data.read("Numbers.vocab");
+    QCOMPARE(bytes.count("\r\n"), 6); // still one line an item
+    QVERIFY(!bytes.contains("beta"));
+    QVERIFY(bytes.contains("zxone\r\n"));
+    QVERIFY(!ui.Cmb_Item->currentText().contains(u'\n'));
+}
+
+void TestKeepWork::listDropDownKeepsRefusedWork()
+{
+    DataFolder data;
+    data.addList("Alpha", "Latin", fiveItems());
+    data.addList("Beta", "Latin", {"rosazxrose"});
+    Harness h;
+    h.openList("Alpha");
+    Ui::TForm1 &ui = h.ui();
+    h.retypeHeadword("u"); // too short to save
+    // Yes, and Save refuses: the list does not drop down and the work stays.
+    h.desktop.expect("Save work first?", MsgButton::Yes);
+    h.desktop.expect("Vocabulary item or description too short.");
+    ui.CmbWork->showPopup();
+    h.settle();
+    QVERIFY(!ui.CmbWork->view()->isVisible());
+    QCOMPARE(h.form().session().name(), QStringLiteral("Alpha"));
+    QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("u"));
+    // Cancel: no drop-down either, so no other list can be picked without the question.
+    h.desktop.expect("Save work first?", MsgButton::Cancel);
+    ui.CmbWork->showPopup();
+    h.settle();
+    QVERIFY(!ui.CmbWork->view()->isVisible());
+    QCOMPARE(h.form().session().name(), QStringLiteral("Alpha"));
+    QVERIFY(!h.form().session().isSaved());
+    QCOMPARE(data.read("Alpha.vocab"), crlf(QStringList{"Latin"} + fiveItems()));
+}
+
+void TestKeepWork::missingNotesAreNotTheLastListsNotes()
+{
+    DataFolder data;
+    data.addList("Alpha", "Latin", {"rosazxrose"}, "Notes of Alpha");
+    data.addList("Beta", "Latin", {"lupuszxwolf"}, "Notes of Beta");
+    Harness h;
+    h.openList("Alpha");
+    QVERIFY(h.ui().RedTranslation->toPlainText().contains("Notes of Alpha"));
+    h.ui().CmbWork->showPopup(); // Beta is listed...
+    QVERIFY(QFile::remove(data.path("Beta.rtf"))); // ...and its notes go before it is picked
+    h.desktop.expect("The notes file of the list \"Beta\" is missing. The list is opened with empty notes.");
+    h.ui().CmbWork->hidePopup();
+    h.ui().CmbWork->setCurrentIndex(h.ui().CmbWork->findText("Beta"));
+    emit h.ui().CmbWork->activated(h.ui().CmbWork->currentIndex());
+    h.settle();
+    QCOMPARE(h.form().session().name(), QStringLiteral("Beta"));
+    QCOMPARE(h.ui().RedTranslation->toPlainText(), QString());
+    QTest::keyClick(h.ui().Cmb_Item, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!data.read("Beta.rtf").contains("Alpha"));
+    QVERIFY(data.read("Alpha.rtf").contains("Notes of Alpha"));
+}
+
+void TestKeepWork::longHeadwordsKeptWhole()
+{
+    DataFolder data;
+    const QString longWord = QString(40000, u'a');
+    data.addList("Long", "Latin", {"unuszxone", longWord + "zxlong"});
+    Harness h;
+    h.desktop.expect("The list \"Long\" holds headwords longer than the item box shows (32767 characters), the "
+                     "first at item 2. They are shown cut and kept whole unless you edit them.");
+    h.openList("Long");
+    // An edit of another item, and a save with the long item current and untouched.
+    clickDescription(h);
+    QTest::keyClicks(h.ui().RichDescr, "uno");
+    QTest::mouseClick(h.ui().BtnSave, Qt::LeftButton);
+    h.ui().Cmb_Item->setFocus();
+    h.press(Qt::Key_Down);
+    QCOMPARE(h.form().session().currentItem(), 2);
+    clickDescription(h);
+    QTest::keyClicks(h.ui().RichDescr, "very long");
+    QTest::mouseClick(h.ui().BtnSave, Qt::LeftButton);
+    QCOMPARE(data.read("Long.vocab"), crlf({"Latin", "unuszxuno", longWord + "zxvery long"}));
+}
+
+void TestKeepWork::savingDuringSearchWithoutHits()
+{
+    DataFolder data;
+    data.addList("Numbers", "Latin", fiveItems(), "Old notes");
+    Harness h;
+    h.openList("Numbers");
+    Ui::TForm1 &ui = h.ui();
+    ui.RedTranslation->setFocus();
+    QTest::keyClick(ui.RedTranslation, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(ui.RedTranslation, " and new");
+    QVERIFY(!h.form().session().isSaved());
+    clickIn(ui.EdtSearch);
+    QTest::keyClicks(ui.EdtSearch, "nothing like it");
+    h.press(Qt::Key_Return);
+    QVERIFY(h.form().mode().listSearch());
+    QCOMPARE(ui.LblSearchString->text(), QStringLiteral("0/0"));
+    h.desktop.expect("Save work before closing?", MsgButton::Yes);
+    QTest::mouseClick(ui.BtnClose, Qt::LeftButton);
+    QVERIFY(h.form().programEnded());
+    QVERIFY(data.read("Numbers.rtf").contains("Old notes and new"));
+    QCOMPARE(data.read("Numbers.vocab"), crlf(QStringList{"Latin"} + fiveItems()));
+}
+
+void TestKeepWork::tooShortCutsFirstAndPutsCaretAtEnd()
+{
+    DataFolder data;
+    data.addList("Numbers", "Latin", fiveItems());
+    Harness h;
+    h.openList("Numbers");
+    Ui::TForm1 &ui = h.ui();
+    // "x" and a line break: too short once cut, for Save as for Add.
+    QApplication::clipboard()->setText(QStringLiteral("x\nand more"));
+    clickDescription(h);
+    h.press(Qt::Key_V, Qt::ControlModifier);
+    h.desktop.expect("Vocabulary item or description too short.");
+    QTest::mouseClick(ui.BtnSave, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), ui.RichDescr);
+    QVERIFY(!ui.RichDescr->textCursor().hasSelection());
+    QCOMPARE(ui.RichDescr->textCursor().position(), int(ui.RichDescr->toPlainText().size()));
+    h.retypeHeadword("ab");
+    clickDescription(h);
+    h.press(Qt::Key_V, Qt::ControlModifier);
+    h.desktop.expect("Vocabulary item or description too short.");
+    QTest::mouseClick(ui.BtnIns, Qt::LeftButton);
+    QCOMPARE(h.form().session().itemCount(), 5);
+    QCOMPARE(data.read("Numbers.vocab"), crlf(QStringList{"Latin"} + fiveItems()));
+}
+
+void TestKeepWork::descriptionSizeButtonsStayAtTheirLimits()
+{
+    DataFolder data;
+    data.addList("Numbers", "Latin", fiveItems());
+    Harness h;
+    h.openList("Numbers");
+    Ui::TForm1 &ui = h.ui();
+    for (int i = 0; i < 30 && ui.BtnRichdescrFontIncrease->isEnabled(); ++i)
+        QTest::mouseClick(ui.BtnRichdescrFontIncrease, Qt::LeftButton);
+    QCOMPARE(ui.RichDescr->font().pointSize(), 24);
+    QVERIFY(!ui.BtnRichdescrFontIncrease->isEnabled());
+    // Opening a list, a search ended and a test answer revealed leave it at its limit.
+    h.openList("Numbers");
+    QVERIFY(!ui.BtnRichdescrFontIncrease->isEnabled());
+    clickIn(ui.EdtSearch);
+    QTest::keyClicks(ui.EdtSearch, "on");
+    h.press(Qt::Key_Return);
+    h.press(Qt::Key_Escape);
+    QVERIFY(!ui.BtnRichdescrFontIncrease->isEnabled());
+    QTest::mouseClick(ui.BtnSelfTest, Qt::LeftButton);
+    h.press(Qt::Key_Escape);
+    QVERIFY(!ui.BtnRichdescrFontIncrease->isEnabled());
+    QCOMPARE(ui.RichDescr->font().pointSize(), 24);
+    for (int i = 0; i < 30 && ui.BtnRichdescrFontDecrease->isEnabled(); ++i)
+        QTest::mouseClick(ui.BtnRichdescrFontDecrease, Qt::LeftButton);
+    QCOMPARE(ui.RichDescr->font().pointSize(), 8);
+    QVERIFY(ui.BtnRichdescrFontIncrease->isEnabled());
+}
+
+void TestKeepWork::filesThatCannotBeListsAreNamedOnce()
+{
+    DataFolder data;
+    data.addList("Good", "Latin", {"rosazxrose"});
+    data.addList(".Hidden", "Latin", {"lupuszxwolf"});
+    QDir().mkpath(data.path("Folder.vocab"));
+    data.write("Folder.rtf", "{\\rtf1 }");
+    Harness h;
+    const QString told = store::skippedListsMessage(store::findLists(QString()));
+    QVERIFY(told.contains("Folder.vocab"));
+    h.desktop.expect(told);
+    h.ui().CmbWork->showPopup();
+    QCOMPARE(h.ui().CmbWork->entries().join("|"), QStringLiteral(".Hidden|Good"));
+    h.ui().CmbWork->hidePopup();
+    h.settle();
+    QCOMPARE(h.desktop.shown.size(), 1);
+    h.desktop.shown.clear();
+    h.ui().CmbWork->showPopup(); // told once, not at every drop-down
+    h.ui().CmbWork->hidePopup();
+    h.settle();
+    QVERIFY(h.desktop.shown.isEmpty());
+}
+
+QTEST_MAIN(TestKeepWork)
+#include "tst_keepwork.moc"
