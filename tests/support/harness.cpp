@@ -88,7 +88,12 @@ void Harness::retypeHeadword(const QString &text)
 {
     ui().Cmb_Item->setFocus();
     QTest::keyClick(ui().Cmb_Item, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(ui().Cmb_Item, text);
+    for (const QChar ch : text) {
+        if (ch.unicode() < 128)
+            QTest::keyClick(ui().Cmb_Item, char(ch.unicode()));
+        else // a letter beyond ASCII, as a keyboard layout or an input method delivers it
+            QTest::sendKeyEvent(QTest::Click, ui().Cmb_Item, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
 }
 
 void Harness::settle()
