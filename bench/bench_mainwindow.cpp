@@ -14,38 +14,11 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-namespace {
-// The desktop as far as the benchmark needs it: the SPIonic font is there, no box is ever asked.
-class QuietDesktop : public SystemDesktop {
-public:
-    MsgButton showMessage(const MessageRequest &r) override
-    {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(r.text));
-        return r.escapeButton;
-    }
-    QStringList installedFontFamilies() override { return {QStringLiteral("SPIonic")}; }
-};
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-} // namespace
-
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QuietDesktop desktop;
+    bench::QuietDesktop desktop;
     setDesktop(&desktop);
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
@@ -53,8 +26,8 @@ int main(int argc, char **argv)
     QByteArray list = "Greek\r\n";
     for (int i = 0; i < 10000; ++i)
         list += QByteArray("lo/goj") + QByteArray::number(i) + "zxword, speech, reason, account " + QByteArray::number(i) + "\r\n";
-    writeFile("Big.vocab", list);
-    writeFile("Big.rtf", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil Tahoma;}}\\f0\\fs26 Notes\\par}");
+    bench::writeFile("Big.vocab", list);
+    bench::writeFile("Big.rtf", "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil Tahoma;}}\\f0\\fs26 Notes\\par}");
 
     Program program;
     program.show();
@@ -73,7 +46,7 @@ int main(int argc, char **argv)
         form.repaint();
     };
     const double open = bench::medianMs(reps, [&] { openAndPaint(QStringLiteral("Big")); });
-    const double rawRead = bench::medianMs(reps, [&] { readAll("Big.vocab"); });
+    const double rawRead = bench::medianMs(reps, [&] { bench::readAll("Big.vocab"); });
     bench::report("open a 10,000-item list (choose to painted)", open, "read bytes", rawRead, 30);
 
     // 100 KB of notes in a few formats.
@@ -91,22 +64,22 @@ int main(int argc, char **argv)
         QKeyEvent press(QEvent::KeyPress, Qt::Key_S, Qt::ControlModifier);
         QApplication::sendEvent(ui.Cmb_Item, &press);
     });
-    const QByteArray bytes = readAll("Big.vocab") + readAll("Big.rtf");
+    const QByteArray bytes = bench::readAll("Big.vocab") + bench::readAll("Big.rtf");
     const double rawWrite = bench::medianMs(reps, [&] {
-        writeFile("raw.vocab", bytes.left(list.size()));
-        writeFile("raw.rtf", bytes.mid(list.size()));
+        bench::writeFile("raw.vocab", bytes.left(list.size()));
+        bench::writeFile("raw.rtf", bytes.mid(list.size()));
     });
-    std::printf("(notes file %lld KB)\n", (long long)(readAll("Big.rtf").size() / 1024));
+    std::printf("(notes file %lld KB)\n", (long long)(bench::readAll("Big.rtf").size() / 1024));
     bench::report("save a 10,000-item list with its notes (Ctrl+S)", save, "write bytes", rawWrite, 30);
 
     // A description or a headword of one long word: the window must stay usable.
     for (const int megabytes : {1, 5}) {
         const QByteArray word(megabytes << 20, 'a');
-        writeFile("LongDescription.vocab", "Latin\r\nheadzx" + word + "\r\n");
-        writeFile("LongDescription.rtf", "{\\rtf1 }");
-        writeFile("LongHeadword.vocab", "Latin\r\n" + word + "zxdescription\r\n");
-        writeFile("LongHeadword.rtf", "{\\rtf1 }");
-        const double rawLong = bench::medianMs(3, [&] { readAll("LongDescription.vocab"); });
+        bench::writeFile("LongDescription.vocab", "Latin\r\nheadzx" + word + "\r\n");
+        bench::writeFile("LongDescription.rtf", "{\\rtf1 }");
+        bench::writeFile("LongHeadword.vocab", "Latin\r\n" + word + "zxdescription\r\n");
+        bench::writeFile("LongHeadword.rtf", "{\\rtf1 }");
+        const double rawLong = bench::medianMs(3, [&] { bench::readAll("LongDescription.vocab"); });
         const double description = bench::medianMs(3, [&] { openAndPaint(QStringLiteral("LongDescription")); });
         std::printf("(a description of %d MB without a space)\n", megabytes);
         bench::report("open a list with that description", description, "read bytes", rawLong, 1000.0 * megabytes);
@@ -119,8 +92,8 @@ int main(int argc, char **argv)
     QDir::setCurrent(dir.filePath("many"));
     for (int i = 0; i < 1000; ++i) {
         const QString name = QStringLiteral("List %1").arg(i, 4, 10, QLatin1Char('0'));
-        writeFile(name + ".vocab", "Latin\r\n");
-        writeFile(name + ".rtf", "{\\rtf1}");
+        bench::writeFile(name + ".vocab", "Latin\r\n");
+        bench::writeFile(name + ".rtf", "{\\rtf1}");
     }
     const double enumerate = bench::medianMs(reps, [&] {
         ui.CmbWork->showPopup();

@@ -19,29 +19,6 @@
 #include <sys/resource.h>
 
 namespace {
-class QuietDesktop : public SystemDesktop {
-public:
-    MsgButton showMessage(const MessageRequest &r) override
-    {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(r.text));
-        return r.escapeButton;
-    }
-    QStringList installedFontFamilies() override { return {QStringLiteral("SPIonic")}; }
-};
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
 
 // Headwords and descriptions that look like real ones: SPIonic syllables with breathings and
 // accents, Latin stems with endings, English meanings.
@@ -98,7 +75,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QuietDesktop desktop;
+    bench::QuietDesktop desktop;
     setDesktop(&desktop);
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
@@ -112,8 +89,8 @@ int main(int argc, char **argv)
         QByteArray list = greek ? "Greek\r\n" : "Latin\r\n";
         for (int i = 0; i < 1000; ++i)
             list += (greek ? words.greek() : words.latin()) + "zx" + words.description() + "\r\n";
-        writeFile(name + ".vocab", list);
-        writeFile(name + ".rtf", "{\\rtf1\\ansi Notes\\par}");
+        bench::writeFile(name + ".vocab", list);
+        bench::writeFile(name + ".rtf", "{\\rtf1\\ansi Notes\\par}");
         files << name + ".vocab";
     }
 
@@ -148,7 +125,7 @@ int main(int argc, char **argv)
     std::shuffle(latinKeys.begin(), latinKeys.end(), std::mt19937(8));
     const double rawRead = bench::medianMs(reps, [&] {
         for (const QString &f : files)
-            readAll(f);
+            bench::readAll(f);
     });
     const double rawSort = bench::medianMs(reps, [&] {
         for (const QList<QByteArray> *keys : {&greekKeys, &latinKeys}) {

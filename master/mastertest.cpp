@@ -1,37 +1,13 @@
 #include "master/mastertest.h"
 
-#include <vector>
+#include "session/testdraw.h"
 
 namespace master {
 
 int drawMasterTestPosition(QList<int> &usedPicks, int count, const std::function<int(int)> &randomBelow)
 {
-    if (count < 2)
-        return 0;
-    std::vector<bool> used(size_t(count) + 1, false);
-    int usedCount = 0;
-    bool fits = true;
-    for (int k : std::as_const(usedPicks)) {
-        if (k < 1 || k > count || used[size_t(k)]) {
-            fits = false;
-            break;
-        }
-        used[size_t(k)] = true;
-        ++usedCount;
-    }
-    if (!fits || usedCount >= count) {
-        usedPicks.clear();
-        used.assign(used.size(), false);
-        usedCount = 0;
-    }
-    int k = 0;
-    do
-        k = 1 + randomBelow(count);
-    while (k < 1 || k > count || used[size_t(k)]);
-    usedPicks.append(k);
-    if (usedCount + 1 == count)
-        usedPicks.clear();
-    return k;
+    // The list's own self-test draw, from two entries on.
+    return count < 2 ? 0 : drawTestItem(usedPicks, count, randomBelow);
 }
 
 MasterPanelCaption masterPanelCaption(const QString &item)

@@ -1,6 +1,7 @@
 // A save that is killed, or that fails part-way (a full disk, a read-only disk, a size limit),
 // leaves every file of the list whole: the old bytes or the new ones, never a mixture, and the
 // list file and notes file as a pair.
+#include "support/files.h"
 #include "store/apperror.h"
 #include "store/atomicwrite.h"
 #include "store/filecopy.h"
@@ -26,18 +27,6 @@ using namespace store;
 
 namespace {
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void putFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 QStringList filesIn(const QString &folder)
 {

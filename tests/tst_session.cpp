@@ -2,6 +2,7 @@
 // and refusals, search and the self-test draw.
 #include "session/listsession.h"
 #include "store/apperror.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,17 +21,8 @@ struct Folder {
         QDir().mkpath(QStringLiteral("Backups"));
     }
     ~Folder() { QDir::setCurrent(previous); }
-    static void write(const QString &name, const QByteArray &bytes)
-    {
-        QFile f(name);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    static QByteArray read(const QString &name)
-    {
-        QFile f(name);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    static void write(const QString &name, const QByteArray &bytes) { putFile(name, bytes); }
+    static QByteArray read(const QString &name) { return fileBytes(name); }
 };
 
 QByteArray listBytes(const QByteArray &language, const QList<QByteArray> &lines)

@@ -1,4 +1,5 @@
 // The widget-free store: text-file bytes, list files, finding lists, copying and atomic writes.
+#include "support/files.h"
 #include "store/apperror.h"
 #include "store/filecopy.h"
 #include "store/fileerror.h"
@@ -22,18 +23,6 @@ using namespace store;
 
 namespace {
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void putFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 // Items as "head|desc" so a failing comparison shows what was read.
 QStringList shown(const QList<VocabItem> &items)
