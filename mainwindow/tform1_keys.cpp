@@ -75,7 +75,8 @@ bool TForm1::controlKeyDown(QWidget *receiver, QKeyEvent *event)
             ButtonEscKeyDown(event);
             return false;
         }
-    if (receiver == ui->CmbWork || receiver == ui->BtnChangeList || receiver == ui->RadioGreek || receiver == ui->RadioLatin)
+    if (receiver == ui->CmbWork || receiver == ui->BtnChangeList || receiver == ui->RadioGreek
+        || receiver == ui->RadioLatin)
         return m_context->lists->CmbWorkKeyDown(receiver, event);
     if (receiver == ui->Cmb_Item)
         return m_context->editing->Cmb_ItemKeyDown(event);
