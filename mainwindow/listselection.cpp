@@ -3,12 +3,12 @@
 #include "mainwindow/itemarea.h"
 #include "mainwindow/itemcommands.h"
 #include "mainwindow/itemediting.h"
+#include "mainwindow/listmanagement.h"
 #include "mainwindow/listsearch.h"
 #include "mainwindow/maincontext.h"
 #include "mainwindow/promptcycle.h"
 #include "mainwindow/tform1.h"
 #include "platform/guard.h"
-#include "platform/layoutstyle.h"
 #include "platform/rtfreader.h"
 #include "platform/rtfwriter.h"
 #include "store/listfinder.h"
@@ -35,6 +35,13 @@ void ListSelection::showPrompt()
     c.ui->CmbWork->setEntries(promptEntries());
     c.ui->CmbWork->setCurrentIndex(0);
     m_promptShown = true;
+}
+
+void ListSelection::hidePrompt()
+{
+    c.ui->CmbWork->setEntries({});
+    c.ui->CmbWork->setEditText(QString());
+    m_promptShown = false;
 }
 
 void ListSelection::start()
@@ -108,16 +115,8 @@ void ListSelection::CmbWorkDropDown()
 {
     Ui::TForm1 *ui = c.ui;
     if (c.mode.updateMode) {
-        setBackgroundColour(ui->PnlHideBottomHalf, StringToColor(QStringLiteral("clInfoBk")));
-        QFont f = ui->PnlHideBottomHalf->font();
-        f.setPointSize(22);
-        ui->PnlHideBottomHalf->setFont(f);
-        ui->PnlHideBottomHalf->setText(QStringLiteral("Invalid action. The program will close."));
-        ui->CmbWork->setEntries({});
-        ui->CmbWork->setEditText(QStringLiteral("(Do not use the drop-down in Update mode)"));
-        setBackgroundColour(ui->CmbWork, StringToColor(QStringLiteral("clYellow")));
-        c.form->CenteredMessageDlg(QStringLiteral("Invalid action. The program will close."), MsgKind::Error, MsgButton::OK);
-        c.form->endProgram();
+        // The box takes a name here, not a choice: the list stays closed and update mode goes on.
+        c.lists->refuseDropDown();
         return;
     }
     ui->RedTranslation->setToolTip(QString());
@@ -154,7 +153,8 @@ void ListSelection::CmbWorkDropDown()
 void ListSelection::CmbWorkClick()
 {
     Ui::TForm1 *ui = c.ui;
-    if (m_promptShown)
+    // In update mode the arrow keys and the wheel only change the name to save under.
+    if (m_promptShown || c.mode.updateMode)
         return;
     // A choice on the closed selector (arrow keys, wheel) would drop unsaved work without a word:
     // ask first, as the drop-down does.

@@ -20,6 +20,15 @@ public:
 
     void start(); // at creation: the prompt shown and animated
     void stopTimer() { m_timer1.stop(); }
+    void startTimer(int interval = 0)
+    {
+        if (interval > 0)
+            m_timer1.setInterval(interval);
+        m_timer1.start();
+    }
+    // The prompt entries shown and animated by the timer, or taken away (entries and text).
+    void showPrompt();
+    void hidePrompt();
     void SaveList();
     void EnumerateLists();
     void CmbWorkDropDown();
@@ -31,7 +40,6 @@ public:
 
 private:
     void LoadList(const QString &name, QByteArray *notes, bool *notesFound);
-    void showPrompt();
 
     MainContext &c;
     QStringList m_listNames;

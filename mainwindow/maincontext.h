@@ -13,6 +13,7 @@ class ItemEditing;
 class ItemCommands;
 class ListSearch;
 class SelfTest;
+class ListManagement;
 
 struct MainContext {
     TForm1 *form = nullptr;
@@ -27,4 +28,5 @@ struct MainContext {
     ItemCommands *commands = nullptr;
     ListSearch *search = nullptr;
     SelfTest *test = nullptr;
+    ListManagement *lists = nullptr;
 };

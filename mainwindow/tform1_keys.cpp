@@ -3,6 +3,7 @@
 
 #include "mainwindow/itemarea.h"
 #include "mainwindow/itemediting.h"
+#include "mainwindow/listmanagement.h"
 #include "mainwindow/listsearch.h"
 #include "mainwindow/maincontext.h"
 #include "mainwindow/selftest.h"
@@ -74,6 +75,9 @@ bool TForm1::controlKeyDown(QWidget *receiver, QKeyEvent *event)
             ButtonEscKeyDown(event);
             return false;
         }
+    if (receiver == ui->CmbWork || receiver == ui->BtnChangeList || receiver == ui->RadioGreek
+        || receiver == ui->RadioLatin)
+        return m_context->lists->CmbWorkKeyDown(receiver, event);
     if (receiver == ui->Cmb_Item)
         return m_context->editing->Cmb_ItemKeyDown(event);
     if (receiver == ui->RichDescr)

@@ -82,7 +82,7 @@ void ListSession::close()
     setSaved(true);
 }
 
-void ListSession::save(const QByteArray &notesBytes)
+void ListSession::checkEncodable() const
 {
     // A character the file cannot hold would be written as "?": nothing is saved until it is changed.
     for (const VocabItem &item : std::as_const(m_items)) {
@@ -96,9 +96,44 @@ void ListSession::save(const QByteArray &notesBytes)
                                .arg(item.Item, shown.join(u' ')));
         }
     }
-    // Both files' bytes are ready before either is written, and the two are replaced together.
-    store::writeFilesAtomic({{store::listFilePath(m_name), store::listFileBytes(m_language, m_items)},
-                             {store::existingNotesFilePath(m_name), notesBytes}});
+}
+
+void ListSession::writePair(const QString &name, const QString &language, const QList<VocabItem> &items,
+                            const QByteArray &notesBytes)
+{
+    // Both files' bytes are ready before either is written, and the two are replaced together,
+    // always under the same name.
+    store::writeFilesAtomic({{store::listFilePath(name), store::listFileBytes(language, items)},
+                             {store::existingNotesFilePath(name), notesBytes}});
+}
+
+void ListSession::save(const QByteArray &notesBytes)
+{
+    checkEncodable();
+    writePair(m_name, m_language, m_items, notesBytes);
+    setSaved(true);
+}
+
+void ListSession::saveAs(const QString &name, const QString &language, const QByteArray &notesBytes)
+{
+    checkEncodable();
+    writePair(name, language, m_items, notesBytes);
+    m_open = true;
+    m_name = name;
+    m_language = language;
+    setSaved(true);
+}
+
+void ListSession::create(const QString &name, const QString &language, const QByteArray &notesBytes)
+{
+    writePair(name, language, {}, notesBytes);
+    m_open = true;
+    m_name = name;
+    m_language = language;
+    m_searchText.clear();
+    m_hits.clear();
+    m_usedPicks.clear();
+    setItems({}, 0);
     setSaved(true);
 }
 

@@ -57,6 +57,14 @@ public:
     // Writes the list file and the notes file (notesBytes, already serialised) of the open list
     // and marks the work saved. Throws AppError, the work then still counting as unsaved.
     void save(const QByteArray &notesBytes);
+    // Writes the items of the open list (or of none: an empty list) as the list called name in
+    // language, with the notes, both files under that one name, and makes it the open list, saved.
+    // Files of that name are replaced; the files of the list open before stay. Throws AppError,
+    // and the session is then left as it was (name, language, items, saved state).
+    void saveAs(const QString &name, const QString &language, const QByteArray &notesBytes);
+    // Makes a new list called name in language without items: writes the language line and the
+    // notes, then it is the open list. Throws AppError, the session left as it was.
+    void create(const QString &name, const QString &language, const QByteArray &notesBytes);
 
     // --- changing items ---------------------------------------------------------------------
     // Why an entry could not be stored, with the rules of the list file applied (a line break
@@ -92,6 +100,9 @@ signals:
 
 private:
     void setSaved(bool saved);
+    void checkEncodable() const;
+    static void writePair(const QString &name, const QString &language, const QList<VocabItem> &items,
+                          const QByteArray &notesBytes);
     void setItems(QList<VocabItem> items, int current);
 
     bool m_open = false;

@@ -1,7 +1,10 @@
 // The open list without any window: opening, saving the pair, the item operations, their limits
-// and refusals, search and the self-test draw.
+// and refusals, search and the self-test draw; saving under another name, making, deleting and
+// naming lists.
 #include "session/listsession.h"
 #include "store/apperror.h"
+#include "store/listfiles.h"
+#include "store/listname.h"
 #include "support/files.h"
 
 #include <QDir>
@@ -53,6 +56,10 @@ private slots:
     void refusalsChangeNothing();
     void aFullListTakesNoMore();
     void searchAndDraw();
+    void saveAsAndCreateWriteThePairUnderOneName();
+    void deletingAListRemovesItsPairOnly();
+    void listNameChecks_data();
+    void listNameChecks();
 };
 
 void TestSession::openReadsListNotesAndBacksUp()
@@ -226,6 +233,113 @@ void TestSession::searchAndDraw()
     QCOMPARE(s.usedPicks().size(), 1);
     s.removeCurrent();
     QVERIFY(s.usedPicks().isEmpty());
+}
+
+void TestSession::saveAsAndCreateWriteThePairUnderOneName()
+{
+    Folder folder;
+    Folder::write("Verbs.vocab", listBytes("Latin", {"amarezxto love"}));
+    Folder::write("Verbs.RTF", "old");
+    ListSession s;
+    s.open("Verbs");
+    s.markModified();
+    s.saveAs("Nouns", "Greek", "{\\rtf1 n}");
+    QCOMPARE(Folder::read("Nouns.vocab"), listBytes("Greek", {"amarezxto love"}));
+    QCOMPARE(Folder::read("Nouns.rtf"), QByteArray("{\\rtf1 n}"));
+    // The list saved from keeps its files as they were.
+    QCOMPARE(Folder::read("Verbs.vocab"), listBytes("Latin", {"amarezxto love"}));
+    QCOMPARE(Folder::read("Verbs.RTF"), QByteArray("old"));
+    QCOMPARE(s.name(), QStringLiteral("Nouns"));
+    QVERIFY(s.isGreek() && s.isSaved());
+
+    // Onto a list whose notes were made on Windows: its notes file is replaced, no second one made.
+    s.saveAs("Verbs", "Latin", "{\\rtf1 v}");
+    QCOMPARE(Folder::read("Verbs.RTF"), QByteArray("{\\rtf1 v}"));
+    QVERIFY(!QFile::exists("Verbs.rtf"));
+
+    // A save under a name that cannot be written changes nothing in the session.
+    s.markModified();
+    QVERIFY(QDir().mkdir("Bad.rtf"));
+    QVERIFY_THROWS_EXCEPTION(AppError, s.saveAs("Bad", "Greek", "{}"));
+    QCOMPARE(s.name(), QStringLiteral("Verbs"));
+    QVERIFY(s.isLatin() && !s.isSaved());
+    QVERIFY(!QFile::exists("Bad.vocab"));
+
+    // A new list: the language line alone, the notes given, no items.
+    s.create("Fresh", "Latin", "{\\rtf1 }");
+    QCOMPARE(Folder::read("Fresh.vocab"), QByteArray("Latin\r\n"));
+    QCOMPARE(Folder::read("Fresh.rtf"), QByteArray("{\\rtf1 }"));
+    QVERIFY(s.isOpen() && s.isSaved());
+    QCOMPARE(s.name(), QStringLiteral("Fresh"));
+    QCOMPARE(s.itemCount(), 0);
+    QCOMPARE(s.currentItem(), 0);
+    QVERIFY_THROWS_EXCEPTION(AppError, s.create("Bad", "Latin", "{}"));
+    QCOMPARE(s.name(), QStringLiteral("Fresh"));
+}
+
+void TestSession::deletingAListRemovesItsPairOnly()
+{
+    Folder folder;
+    Folder::write("Verbs.vocab", listBytes("Latin", {}));
+    Folder::write("Verbs.RTF", "n");
+    Folder::write("Backups/Verbs.vocab", "b");
+    Folder::write("Lone.vocab", listBytes("Latin", {}));
+    QVERIFY(store::anyListFileExists("Verbs"));
+    QVERIFY(store::anyListFileExists("Lone")); // a list file without notes counts
+    QVERIFY(!store::anyListFileExists("None"));
+    store::deleteListFiles("Verbs");
+    QVERIFY(!QFile::exists("Verbs.vocab") && !QFile::exists("Verbs.RTF"));
+    QVERIFY(QFile::exists("Backups/Verbs.vocab"));
+    store::deleteListFiles("Lone"); // the missing notes are no failure
+    QVERIFY(!store::anyListFileExists("Lone"));
+
+    // What cannot be deleted is reported by name; the other file is still deleted.
+    QVERIFY(QDir().mkpath("Stuck.vocab/inside"));
+    Folder::write("Stuck.rtf", "n");
+    try {
+        store::deleteListFiles("Stuck");
+        QFAIL("no error");
+    } catch (const AppError &e) {
+        QVERIFY2(e.message().startsWith("Cannot delete file \"Stuck.vocab\". "), qPrintable(e.message()));
+    }
+    QVERIFY(!QFile::exists("Stuck.rtf"));
+}
+
+void TestSession::listNameChecks_data()
+{
+    using R = store::ListNameRefusal;
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("refusal");
+    QTest::newRow("three") << "Abc" << int(R::None);
+    QTest::newRow("two") << "Ab" << int(R::TooShort);
+    QTest::newRow("Greek letters, spaces inside") << QString::fromUtf8("λόγος και ἔργα") << int(R::None);
+    QTest::newRow("dot inside") << "Homer Il. 1" << int(R::None);
+    for (const char *bad : {"a/b c", "a\\bc", "a:bc", "a*bc", "a?bc", "a\"bc", "a<bc", "a>bc", "a|bc"})
+        QTest::newRow(bad) << QString::fromLatin1(bad) << int(R::ForbiddenChar);
+    QTest::newRow("tab") << "ab\tc" << int(R::ForbiddenChar);
+    QTest::newRow("DEL") << "ab\x7f" "c" << int(R::ForbiddenChar);
+    QTest::newRow("trailing space") << "Verbs " << int(R::TrailingSpaceDot);
+    QTest::newRow("trailing dot") << "Verbs." << int(R::TrailingSpaceDot);
+    QTest::newRow("leading dot") << ".Verbs" << int(R::LeadingDot);
+    QTest::newRow("con") << "con" << int(R::ReservedName);
+    QTest::newRow("Nul.txt") << "Nul.txt" << int(R::ReservedName);
+    QTest::newRow("COM7") << "COM7" << int(R::ReservedName);
+    QTest::newRow("lpt9") << "lpt9" << int(R::ReservedName);
+    QTest::newRow("COM0 is free") << "COM0" << int(R::None);
+    QTest::newRow("CONSUL is free") << "CONSUL" << int(R::None);
+    // 255 bytes with ".vocab": 249 ASCII characters fit; 125 two-byte letters (250 bytes) do not.
+    QTest::newRow("249 bytes") << QString(249, u'a') << int(R::None);
+    QTest::newRow("250 bytes") << QString(250, u'a') << int(R::TooLong);
+    QTest::newRow("124 Greek letters") << QString(124, QChar(0x03BB)) << int(R::None);
+    QTest::newRow("125 Greek letters") << QString(125, QChar(0x03BB)) << int(R::TooLong);
+}
+
+void TestSession::listNameChecks()
+{
+    QFETCH(QString, name);
+    QFETCH(int, refusal);
+    QCOMPARE(int(store::checkListName(name)), refusal);
+    QCOMPARE(store::listNameRefusalMessage(store::ListNameRefusal(refusal), name).isEmpty(), refusal == int(store::ListNameRefusal::None));
 }
 
 QTEST_GUILESS_MAIN(TestSession)

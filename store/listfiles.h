@@ -1,0 +1,16 @@
+#pragma once
+// The pair of files of one list as a whole: whether any of it is there, and removing it.
+#include <QString>
+
+namespace store {
+
+// Whether the list file or the notes file (in any case of its extension) of the list called name
+// exists: saving under that name would replace it.
+bool anyListFileExists(const QString &name);
+
+// Deletes the list file and the notes file of the list called name (the backups stay). Each file
+// is tried; a file that is there and cannot be deleted throws AppError naming it and the cause,
+// after the other one has been tried.
+void deleteListFiles(const QString &name);
+
+} // namespace store

@@ -1,0 +1,24 @@
+#pragma once
+// Whether a typed text may be the name of a list. A list is a pair of files named after it, so the
+// name must be a file name on Windows and on Linux alike: lists are carried between the two.
+#include <QString>
+
+namespace store {
+
+enum class ListNameRefusal {
+    None,
+    TooShort,         // fewer than 3 characters
+    ForbiddenChar,    // \ / : * ? " < > | or a control character
+    TrailingSpaceDot, // ends in a space or a full stop (Windows drops them)
+    ReservedName,     // CON, PRN, AUX, NUL, COM1-9, LPT1-9, with or without an extension
+    LeadingDot,       // a hidden file on Linux: the list would seem to vanish
+    TooLong,          // the file name would pass the file system's limit (bytes, not characters)
+};
+
+constexpr int MinListNameLength = 3;
+
+ListNameRefusal checkListName(const QString &name);
+// The message telling the user why name was refused ("" for None).
+QString listNameRefusalMessage(ListNameRefusal refusal, const QString &name);
+
+} // namespace store
