@@ -13,6 +13,7 @@ class ItemEditing;
 class ItemCommands;
 class ListSearch;
 class SelfTest;
+class NotesEditor;
 
 struct MainContext {
     TForm1 *form = nullptr;
@@ -27,4 +28,5 @@ struct MainContext {
     ItemCommands *commands = nullptr;
     ListSearch *search = nullptr;
     SelfTest *test = nullptr;
+    NotesEditor *notes = nullptr;
 };
