@@ -47,7 +47,8 @@ public:
     void FindNextInNotes();
 
     // The box covering the item area or back at its normal size; everything that depends on
-    // the size is derived from MainMode::notesEnlarged here.
+    // the size is derived from MainMode::notesEnlarged here. Renaming or creating a list (update
+    // mode) calls setNotesEnlarged(false) as it starts.
     void setNotesEnlarged(bool enlarged);
 
     bool fontListOpen() const { return m_fontListOpen; }
