@@ -4,6 +4,7 @@
 #include "mainwindow/itemcommands.h"
 #include "mainwindow/listselection.h"
 #include "mainwindow/maincontext.h"
+#include "mainwindow/noteseditor.h"
 #include "mainwindow/tform1.h"
 #include "platform/guard.h"
 #include "platform/rtfwriter.h"
@@ -95,18 +96,14 @@ void ListManagement::enterUpdateMode()
     c.area->HideFormatBar();
     ui->PnlHideBottomHalf->resize(ui->PnlHideBottomHalf->width(), 281);
     ui->PnlHideBottomHalf->raise();
+    // An enlarged notes box goes back to its size first, so the item area is hidden as a whole.
+    if (c.mode.notesEnlarged)
+        c.notes->setNotesEnlarged(false);
     ui->PnlHideBottomHalf->show();
     ui->RedTranslation->setEnabled(false);
     for (QWidget *w : std::initializer_list<QWidget *>{ui->ImgHelp, ui->BtnRichdescrFontIncrease,
                                                       ui->BtnRichdescrFontDecrease})
         w->hide();
-    if (c.mode.notesEnlarged) {
-        ui->RedTranslation->resize(ui->RedTranslation->width(), 282);
-        ui->BtnExpandReduce->move(ui->BtnExpandReduce->x(), 375);
-        ui->PnlTop1->show();
-        ui->PnlTop2->show();
-        c.mode.notesEnlarged = false;
-    }
     ui->BtnExpandReduce->hide();
     ui->BtnExpandReduce->setEnabled(false);
 

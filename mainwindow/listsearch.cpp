@@ -2,10 +2,10 @@
 
 #include "mainwindow/itemarea.h"
 #include "mainwindow/maincontext.h"
+#include "mainwindow/noteseditor.h"
 #include "mainwindow/tform1.h"
 #include "mainwindow/typedchange.h"
 #include "platform/guard.h"
-#include "platform/textfind.h"
 #include "session/wordmatch.h"
 #include "ui_tform1.h"
 
@@ -135,20 +135,7 @@ void ListSearch::showHitDescription(int row)
     c.session.setCurrentItem(number);
 }
 
-void ListSearch::PrepareNotesSearch()
-{
-    Ui::TForm1 *ui = c.ui;
-    ui->ChkWholeWOrd->hide();
-    ui->BtnNextTranslation->hide();
-    ui->ChkWholeWOrd->setChecked(false);
-    const int found = countDocumentOccurrences(*ui->RedTranslation->document(), c.session.searchText());
-    if (found > 0) {
-        ui->ChkWholeWOrd->show();
-        ui->BtnNextTranslation->show();
-    }
-    ui->ChkWholeWOrd->setText(QStringLiteral("Whole word  [%1]").arg(found));
-    ui->BtnNextTranslation->setEnabled(found > 0);
-}
+void ListSearch::PrepareNotesSearch() { c.notes->startNotesSearch(); }
 
 void ListSearch::HighlightDescriptionMatches()
 {

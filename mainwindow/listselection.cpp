@@ -312,7 +312,7 @@ void ListSelection::Timer1Timer()
         if (step.interval > 0)
             m_timer1.setInterval(step.interval);
     }
-    // The font-list blink comes with the notes editor.
+    // The notes editor blinks the font list's selection on a timer of its own.
     if (c.mode.updateMode) {
         m_timer1.setInterval(500);
         c.ui->ShpUpdate->setVisible(!c.ui->ShpUpdate->isVisible());

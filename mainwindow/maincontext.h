@@ -14,6 +14,7 @@ class ItemCommands;
 class ListSearch;
 class SelfTest;
 class ListManagement;
+class NotesEditor;
 
 struct MainContext {
     TForm1 *form = nullptr;
@@ -29,4 +30,5 @@ struct MainContext {
     ListSearch *search = nullptr;
     SelfTest *test = nullptr;
     ListManagement *lists = nullptr;
+    NotesEditor *notes = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "mainwindow/listsearch.h"
 #include "mainwindow/listselection.h"
 #include "mainwindow/maincontext.h"
+#include "mainwindow/noteseditor.h"
 #include "mainwindow/selftest.h"
 #include "platform/colourfile.h"
 #include "platform/fonts.h"
@@ -44,6 +45,7 @@ TForm1::TForm1() : ui(std::make_unique<Ui::TForm1>()), m_context(std::make_uniqu
     c.search = new ListSearch(c);
     c.test = new SelfTest(c);
     c.lists = new ListManagement(c);
+    c.notes = new NotesEditor(c);
     connectHandlers();
     m_keyPreview = new KeyPreview(this, [this](QWidget *receiver, QKeyEvent *event) { return previewKey(receiver, event); });
     guarded([this] { FormCreate(); });
@@ -53,7 +55,7 @@ TForm1::~TForm1()
 {
     // The controllers watch the form's widgets: they go before the widgets do.
     MainContext &c = *m_context;
-    for (QObject *controller : std::initializer_list<QObject *>{c.lists, c.test, c.search, c.commands, c.editing, c.selection, c.area})
+    for (QObject *controller : std::initializer_list<QObject *>{c.notes, c.lists, c.test, c.search, c.commands, c.editing, c.selection, c.area})
         delete controller;
 }
 

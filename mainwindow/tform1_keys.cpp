@@ -6,6 +6,7 @@
 #include "mainwindow/listmanagement.h"
 #include "mainwindow/listsearch.h"
 #include "mainwindow/maincontext.h"
+#include "mainwindow/noteseditor.h"
 #include "mainwindow/selftest.h"
 #include "platform/colourfile.h"
 #include "platform/guard.h"
@@ -84,6 +85,10 @@ bool TForm1::controlKeyDown(QWidget *receiver, QKeyEvent *event)
         return m_context->editing->RichDescrKeyDown(event);
     if (receiver == ui->EdtSearch)
         return m_context->search->EdtSearchKeyDown(event);
+    if (receiver == ui->RedTranslation)
+        return m_context->notes->RedTranslationKeyDown(event);
+    if (receiver == ui->CmbFont)
+        return m_context->notes->CmbFontKeyDown(event);
     return false;
 }
 
@@ -95,6 +100,8 @@ bool TForm1::controlKeyPress(QWidget *receiver, QKeyEvent *event)
         return m_context->editing->RichDescrKeyPress(event);
     if (receiver == ui->EdtSearch)
         return m_context->search->EdtSearchKeyPress(event);
+    if (receiver == ui->RedTranslation)
+        return m_context->notes->RedTranslationKeyPress(event);
     return false;
 }
 
