@@ -75,7 +75,7 @@ void ItemCommands::BtnSaveClick()
         return;
     }
     if (description != ui->RichDescr->toPlainText())
-        ui->RichDescr->setPlainText(description);
+        ui->RichDescr->showPlainText(description);
     c.session.replaceCurrent(headword, description);
     c.mode.editing = false;
     c.area->ReloadItemList();
@@ -141,7 +141,7 @@ void ItemCommands::BtnInsClick()
         const int current = c.session.currentItem();
         ui->Cmb_Item->setCurrentIndex(current - 1);
         if (const VocabItem *item = c.session.current())
-            ui->RichDescr->setPlainText(item->Description);
+            ui->RichDescr->showPlainText(item->Description);
         c.form->setHeadingText(ui->Cmb_Item->currentText());
         c.area->RestoreEditMode();
         if (ui->Cmb_Item->isEnabled())
@@ -150,7 +150,7 @@ void ItemCommands::BtnInsClick()
     }
     const QString cut = store::cutAtLineBreak(description);
     if (cut != description)
-        ui->RichDescr->setPlainText(cut);
+        ui->RichDescr->showPlainText(cut);
     c.session.addAfterCurrent(headword, cut);
     c.mode.editing = false;
     const int current = c.session.currentItem();

@@ -66,7 +66,7 @@ void ItemArea::ReloadItemList()
         c.ui->Cmb_Item->setEditText(QString());
     RefreshItemCounter();
     if (const VocabItem *item = c.session.current()) {
-        c.ui->RichDescr->setPlainText(item->Description);
+        c.ui->RichDescr->showPlainText(item->Description);
         c.form->setHeadingText(c.ui->Cmb_Item->currentText());
     } else {
         c.form->setHeadingText(QString());

@@ -37,8 +37,6 @@ ItemEditing::ItemEditing(MainContext &context) : QObject(context.form), c(contex
     // Every edit the user makes counts, whatever way it comes: typed, pasted, cut, dropped.
     connectGuarded(ui->Cmb_Item, &DropDownCombo::textEdited, this, &ItemEditing::Cmb_ItemTextEdited);
     connectGuarded(ui->RichDescr, &TrackedTextEdit::userEdited, this, &ItemEditing::RichDescrUserEdited);
-    // A long word without spaces is broken anywhere rather than laid out as one endless line.
-    ui->RichDescr->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     connectGuarded(ui->BtnRichdescrFontIncrease, &QPushButton::clicked, this, &ItemEditing::BtnRichdescrFontIncreaseClick);
     connectGuarded(ui->BtnRichdescrFontDecrease, &QPushButton::clicked, this, &ItemEditing::BtnRichdescrFontDecreaseClick);
     // Focus, double clicks, mouse presses and the pointer entering reach the handlers through
@@ -91,7 +89,7 @@ void ItemEditing::Cmb_ItemClick()
         c.session.setCurrentItem(row + 1);
         c.mode.editing = false;
         c.area->setUpDownByRule(row + 1);
-        ui->RichDescr->setPlainText(c.session.item(row + 1).Description);
+        ui->RichDescr->showPlainText(c.session.item(row + 1).Description);
         // Browsing to an item ends an edit: Remove works again, as after a pick in the list.
         ui->BtnDel->setEnabled(true);
     }
@@ -248,7 +246,7 @@ void ItemEditing::RichDescrEnter()
     const QString text = c.ui->RichDescr->toPlainText();
     const QString cut = store::cutAtLineBreak(text);
     if (cut != text)
-        c.ui->RichDescr->setPlainText(cut);
+        c.ui->RichDescr->showPlainText(cut);
     c.ui->RichDescr->selectAll();
 }
 

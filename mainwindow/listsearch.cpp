@@ -6,6 +6,7 @@
 #include "mainwindow/tform1.h"
 #include "mainwindow/typedchange.h"
 #include "platform/guard.h"
+#include "platform/trackedtextedit.h"
 #include "session/wordmatch.h"
 #include "ui_tform1.h"
 
@@ -15,7 +16,7 @@
 namespace {
 // Gives every character of the description box the box's own format again, so that no colour
 // of a description on display passes to the next one put into the box.
-void clearDescriptionColours(QTextEdit *box)
+void clearDescriptionColours(TrackedTextEdit *box)
 {
     QTextCursor all(box->document());
     all.select(QTextCursor::Document);
@@ -26,11 +27,11 @@ void clearDescriptionColours(QTextEdit *box)
     box->setCurrentCharFormat(QTextCharFormat());
 }
 
-void putDescription(QTextEdit *box, const QString &text)
+void putDescription(TrackedTextEdit *box, const QString &text)
 {
     clearDescriptionColours(box);
     box->clear();
-    box->setPlainText(text);
+    box->showPlainText(text);
 }
 } // namespace
 

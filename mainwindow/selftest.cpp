@@ -56,7 +56,7 @@ void SelfTest::PickTestWord()
     ui->Panel->setFont(f);
 
     ui->RichDescr->clear();
-    ui->RichDescr->setPlainText(item.Description);
+    ui->RichDescr->showPlainText(item.Description);
     c.area->RefreshItemCounter();
     ui->Panel->raise();
     ui->Panel->show();
