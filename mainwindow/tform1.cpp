@@ -24,6 +24,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLineEdit>
+#include <QTextCursor>
 
 TForm1::TForm1() : ui(std::make_unique<Ui::TForm1>()), m_context(std::make_unique<MainContext>())
 {
@@ -228,6 +230,22 @@ void TForm1::restoreEditFocus()
         ui->RedTranslation->setFocus();
     else if (last == EditBox::Description && ui->RichDescr->isEnabled())
         ui->RichDescr->setFocus();
+}
+
+void TForm1::restoreEditFocusPlacingCaret()
+{
+    restoreEditFocus();
+    const EditBox last = m_context->lastEditBox;
+    if (last == EditBox::Item && ui->Cmb_Item->isEnabled()) {
+        // Taking the focus selects the whole headword: the caret goes after it, nothing selected.
+        QLineEdit *edit = ui->Cmb_Item->lineEdit();
+        edit->setCursorPosition(edit->text().size());
+    } else if (last == EditBox::Description && ui->RichDescr->isEnabled()) {
+        // The caret goes to the position equal to the length of the text selected at this moment.
+        QTextCursor c = ui->RichDescr->textCursor();
+        c.setPosition(qMin(c.selectedText().size(), ui->RichDescr->document()->characterCount() - 1));
+        ui->RichDescr->setTextCursor(c);
+    }
 }
 
 void TForm1::BtnCloseClick()
