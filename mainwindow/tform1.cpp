@@ -241,9 +241,10 @@ void TForm1::restoreEditFocusPlacingCaret()
         QLineEdit *edit = ui->Cmb_Item->lineEdit();
         edit->setCursorPosition(edit->text().size());
     } else if (last == EditBox::Description && ui->RichDescr->isEnabled()) {
-        // The caret goes to the position equal to the length of the text selected at this moment.
+        // As in the item box: the caret after the selection (the whole text when entering selected
+        // it), nothing selected; without a selection the caret stays where it was.
         QTextCursor c = ui->RichDescr->textCursor();
-        c.setPosition(qMin(c.selectedText().size(), ui->RichDescr->document()->characterCount() - 1));
+        c.setPosition(c.selectionEnd());
         ui->RichDescr->setTextCursor(c);
     }
 }
