@@ -18,7 +18,7 @@ Program::Program()
     m_main = std::make_unique<TForm1>();
     windows.Form1 = m_main.get();
     // The secondary windows are owned by the main window: hidden until opened, never destroyed.
-    windows.FrmTools = new TFrmTools(m_main.get());
+    windows.FrmTools = new TFrmTools(m_main.get(), m_main->buildDate());
     windows.FrmQuotes = new TFrmQuotes(m_main.get());
     windows.FrmMaster = new TFrmMaster(m_main.get());
     windows.FrmHelp = new TFrmHelp(m_main.get());
@@ -49,6 +49,14 @@ void Program::connectWindows()
     QObject::connect(w.FrmMaster, &TFrmMaster::helpRequested, main, [main, w] {
         guarded([&] { w.FrmHelp->showModalOver(main); });
     });
+    QObject::connect(w.FrmHelp, &TFrmHelp::aboutRequested, main, [main, w] {
+        guarded([&] {
+            main->collapseNotesSelection();
+            w.FrmTools->showModalOver(main);
+        });
+    });
+    QObject::connect(w.FrmTools, &TFrmTools::closed, main, &TForm1::restoreEditFocus);
+    QObject::connect(w.FrmSPIonic, &TFrmSPIonic::closed, main, &TForm1::restoreEditFocusPlacingCaret);
     // The Master List's random-word panel has the main window's self-test colour.
     w.FrmMaster->setTestPanelColour(main->selfTestColour());
     QObject::connect(main, &TForm1::selfTestColourChanged, w.FrmMaster, &TFrmMaster::setTestPanelColour);

@@ -1,5 +1,8 @@
 #pragma once
+// The About window: welcome text, build date, the web site and e-mail links and two pictures.
+// Opened modally from the Help window only; its text is built once, when it is created.
 #include "platform/secondarywindow.h"
+#include "platform/windowcolour.h"
 
 #include <memory>
 
@@ -8,9 +11,27 @@ namespace Ui { class TFrmTools; }
 class TFrmTools : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit TFrmTools(QWidget *mainWindow);
+    // buildDate: the main window's build date ("24 Jan 2021").
+    TFrmTools(QWidget *mainWindow, const QString &buildDate);
     ~TFrmTools() override;
 
+    Ui::TFrmTools *form() const { return ui.get(); }
+
+signals:
+    // The window has closed: the main window gives the focus back to the box last edited.
+    void closed();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void FormCreate(const QString &buildDate);
+    void buildAboutText();
+    void LblWebsiteClick();
+    void LblEmailClick();
+    void colourKey() override;
+    void returnFocus() override { emit closed(); }
+
     std::unique_ptr<Ui::TFrmTools> ui;
+    std::unique_ptr<WindowColour> m_colour;
 };

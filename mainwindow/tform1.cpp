@@ -26,6 +26,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLineEdit>
+#include <QTextCursor>
 
 TForm1::TForm1() : ui(std::make_unique<Ui::TForm1>()), m_context(std::make_unique<MainContext>())
 {
@@ -232,6 +234,23 @@ void TForm1::restoreEditFocus()
         ui->RedTranslation->setFocus();
     else if (last == EditBox::Description && ui->RichDescr->isEnabled())
         ui->RichDescr->setFocus();
+}
+
+void TForm1::restoreEditFocusPlacingCaret()
+{
+    restoreEditFocus();
+    const EditBox last = m_context->lastEditBox;
+    if (last == EditBox::Item && ui->Cmb_Item->isEnabled()) {
+        // Taking the focus selects the whole headword: the caret goes after it, nothing selected.
+        QLineEdit *edit = ui->Cmb_Item->lineEdit();
+        edit->setCursorPosition(edit->text().size());
+    } else if (last == EditBox::Description && ui->RichDescr->isEnabled()) {
+        // As in the item box: the caret after the selection (the whole text when entering selected
+        // it), nothing selected; without a selection the caret stays where it was.
+        QTextCursor c = ui->RichDescr->textCursor();
+        c.setPosition(c.selectionEnd());
+        ui->RichDescr->setTextCursor(c);
+    }
 }
 
 void TForm1::BtnCloseClick()

@@ -54,6 +54,8 @@ public:
 public slots:
     // After the Master List closes: the focus goes back to the box the user last edited.
     void restoreEditFocus();
+    // After the keyboard map closes: the same, and the caret placed in the item or description box.
+    void restoreEditFocusPlacingCaret();
 
 signals:
     void quotationsRequested();

@@ -31,10 +31,14 @@ TFrmMaster::TFrmMaster(QWidget *mainWindow)
     ui->ListMaster->setModel(m_model);
     ui->ListMaster->setUniformItemSizes(true);
     connectHandlers();
-    // FormCreate: a fresh self-test record. The window's colour file is read with the colour
-    // settings; the self-test panel takes the main window's panel colour through
-    // setTestPanelColour.
+    // FormCreate: a fresh self-test record and the window's colour; the self-test panel then takes
+    // the main window's panel colour through setTestPanelColour. A failed colour read is reported
+    // and the rest still runs.
     ResetMasterTest();
+    m_colour = std::make_unique<WindowColour>(QStringLiteral("MasterListFormColor.ini"),
+                                              QStringLiteral("Set Colour: Master List"),
+                                              QList<QWidget *>{this, ui->EdtMasterWork, ui->RedMasterDesc});
+    guarded([this] { m_colour->LoadWindowColour(); });
 }
 
 TFrmMaster::~TFrmMaster() = default;
@@ -126,8 +130,7 @@ void TFrmMaster::FormKeyDown(QKeyEvent *event, bool &swallow)
 
 void TFrmMaster::WindowColourKey()
 {
-    // The window's colour (F7, remembered in Setup/MasterListFormColor.ini) comes with the colour
-    // settings of the windows.
+    m_colour->ChangeWindowColour(this);
 }
 
 // --- Opening and closing -------------------------------------------------------------------------

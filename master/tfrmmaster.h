@@ -3,6 +3,7 @@
 // each item comes from; searching the descriptions; a self test on random entries.
 #include "master/mastertables.h"
 #include "platform/secondarywindow.h"
+#include "platform/windowcolour.h"
 
 #include <QList>
 #include <QString>
@@ -80,7 +81,7 @@ private:
     void BtnCloseClick();
     void EdtMasterWorkClick();
     void RedMasterDescClick();
-    void WindowColourKey(); // F7: the window's colour, with the colour settings (not built yet)
+    void WindowColourKey(); // F7: the window's colour (Setup/MasterListFormColor.ini)
 
     // Search and self test (tfrmmaster_search.cpp).
     void RunMasterSearch();
@@ -105,6 +106,7 @@ private:
     void tellLimitOnce();
 
     std::unique_ptr<Ui::TFrmMaster> ui;
+    std::unique_ptr<WindowColour> m_colour;
     master::MasterListModel *m_model = nullptr;
 
     QList<master::SourceEntry> SourceTable;

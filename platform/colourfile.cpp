@@ -1,8 +1,10 @@
 #include "platform/colourfile.h"
 
+#include "store/apperror.h"
 #include "store/paths.h"
 #include "store/textfile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -15,7 +17,12 @@ std::optional<ColourValue> readColourFile(const QString &fileName)
     if (!QFileInfo::exists(path))
         return std::nullopt;
     const QStringList lines = store::readTextLines(path);
-    return StringToColor(lines.isEmpty() ? QString() : lines.first());
+    try {
+        return StringToColor(lines.isEmpty() ? QString() : lines.first());
+    } catch (const AppError &e) {
+        // Say which file holds the bad line, so the user can mend or delete it.
+        throw AppError(QStringLiteral("%1 (colour file \"%2\")").arg(e.message(), QDir::toNativeSeparators(path)));
+    }
 }
 
 void writeColourFile(const QString &fileName, ColourValue colour)

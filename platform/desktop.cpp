@@ -1,5 +1,7 @@
 #include "platform/desktop.h"
 
+#include "store/apperror.h"
+
 #include <QColorDialog>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -65,7 +67,13 @@ std::optional<QColor> SystemDesktop::pickColour(QWidget *parent, const QColor &i
     return c;
 }
 
-void SystemDesktop::openUrl(const QUrl &url) { QDesktopServices::openUrl(url); }
+void SystemDesktop::openUrl(const QUrl &url)
+{
+    // A failure is told, not silent: otherwise a click on a link seems to do nothing.
+    if (!QDesktopServices::openUrl(url))
+        throw AppError(QStringLiteral("Cannot open \"%1\". No program of the desktop opens this kind of address")
+                           .arg(url.toDisplayString()));
+}
 
 QStringList SystemDesktop::installedFontFamilies() { return QFontDatabase::families(); }
 

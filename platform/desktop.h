@@ -33,6 +33,7 @@ public:
     virtual MsgButton showMessage(const MessageRequest &request) = 0;
     // The colour picker in its basic form; nothing when the user cancels.
     virtual std::optional<QColor> pickColour(QWidget *parent, const QColor &initial, const QString &title) = 0;
+    // Opens a web or mailto: address with the desktop's program for it; throws AppError when none opens it.
     virtual void openUrl(const QUrl &url) = 0;
     virtual QStringList installedFontFamilies() = 0;
     // Seed for the program's one random generator (the clock in the program).

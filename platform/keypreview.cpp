@@ -12,7 +12,14 @@ KeyPreview::KeyPreview(QWidget *window, Handler handler)
 
 bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+    if (event->type() != QEvent::KeyPress) {
+        // Any other event ends the delivery of the key last offered.
+        m_offered = nullptr;
+        return false;
+    }
+    // A key the handler already had, travelling on to the parents after the handler ran (perhaps a
+    // modal window that moved the focus): never offered twice.
+    if (event == m_offered || !watched->isWidgetType())
         return false;
     auto *w = static_cast<QWidget *>(watched);
     if (w->window() != m_window)
@@ -22,5 +29,7 @@ bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
     const bool first = (focus && focus->window() == m_window) ? (w == focus) : (w == m_window);
     if (!first)
         return false;
-    return m_handler(w, static_cast<QKeyEvent *>(event));
+    const bool swallow = m_handler(w, static_cast<QKeyEvent *>(event));
+    m_offered = event;
+    return swallow;
 }

@@ -19,4 +19,5 @@ protected:
 private:
     QWidget *m_window;
     Handler m_handler;
+    const QEvent *m_offered = nullptr;
 };

@@ -19,7 +19,8 @@ bool SecondaryWindow::previewWindowKey(QWidget *receiver, QKeyEvent *event)
 {
     bool swallow = false;
     guarded([&] {
-        if (event->key() == Qt::Key_F7 && event->modifiers() == Qt::NoModifier)
+        // The colour key whatever modifier keys are held.
+        if (event->key() == Qt::Key_F7)
             colourKey();
         swallow = previewKey(receiver, event);
     });
@@ -61,7 +62,9 @@ void SecondaryWindow::showModalOver(QWidget *owner)
 
 void SecondaryWindow::showModelessOver(QWidget *owner)
 {
-    centreOver(owner);
+    // Opened again while open: only brought to the front, where the user left it.
+    if (!isVisible())
+        centreOver(owner);
     setModal(false);
     show();
     raise();

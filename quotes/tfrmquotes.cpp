@@ -58,10 +58,14 @@ TFrmQuotes::~TFrmQuotes() = default;
 
 void TFrmQuotes::FormCreate()
 {
-    // The window's colour is read here from its colour file once colour files exist.
+    // The window's colour, its only creation step.
+    m_colour = std::make_unique<WindowColour>(QStringLiteral("QuoteFormColor.ini"),
+                                              QStringLiteral("Set Colour: Quotations and Sayings"),
+                                              QList<QWidget *>{this, ui->MemQuote, ui->MemTrans});
+    m_colour->LoadWindowColour();
 }
 
-void TFrmQuotes::ColourChange() {}
+void TFrmQuotes::ColourChange() { m_colour->ChangeWindowColour(this); }
 
 // Each opening starts with both languages and an empty record. Activation alone (coming back
 // from a box or picker shown over this window) changes nothing.
@@ -166,14 +170,12 @@ void TFrmQuotes::FormClose()
     setEnabled(false);
 }
 
+// F7 reaches ColourChange through the window's colour key.
 bool TFrmQuotes::FormKeyDown(QWidget *receiver, QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
         close();
-        return true;
-    case Qt::Key_F7:
-        ColourChange();
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -3,6 +3,7 @@
 // within a cycle, with its translation and a source revealed letter by letter. Created once at
 // start, opened modally over the main window (showModalOver), hidden when closed.
 #include "platform/secondarywindow.h"
+#include "platform/windowcolour.h"
 #include "quotes/quotedraw.h"
 
 #include <QTimer>
@@ -54,14 +55,15 @@ protected:
 private:
     bool FormKeyDown(QWidget *receiver, QKeyEvent *event);
     void BtnNextPleaseKeyDown();
-    // F7: the window's colour, read at creation and changed with the colour picker. Comes with
-    // the colour files; until then the window keeps its layout colour.
+    // F7: the window's colour, read at creation and changed with the colour picker.
     void ColourChange();
+    void colourKey() override { ColourChange(); }
     void changeFilter(const QString &filter);
     template <class Sender, class Signal>
     void connectGuarded(Sender *sender, Signal signal, void (TFrmQuotes::*handler)());
 
     std::unique_ptr<Ui::TFrmQuotes> ui;
+    std::unique_ptr<WindowColour> m_colour;
     KeyPreview *m_keys = nullptr;
     int m_row = 0;
 };

@@ -5,6 +5,7 @@
 #include "quotes/quotationtable.h"
 #include "quotes/quotewrap.h"
 #include "quotes/tfrmquotes.h"
+#include "support/scripteddesktop.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -261,6 +262,7 @@ void TestQuotesWindow::everyClickTargetShowsNext()
 
 void TestQuotesWindow::enterOnNextShowsOneQuotation()
 {
+    ScriptedDesktop desktop; // F7's picker is cancelled
     Window w;
     w.open();
     QTest::keyClick(w.next(), Qt::Key_Return);
@@ -270,6 +272,7 @@ void TestQuotesWindow::enterOnNextShowsOneQuotation()
     // Other keys do nothing on Next; F7 leaves the window open.
     QTest::keyClick(w.next(), Qt::Key_A);
     QTest::keyClick(w.next(), Qt::Key_F7);
+    QCOMPARE(desktop.pickerTitles, QStringList{"Set Colour: Quotations and Sayings"});
     QCOMPARE(w.shown(), 3);
     QVERIFY(w.quotes.isVisible());
 }

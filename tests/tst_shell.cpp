@@ -140,7 +140,7 @@ void TestShell::failedCreationStepReportsAndGoesOn()
     data.write("Setup/MainFormColor.ini", "notacolour\r\n");
     data.write("default.jpg", "this is not a picture");
     ScriptedDesktop desktop;
-    desktop.expect(QStringLiteral("'notacolour' is not a valid integer value."));
+    desktop.expect(QStringLiteral("'notacolour' is not a valid integer value (colour file \"Setup/MainFormColor.ini\")"));
     desktop.expect(QStringLiteral("Cannot load the picture \"default.jpg\": Unsupported image format."));
     Program program;
     TForm1 &f = *program.windows.Form1;

@@ -1,0 +1,241 @@
+// Window colours: the colour files' bytes, F7 in every window with a pick and a cancel, F10 during
+// a self test reaching the Master List's panel, the colours in force again at the next start, and
+// the files that cannot be read or written.
+#include "support/harness.h"
+
+#include "auxwindows/tfrmhelp.h"
+#include "auxwindows/tfrmtools.h"
+#include "master/tfrmmaster.h"
+#include "platform/colourfile.h"
+#include "platform/layoutstyle.h"
+#include "store/apperror.h"
+#include "quotes/tfrmquotes.h"
+#include <QTextEdit>
+
+#include <QDir>
+
+namespace {
+// The picker's starting colour is recorded too.
+class RecordingDesktop : public ScriptedDesktop {
+public:
+    std::optional<QColor> pickColour(QWidget *parent, const QColor &initial, const QString &title) override
+    {
+        initials << initial;
+        return ScriptedDesktop::pickColour(parent, initial, title);
+    }
+    QList<QColor> initials;
+};
+
+enum Row { MainRow, QuotesRow, MasterRow, HelpRow, AboutRow };
+
+QWidget *windowOf(Program &p, int row)
+{
+    switch (row) {
+    case MainRow: return p.windows.Form1;
+    case QuotesRow: return p.windows.FrmQuotes;
+    case MasterRow: return p.windows.FrmMaster;
+    case HelpRow: return p.windows.FrmHelp;
+    default: return p.windows.FrmTools;
+    }
+}
+
+// The controls each row colours, the window first.
+QList<QWidget *> targetsOf(Program &p, int row)
+{
+    switch (row) {
+    case MainRow: return {p.windows.Form1, p.windows.Form1->form()->PnlItemNo};
+    case QuotesRow:
+        return {p.windows.FrmQuotes, p.windows.FrmQuotes->findChild<QWidget *>("MemQuote"),
+                p.windows.FrmQuotes->findChild<QWidget *>("MemTrans")};
+    case MasterRow:
+        return {p.windows.FrmMaster, p.windows.FrmMaster->findChild<QWidget *>("EdtMasterWork"),
+                p.windows.FrmMaster->findChild<QWidget *>("RedMasterDesc")};
+    case HelpRow: return {p.windows.FrmHelp};
+    default: return {p.windows.FrmTools, p.windows.FrmTools->findChild<QWidget *>("RedAbout")};
+    }
+}
+
+// F7 pressed in the window (with the window's focus rules: the window itself when nothing in it
+// has the focus).
+void pressIn(QWidget *window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QTest::keyClick(focus && focus->window() == window ? focus : window, Qt::Key(key), modifiers);
+}
+} // namespace
+
+class TestAuxColours : public QObject {
+    Q_OBJECT
+
+private slots:
+    void colourFileReading();
+    void colourFileFailures();
+    void f7InEachWindow_data();
+    void f7InEachWindow();
+    void f10DuringSelfTestReachesMasterPanel();
+    void coloursInForceAtNextStart();
+    void failedReadLeavesTheRestOfCreation();
+};
+
+void TestAuxColours::colourFileReading()
+{
+    DataFolder data;
+    QDir().mkpath("Setup");
+    // The same colour however it is written; only the first line counts.
+    for (const char *bytes : {"clmoneygreen\r\n", "clMoneyGreen", "$00C0DCC0\r\nclRed\r\n", "12639424\n"}) {
+        data.write("Setup/X.ini", bytes);
+        QCOMPARE(readColourFile("X.ini"), std::optional<ColourValue>(0x00C0DCC0u));
+    }
+    data.write("Setup/X.ini", "clBtnFace\r\n");
+    QCOMPARE(*readColourFile("X.ini"), 0xFF00000Fu);
+    QVERIFY(!readColourFile("Missing.ini"));
+    // Written: the text and CR LF, nothing more; an identifier where there is one.
+    writeColourFile("X.ini", 0x000000FF);
+    QCOMPARE(data.read("Setup/X.ini"), QByteArray("clRed\r\n"));
+    writeColourFile("X.ini", 0x000080FF);
+    QCOMPARE(data.read("Setup/X.ini"), QByteArray("$000080FF\r\n"));
+}
+
+void TestAuxColours::colourFileFailures()
+{
+    DataFolder data;
+    QDir().mkpath("Setup");
+    const QString path = QDir::toNativeSeparators("Setup/X.ini");
+    for (const char *bytes : {"pink\r\n", "", "\r\nclRed\r\n"}) {
+        data.write("Setup/X.ini", bytes);
+        const QString line = QString::fromLatin1(bytes).section("\r\n", 0, 0);
+        try {
+            readColourFile("X.ini");
+            QFAIL(bytes);
+        } catch (const AppError &e) {
+            QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid integer value (colour file \"%2\")").arg(line, path));
+        }
+    }
+    // A file that cannot be read or written is named with the cause.
+    QDir().mkpath("Setup/Dir.ini");
+    for (bool writing : {false, true}) {
+        try {
+            writing ? writeColourFile("Dir.ini", 0) : void(readColourFile("Dir.ini"));
+            QFAIL("no error");
+        } catch (const AppError &e) {
+            QVERIFY2(e.message().contains("Dir.ini") && e.message().contains("folder"), qPrintable(e.message()));
+        }
+    }
+}
+
+void TestAuxColours::f7InEachWindow_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("main") << int(MainRow) << "MainFormColor.ini" << "Set Colour: Main Window";
+    QTest::newRow("quotations") << int(QuotesRow) << "QuoteFormColor.ini" << "Set Colour: Quotations and Sayings";
+    QTest::newRow("master") << int(MasterRow) << "MasterListFormColor.ini" << "Set Colour: Master List";
+    QTest::newRow("help") << int(HelpRow) << "HelpFormColor.ini" << "Set Colour: Help";
+    QTest::newRow("about") << int(AboutRow) << "ToolsFormColor.ini" << "Set Colour: About";
+}
+
+void TestAuxColours::f7InEachWindow()
+{
+    QFETCH(int, row);
+    QFETCH(QString, file);
+    QFETCH(QString, title);
+    DataFolder data;
+    RecordingDesktop desktop;
+    Program program;
+    program.show();
+    QWidget *window = windowOf(program, row);
+    if (window != program.windows.Form1)
+        window->show();
+    const QList<QWidget *> targets = targetsOf(program, row);
+    const ColourValue before = backgroundColour(targets.last());
+    // Cancel: nothing changes, no file.
+    pressIn(window, Qt::Key_F7);
+    QCOMPARE(desktop.pickerTitles, QStringList{title});
+    QVERIFY(!data.exists("Setup/" + file));
+    QCOMPARE(backgroundColour(targets.last()), before);
+    // A pick: every control of the row, and the file; with a modifier held too.
+    desktop.colourAnswers << QColor(255, 0, 0) << QColor(255, 128, 0);
+    pressIn(window, Qt::Key_F7);
+    for (QWidget *w : targets)
+        QCOMPARE(backgroundColour(w), 0x000000FFu);
+    QCOMPARE(data.read("Setup/" + file), QByteArray("clRed\r\n"));
+    pressIn(window, Qt::Key_F7, Qt::ShiftModifier);
+    QCOMPARE(data.read("Setup/" + file), QByteArray("$000080FF\r\n"));
+    QCOMPARE(toQColor(backgroundColour(window)), QColor(255, 128, 0));
+    // The picker starts on black, then on its last choice (a cancel keeps it).
+    QCOMPARE(desktop.initials, (QList<QColor>{Qt::black, Qt::black, QColor(255, 0, 0)}));
+    // No other window was coloured or written.
+    QCOMPARE(QDir("Setup").entryList(QDir::Files), QStringList{file});
+    QVERIFY(desktop.problems().isEmpty());
+}
+
+void TestAuxColours::f10DuringSelfTestReachesMasterPanel()
+{
+    DataFolder data;
+    data.addList("Numbers", "Latin", {"unuszxone", "duozxtwo", "treszxthree"});
+    Harness h;
+    RecordingDesktop desktop; // in force over the harness's own desktop while the test runs
+    desktop.colourAnswers << QColor(0, 0, 255) << QColor(0, 128, 0);
+    Program &p = *h.program;
+    QWidget *pnlMaster = p.windows.FrmMaster->findChild<QWidget *>("PnlMaster");
+    // No self test: F10 does nothing.
+    h.press(Qt::Key_F10);
+    QVERIFY(desktop.pickerTitles.isEmpty());
+    h.openList("Numbers");
+    h.ui().BtnSelfTest->click();
+    h.press(Qt::Key_F10, Qt::ControlModifier);
+    QCOMPARE(desktop.pickerTitles, QStringList{"Set Colour: Self Test Panel"});
+    QCOMPARE(backgroundColour(h.ui().Panel), 0x00FF0000u);
+    QCOMPARE(backgroundColour(pnlMaster), 0x00FF0000u);
+    QCOMPARE(data.read("Setup/SelfTestPanelColor.ini"), QByteArray("clBlue\r\n"));
+    // The main window's one picker serves both settings and starts on its last choice.
+    h.press(Qt::Key_F7);
+    QCOMPARE(desktop.pickerTitles.last(), QStringLiteral("Set Colour: Main Window"));
+    QCOMPARE(desktop.initials.last(), QColor(0, 0, 255));
+    QCOMPARE(data.read("Setup/MainFormColor.ini"), QByteArray("clGreen\r\n"));
+    QCOMPARE(backgroundColour(pnlMaster), 0x00FF0000u);
+}
+
+void TestAuxColours::coloursInForceAtNextStart()
+{
+    DataFolder data;
+    data.write("Setup/MainFormColor.ini", "clCream\r\n");
+    data.write("Setup/SelfTestPanelColor.ini", "$000080FF\r\n");
+    data.write("Setup/QuoteFormColor.ini", "clSkyBlue\r\n");
+    data.write("Setup/MasterListFormColor.ini", "clmoneygreen\r\n");
+    data.write("Setup/HelpFormColor.ini", "12639424\r\n");
+    data.write("Setup/ToolsFormColor.ini", "clBtnFace\r\n");
+    ScriptedDesktop desktop;
+    Program p;
+    const ColourValue expected[] = {0x00F0FBFF, 0x00F0CAA6, 0x00C0DCC0, 0x00C0DCC0, 0xFF00000F};
+    for (int row = MainRow; row <= AboutRow; ++row)
+        for (QWidget *w : targetsOf(p, row))
+            QCOMPARE(backgroundColour(w), expected[row]);
+    QCOMPARE(backgroundColour(p.windows.Form1->form()->Panel), 0x000080FFu);
+    QCOMPARE(backgroundColour(p.windows.FrmMaster->findChild<QWidget *>("PnlMaster")), 0x000080FFu);
+    // A desktop colour follows the desktop's scheme.
+    QCOMPARE(p.windows.FrmTools->palette().color(QPalette::Window), QGuiApplication::palette().color(QPalette::Button));
+    QVERIFY(desktop.problems().isEmpty());
+}
+
+void TestAuxColours::failedReadLeavesTheRestOfCreation()
+{
+    DataFolder data;
+    data.write("Setup/SelfTestPanelColor.ini", "clYellow\r\n");
+    data.write("Setup/MasterListFormColor.ini", "grey\r\n");
+    data.write("Setup/ToolsFormColor.ini", "\r\n");
+    ScriptedDesktop desktop;
+    const QString setup = QDir::toNativeSeparators("Setup/");
+    // In the order the windows are created: About, then the Master List.
+    desktop.expect(QStringLiteral("'' is not a valid integer value (colour file \"%1ToolsFormColor.ini\")").arg(setup));
+    desktop.expect(QStringLiteral("'grey' is not a valid integer value (colour file \"%1MasterListFormColor.ini\")").arg(setup));
+    Program p;
+    QVERIFY2(desktop.problems().isEmpty(), qPrintable(desktop.problems().join('\n')));
+    // The About text was built before, the Master List's panel still takes the self-test colour.
+    QVERIFY(p.windows.FrmTools->findChild<QTextEdit *>("RedAbout")->toPlainText().startsWith("Welcome to Mnemora"));
+    QCOMPARE(backgroundColour(p.windows.FrmMaster->findChild<QWidget *>("PnlMaster")), 0x0000FFFFu);
+}
+
+QTEST_MAIN(TestAuxColours)
+#include "tst_auxcolours.moc"

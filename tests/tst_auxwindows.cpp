@@ -1,0 +1,302 @@
+// The Help, About and keyboard-map windows: opening and closing with Esc, the About text and
+// links, the drawn keyboard map, and where the focus goes back when About or the map closes.
+#include "support/harness.h"
+
+#include "auxwindows/keyboardmap.h"
+#include "auxwindows/tfrmhelp.h"
+#include "auxwindows/tfrmspionic.h"
+#include "auxwindows/tfrmtools.h"
+#include "auxwindows/weblinks.h"
+#include "store/apperror.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTimer>
+
+namespace {
+template <class T = QWidget>
+T *child(QWidget *window, const char *name) { return window->findChild<T *>(QLatin1String(name)); }
+
+// Runs body once the modal window is up and active (the caller then opens it and blocks); closes
+// the window afterwards should a failed check have left it open.
+void whenOpen(QWidget *window, std::function<void()> body)
+{
+    QTimer::singleShot(0, qApp, [window, body] {
+        QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 1000);
+        body();
+        if (window->isVisible())
+            window->close();
+    });
+}
+
+// A desktop whose "open" action fails, as when no program takes web addresses.
+class NoBrowserDesktop : public ScriptedDesktop {
+public:
+    void openUrl(const QUrl &url) override { throw AppError("Cannot open \"" + url.toString() + "\". No program"); }
+};
+
+struct Numbers {
+    DataFolder data;
+    Harness h;
+    Numbers()
+    {
+        data.addList("Numbers", "Latin", {"unuszxone", "duozxtwo", "treszxthree"});
+        h.openList("Numbers");
+    }
+};
+} // namespace
+
+class TestAuxWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void helpOpensAndClosesWithEsc();
+    void aboutFromHelp();
+    void aboutTextAndLinks();
+    void failedOpenIsReported();
+    void keyboardMapOpensClosesAndStretches();
+    void keyboardMapPictureHasEveryKey();
+    void keyboardMapReturnsCaretToItemBox();
+    void keyboardMapLeavesFocusWhenBoxDisabled();
+    void screenshots();
+};
+
+void TestAuxWindows::helpOpensAndClosesWithEsc()
+{
+    Numbers n;
+    TFrmHelp *help = n.h.program->windows.FrmHelp;
+    QCOMPARE(child<QLabel>(help, "Label4")->text(), QStringLiteral("Ctrl_G  Greek SPIonic font (only Translation / Notes)"));
+    QCOMPARE(child(help, "BtnOnlineHelp")->toolTip(), weblinks::OnlineHelpUrl);
+    bool wasOpen = false;
+    whenOpen(help, [&] {
+        wasOpen = help->isVisible() && QApplication::activeModalWidget() == help;
+        QCOMPARE(help->focusWidget(), child(help, "BtnClose"));
+        QTest::keyClick(child(help, "BtnClose"), Qt::Key_F1); // nothing: not opened twice
+        QTest::keyClick(child(help, "BtnOnlineHelp"), Qt::Key_Escape);
+    });
+    n.h.press(Qt::Key_F1);
+    QVERIFY(wasOpen);
+    QVERIFY(help->isHidden());
+    QCOMPARE(n.h.desktop.opened, QList<QUrl>());
+    // The help icon opens it too; "Online Help" opens the page; "Close" closes.
+    whenOpen(help, [&] {
+        QTest::mouseClick(child(help, "BtnOnlineHelp"), Qt::LeftButton);
+        QTest::mouseClick(child(help, "BtnClose"), Qt::LeftButton);
+    });
+    QTest::mouseClick(n.h.ui().ImgHelp, Qt::LeftButton);
+    QVERIFY(help->isHidden());
+    QCOMPARE(n.h.desktop.opened, QList<QUrl>{QUrl(weblinks::OnlineHelpUrl)});
+}
+
+void TestAuxWindows::aboutFromHelp()
+{
+    Numbers n;
+    ProgramWindows &w = n.h.program->windows;
+    // Text selected in the notes; the user last worked in the description.
+    QTextEdit *notes = n.h.ui().RedTranslation;
+    notes->setFocus();
+    QTest::mouseClick(notes->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::keyClick(notes, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(notes, "abc");
+    QTest::keyClick(notes, Qt::Key_Left, Qt::ShiftModifier);
+    QTextEdit *descr = n.h.ui().RichDescr;
+    descr->setFocus();
+    QTest::mouseClick(descr->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::keyClicks(descr, "xy");
+    QTest::keyClick(descr, Qt::Key_Left);
+    QCOMPARE(n.h.form().lastEditBox(), EditBox::Description);
+    QStringList seen;
+    whenOpen(w.FrmHelp, [&] {
+        whenOpen(w.FrmTools, [&] {
+            seen << QStringLiteral("about %1").arg(QApplication::activeModalWidget() == w.FrmTools);
+            seen << QStringLiteral("selection %1").arg(notes->textCursor().hasSelection());
+            QCOMPARE(w.FrmTools->focusWidget(), child(w.FrmTools, "BtnClose"));
+            QTest::keyClick(child(w.FrmTools, "BtnClose"), Qt::Key_F1); // nothing
+            QTest::keyClick(child(w.FrmTools, "BtnClose"), Qt::Key_Escape);
+        });
+        QTest::mouseClick(child(w.FrmHelp, "BtnAbout"), Qt::LeftButton);
+        // Back in Help: the focus on "Close" again.
+        QApplication::setActiveWindow(w.FrmHelp); // as the desktop does when About goes
+        seen << QStringLiteral("help %1").arg(w.FrmHelp->focusWidget() == child(w.FrmHelp, "BtnClose"));
+        QTest::keyClick(child(w.FrmHelp, "BtnClose"), Qt::Key_Escape);
+    });
+    n.h.press(Qt::Key_F1);
+    QCOMPARE(seen, QStringList({"about 1", "selection 0", "help 1"}));
+    QVERIFY(w.FrmHelp->isHidden() && w.FrmTools->isHidden());
+    // The description box is again the main window's focused control, its caret kept.
+    QCOMPARE(n.h.form().focusWidget(), descr);
+    QCOMPARE(descr->textCursor().position(), 1);
+    QCOMPARE(notes->textCursor().position(), notes->toPlainText().size() - 1);
+}
+
+void TestAuxWindows::aboutTextAndLinks()
+{
+    Numbers n;
+    TFrmTools *about = n.h.program->windows.FrmTools;
+    QCOMPARE(child<QLabel>(about, "LblBuild")->text(), QStringLiteral("Build: 24 Jan 2021"));
+    QTextDocument *doc = child<QTextEdit>(about, "RedAbout")->document();
+    const QStringList paragraphs = doc->toPlainText().split('\n');
+    QCOMPARE(paragraphs.size(), 9); // heading, three paragraphs and the signature, a blank line between
+    QCOMPARE(paragraphs[0], QStringLiteral("Welcome to Mnemora"));
+    QVERIFY(paragraphs[2].contains(QString::fromUtf8("languages \u2014 an electronic")));
+    QVERIFY(paragraphs[6].endsWith("Enjoy using Mnemora! "));
+    // All green and bold; the heading 15 points, the rest 13.
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            QCOMPARE(f.foreground().color(), QColor(0, 128, 0));
+            QCOMPARE(f.fontWeight(), int(QFont::Bold));
+            QCOMPARE(f.fontPointSize(), b == doc->begin() ? 15.0 : 13.0);
+        }
+    about->show();
+    // A click in the text leaves no caret there.
+    QWidget *text = child<QTextEdit>(about, "RedAbout")->viewport();
+    QTest::mouseClick(text, Qt::LeftButton, {}, QPoint(20, 20));
+    QCOMPARE(about->focusWidget(), child(about, "BtnClose"));
+    // The links: the pointing hand while over them, and the desktop's open action.
+    for (const char *name : {"LblWebsite", "LblEmail"}) {
+        QWidget *link = child(about, name);
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(link, &enter);
+        QCOMPARE(about->cursor().shape(), Qt::PointingHandCursor);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(link, &leave);
+        QCOMPARE(about->cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseClick(link, Qt::LeftButton);
+    }
+    QCOMPARE(n.h.desktop.opened, (QList<QUrl>{QUrl(weblinks::WebsiteUrl),
+                                             QUrl("mailto:" + weblinks::EmailAddress + "?subject= Mnemora")}));
+    QCOMPARE(child<QLabel>(about, "LblEmail")->text(), weblinks::EmailAddress);
+    about->close();
+}
+
+void TestAuxWindows::failedOpenIsReported()
+{
+    DataFolder data;
+    NoBrowserDesktop desktop;
+    Program p;
+    desktop.expect("Cannot open \"" + weblinks::WebsiteUrl + "\". No program.");
+    desktop.expect("Cannot open \"" + weblinks::OnlineHelpUrl + "\". No program.");
+    p.windows.FrmTools->show();
+    QTest::mouseClick(child(p.windows.FrmTools, "LblWebsite"), Qt::LeftButton);
+    p.windows.FrmHelp->show();
+    QTest::mouseClick(child(p.windows.FrmHelp, "BtnOnlineHelp"), Qt::LeftButton);
+    QVERIFY2(desktop.problems().isEmpty(), qPrintable(desktop.problems().join('\n')));
+}
+
+void TestAuxWindows::keyboardMapOpensClosesAndStretches()
+{
+    Numbers n;
+    TFrmSPIonic *map = n.h.program->windows.FrmSPIonic;
+    QLabel *image = child<QLabel>(map, "Image1");
+    QCOMPARE(image->pixmap().size(), QSize(KeyboardMapWidth, KeyboardMapHeight));
+    QCOMPARE(image->toolTip(), QStringLiteral("Esc to quit"));
+    n.h.press(Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(map->isVisible() && !map->isModal());
+    QCOMPARE(map->size(), QSize(600, 600));
+    // The main window still takes work while it is open; opening it again moves nothing.
+    QVERIFY(n.h.ui().Cmb_Item->isEnabled());
+    map->move(map->pos() + QPoint(37, 11));
+    const QPoint where = map->pos();
+    QContextMenuEvent right(QContextMenuEvent::Mouse, QPoint(3, 3));
+    QApplication::sendEvent(&n.h.form(), &right);
+    QCOMPARE(map->pos(), where);
+    // Resized: the picture fills the window, proportions lost.
+    map->resize(800, 300);
+    QCOMPARE(image->geometry(), QRect(0, 0, 800, 300));
+    QVERIFY(image->hasScaledContents());
+    // F7 does nothing here, Esc closes.
+    QTest::keyClick(map, Qt::Key_F7);
+    QVERIFY(n.h.desktop.pickerTitles.isEmpty());
+    QTest::keyClick(map, Qt::Key_Escape);
+    QVERIFY(map->isHidden());
+}
+
+void TestAuxWindows::keyboardMapPictureHasEveryKey()
+{
+    const auto rows = keyboardMapRows();
+    QCOMPARE(rows.size(), 8);
+    QString keys;
+    for (const auto &row : rows) {
+        QVERIFY(row.size() <= 13);
+        for (const KeyCell &c : row)
+            keys += QLatin1Char(c.key);
+    }
+    // Every printable key of a US keyboard once.
+    QCOMPARE(keys.size(), 94);
+    for (char c = 33; c < 127; ++c)
+        QVERIFY2(keys.contains(QLatin1Char(c)), std::string(1, c).c_str());
+    // Each band holds ink in every cell that has a key (no blank rectangles).
+    const QImage image = drawKeyboardMap();
+    const qreal band = (KeyboardMapHeight - 6) / 8.0, column = (KeyboardMapWidth - 6) / 13.0;
+    static const qreal indent[] = {0, 0, 0, 0, 0.5, 0.5, 1, 1};
+    for (int b = 0; b < 8; ++b)
+        for (int i = 0; i < rows[b].size(); ++i) {
+            int dark = 0;
+            const int x0 = int(3 + (i + indent[b]) * column) + 4, y0 = int(3 + b * band) + 30;
+            for (int y = y0; y < int(3 + (b + 1) * band) - 4; ++y)
+                for (int x = x0; x < x0 + int(column) - 8; ++x)
+                    dark += qGray(image.pixel(x, y)) < 140;
+            QVERIFY2(dark > 3, qPrintable(QStringLiteral("key %1").arg(QLatin1Char(rows[b][i].key))));
+        }
+}
+
+void TestAuxWindows::keyboardMapReturnsCaretToItemBox()
+{
+    Numbers n;
+    TFrmSPIonic *map = n.h.program->windows.FrmSPIonic;
+    QComboBox *item = n.h.ui().Cmb_Item;
+    item->setFocus();
+    QTest::keyClicks(item, "x");
+    QTest::keyClick(item, Qt::Key_Home);
+    QCOMPARE(n.h.form().lastEditBox(), EditBox::Item);
+    n.h.press(Qt::Key_Y, Qt::ControlModifier);
+    QApplication::setActiveWindow(map);
+    QTest::keyClick(map, Qt::Key_Escape);
+    QCOMPARE(n.h.form().focusWidget(), item);
+    QCOMPARE(item->lineEdit()->cursorPosition(), QStringLiteral("unusx").size());
+    QVERIFY(!item->lineEdit()->hasSelectedText());
+    // The description box: the caret after what was selected, nothing selected.
+    QTextEdit *descr = n.h.ui().RichDescr;
+    descr->setFocus();
+    QTest::keyClicks(descr, "uno");
+    QCOMPARE(n.h.form().lastEditBox(), EditBox::Description);
+    QTest::keyClick(descr, Qt::Key_Home, Qt::ShiftModifier);
+    n.h.press(Qt::Key_Y, Qt::ControlModifier);
+    map->close();
+    QCOMPARE(n.h.form().focusWidget(), descr);
+    QVERIFY(!descr->textCursor().hasSelection());
+    QCOMPARE(descr->textCursor().position(), 3);
+}
+
+void TestAuxWindows::keyboardMapLeavesFocusWhenBoxDisabled()
+{
+    DataFolder data;
+    Harness h; // no list open: the boxes are disabled
+    QWidget *before = h.form().focusWidget();
+    h.press(Qt::Key_Y, Qt::ControlModifier);
+    h.program->windows.FrmSPIonic->close();
+    QCOMPARE(h.form().focusWidget(), before);
+}
+
+// With MNEMORA_SCREENSHOTS set to a folder, the three windows are saved there as pictures.
+void TestAuxWindows::screenshots()
+{
+    const QString folder = qEnvironmentVariable("MNEMORA_SCREENSHOTS");
+    if (folder.isEmpty())
+        QSKIP("MNEMORA_SCREENSHOTS not set");
+    Numbers n;
+    ProgramWindows &w = n.h.program->windows;
+    for (auto [window, name] : {std::pair<QWidget *, const char *>{w.FrmHelp, "help.png"}, {w.FrmTools, "about.png"},
+                                {w.FrmSPIonic, "keyboard-map.png"}}) {
+        window->show();
+        QVERIFY(window->grab().save(folder + '/' + name));
+        window->hide();
+    }
+}
+
+QTEST_MAIN(TestAuxWindows)
+#include "tst_auxwindows.moc"
