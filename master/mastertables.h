@@ -1,8 +1,11 @@
 #pragma once
 // The Master List's tables: every item of every list, read into one source table, split by
 // language and sorted into one master table per language.
+#include "master/sortkey.h"
+
 #include <QList>
 #include <QString>
+#include <vector>
 
 namespace master {
 
@@ -55,8 +58,16 @@ public:
     int count(MasterLanguage language) const { return int(master(language).size()); }
 
 private:
+    void buildLanguage(const QList<SourceEntry> &source, const std::vector<int> &entries, MasterLanguage language);
+
     QList<MasterEntry> m_greek;
     QList<MasterEntry> m_latin;
+    // Working memory of a build, kept for the next one.
+    std::vector<int> m_greekSource;
+    std::vector<int> m_latinSource;
+    std::vector<int> m_order;
+    std::vector<int> m_rank;
+    SortKeys m_keys;
 };
 
 } // namespace master
