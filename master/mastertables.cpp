@@ -26,6 +26,14 @@ qsizetype itemCount(QStringView text)
 SourceReading readAllLists(const QString &folder)
 {
     SourceReading reading;
+    reading.truncated = readAllListsInto(reading.entries, folder);
+    return reading;
+}
+
+bool readAllListsInto(QList<SourceEntry> &entries, const QString &folder)
+{
+    entries.clear();
+    bool truncated = false;
     const store::FoundLists found = store::findLists(folder);
     const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
     // All files first, so the table is allocated once; the same files are read as the lists
@@ -40,7 +48,6 @@ SourceReading readAllLists(const QString &folder)
         if (total > MaxMasterEntries)
             break;
     }
-    QList<SourceEntry> &entries = reading.entries;
     entries.reserve(qMin<qsizetype>(total, MaxMasterEntries));
     // Each line split as store::itemFromLine does, straight into the table.
     for (qsizetype l = 0; l < texts.size(); ++l) {
@@ -57,7 +64,7 @@ SourceReading readAllLists(const QString &folder)
             if (items >= store::MaxItems)
                 return false;
             if (entries.size() >= MaxMasterEntries) {
-                reading.truncated = true;
+                truncated = true;
                 return false;
             }
             ++items;
@@ -74,10 +81,10 @@ SourceReading readAllLists(const QString &folder)
                 entries.append({name, language, line.first(at).toString(), line.sliced(at + 2).toString()});
             return true;
         });
-        if (reading.truncated)
+        if (truncated)
             break;
     }
-    return reading;
+    return truncated;
 }
 
 MasterLanguage languageOf(const QString &languageLine)
@@ -118,7 +125,12 @@ void MasterTables::buildLanguage(const QList<SourceEntry> &source, const std::ve
     m_rank.resize(size_t(n));
     for (qsizetype k = 0; k < n; ++k)
         m_rank[size_t(m_order[size_t(k)])] = int(k);
-    QList<MasterEntry> master(n);
+    QList<MasterEntry> &master = language == MasterLanguage::Greek ? m_greek : m_latin;
+    if (master.isDetached())
+        master.clear(); // the memory stays for the new entries
+    else
+        master = QList<MasterEntry>();
+    master.resize(n);
     MasterEntry *out = master.data();
     for (qsizetype j = 0; j < n; ++j) {
         const SourceEntry &e = source.at(entries[size_t(j)]);
@@ -127,13 +139,17 @@ void MasterTables::buildLanguage(const QList<SourceEntry> &source, const std::ve
         m.Item = e.Item;
         m.Description = e.Description;
     }
-    (language == MasterLanguage::Greek ? m_greek : m_latin) = std::move(master);
 }
 
 void MasterTables::clear()
 {
-    m_greek.clear();
-    m_latin.clear();
+    // A table still shared (shown by a view) is let go rather than copied empty.
+    for (QList<MasterEntry> *table : {&m_greek, &m_latin}) {
+        if (table->isDetached())
+            table->clear();
+        else
+            *table = QList<MasterEntry>();
+    }
 }
 
 } // namespace master

@@ -41,6 +41,9 @@ struct SourceReading {
 // their items split at the first "zx" as when a list is opened. Stops at MaxMasterEntries.
 // A list file that cannot be read throws AppError naming it.
 SourceReading readAllLists(const QString &folder = QString());
+// The same into entries, which are cleared first and keep their memory; returns whether the
+// reading stopped at MaxMasterEntries. entries stay empty when a list cannot be read.
+bool readAllListsInto(QList<SourceEntry> &entries, const QString &folder = QString());
 
 // Only the exact word "Greek" makes a list Greek; every other first line counts as Latin.
 MasterLanguage languageOf(const QString &languageLine);
@@ -48,6 +51,7 @@ MasterLanguage languageOf(const QString &languageLine);
 class MasterTables {
 public:
     // Splits the source by language and sorts each language's entries into master-list order.
+    // The tables keep their memory from one build to the next while no one else shares them.
     void build(const QList<SourceEntry> &source);
     void clear();
 

@@ -60,6 +60,7 @@ private:
     void ReadAllLists();
     void BuildMasterTables();
     void ClearMasterTables();
+    void releaseTables();
     void ShowMasterList();
     void ShowSelectedEntry();
     void SelectCurrentItem();
