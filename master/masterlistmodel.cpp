@@ -25,7 +25,7 @@ void MasterListModel::showHits(const QList<MasterEntry> &master, const QList<int
 void MasterListModel::showLine(const QString &line)
 {
     beginResetModel();
-    m_master.clear();
+    m_master = QList<MasterEntry>(); // let go of the table, not an empty copy of it
     m_hits.clear();
     m_useHits = false;
     m_line = line;
@@ -36,7 +36,7 @@ void MasterListModel::showLine(const QString &line)
 void MasterListModel::clear()
 {
     beginResetModel();
-    m_master.clear();
+    m_master = QList<MasterEntry>(); // let go of the table, not an empty copy of it
     m_hits.clear();
     m_useHits = false;
     m_lineOnly = false;
@@ -57,6 +57,22 @@ QString MasterListModel::lineText(int row) const
     if (row < 0 || row >= rowCount())
         return QString();
     return m_master.at(m_useHits ? m_hits.at(row) : row).Item;
+}
+
+int MasterListModel::findLine(const QString &text) const
+{
+    // Lengths are compared first: they are held in the table itself, so most lines cost no
+    // visit to their characters.
+    auto matches = [&text](const QString &line) {
+        return line.size() == text.size() && line.compare(text, Qt::CaseInsensitive) == 0;
+    };
+    if (m_lineOnly)
+        return matches(m_line) ? 0 : -1;
+    const int lines = rowCount();
+    for (int i = 0; i < lines; ++i)
+        if (matches(m_master.at(m_useHits ? m_hits.at(i) : i).Item))
+            return i;
+    return -1;
 }
 
 int MasterListModel::rowCount(const QModelIndex &parent) const

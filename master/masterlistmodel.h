@@ -21,6 +21,8 @@ public:
     // The entry of a line (0-based), none for the single text line or a line out of range.
     std::optional<MasterEntry> entryAt(int row) const;
     QString lineText(int row) const;
+    // The first line whose text equals text regardless of letter case, or -1.
+    int findLine(const QString &text) const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

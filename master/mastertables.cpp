@@ -3,6 +3,8 @@
 #include "master/sortkey.h"
 #include "store/listfinder.h"
 #include "store/paths.h"
+#include "store/textfile.h"
+#include "store/textlines.h"
 #include "store/vocablist.h"
 
 #include <QDir>
@@ -11,25 +13,12 @@ namespace master {
 
 namespace {
 
-QList<MasterEntry> sortedMaster(const QList<SourceEntry> &source, const QList<int> &entries, MasterLanguage language)
+// The number of items store::readListFile gives for text: every line after the language, up to
+// store::MaxItems.
+qsizetype itemCount(QStringView text)
 {
-    SortKeys keys(entries.size());
-    for (qsizetype j = 0; j < entries.size(); ++j) {
-        const QString &item = source.at(entries.at(j)).Item;
-        const int readingNumber = int(j) + 1;
-        if (language == MasterLanguage::Greek)
-            keys.addGreek(item, readingNumber);
-        else
-            keys.addLatin(item, readingNumber);
-    }
-    const QList<int> order = keys.order();
-    QList<MasterEntry> master;
-    master.reserve(order.size());
-    for (int k : order) {
-        const SourceEntry &e = source.at(entries.at(k));
-        master.append({e.ListName, e.Item, e.Description});
-    }
-    return master;
+    const qsizetype lines = text.count(u'\n') + (!text.isEmpty() && !text.endsWith(u'\n') ? 1 : 0);
+    return qBound(qsizetype(0), lines - 1, qsizetype(store::MaxItems));
 }
 
 } // namespace
@@ -37,32 +26,65 @@ QList<MasterEntry> sortedMaster(const QList<SourceEntry> &source, const QList<in
 SourceReading readAllLists(const QString &folder)
 {
     SourceReading reading;
+    reading.truncated = readAllListsInto(reading.entries, folder);
+    return reading;
+}
+
+bool readAllListsInto(QList<SourceEntry> &entries, const QString &folder)
+{
+    entries.clear();
+    bool truncated = false;
     const store::FoundLists found = store::findLists(folder);
     const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
-    // All files first, so the table is allocated once.
-    QList<store::ListContent> lists;
-    lists.reserve(found.names.size());
+    // All files first, so the table is allocated once; the same files are read as the lists
+    // would be one by one, up to the one that goes past the limit.
+    QList<QString> texts;
+    texts.reserve(found.names.size());
     qsizetype total = 0;
     for (const QString &name : found.names) {
         const QString path = folder.isEmpty() ? store::listFilePath(name) : dir.filePath(store::listFilePath(name));
-        lists.append(store::readListFile(path));
-        total += lists.last().items.size();
+        texts.append(store::decodeTextFile(store::readFileBytes(path)));
+        total += itemCount(texts.last());
         if (total > MaxMasterEntries)
             break;
     }
-    reading.entries.reserve(qMin<qsizetype>(total, MaxMasterEntries));
-    for (qsizetype l = 0; l < lists.size(); ++l) {
+    entries.reserve(qMin<qsizetype>(total, MaxMasterEntries));
+    // Each line split as store::itemFromLine does, straight into the table.
+    for (qsizetype l = 0; l < texts.size(); ++l) {
         const QString &name = found.names.at(l);
-        const store::ListContent &list = lists.at(l);
-        for (const VocabItem &item : list.items) {
-            if (reading.entries.size() >= MaxMasterEntries) {
-                reading.truncated = true;
-                return reading;
+        QString language;
+        bool seenLanguage = false;
+        qsizetype items = 0;
+        store::forEachTextLine(texts.at(l), [&](QStringView line) {
+            if (!seenLanguage) {
+                language = line.toString();
+                seenLanguage = true;
+                return true;
             }
-            reading.entries.append({name, list.language, item.Item, item.Description});
-        }
+            if (items >= store::MaxItems)
+                return false;
+            if (entries.size() >= MaxMasterEntries) {
+                truncated = true;
+                return false;
+            }
+            ++items;
+            qsizetype at = -1;
+            for (qsizetype z = line.indexOf(u'z'); z >= 0 && z + 1 < line.size(); z = line.indexOf(u'z', z + 1)) {
+                if (line.at(z + 1) == u'x') {
+                    at = z;
+                    break;
+                }
+            }
+            if (at < 0)
+                entries.append({name, language, line.toString(), QString()});
+            else
+                entries.append({name, language, line.first(at).toString(), line.sliced(at + 2).toString()});
+            return true;
+        });
+        if (truncated)
+            break;
     }
-    return reading;
+    return truncated;
 }
 
 MasterLanguage languageOf(const QString &languageLine)
@@ -73,18 +95,61 @@ MasterLanguage languageOf(const QString &languageLine)
 void MasterTables::build(const QList<SourceEntry> &source)
 {
     // The entries of each language in reading order; an entry's place here is its reading number.
-    QList<int> greek;
-    QList<int> latin;
+    m_greekSource.clear();
+    m_latinSource.clear();
+    m_greekSource.reserve(size_t(source.size()));
+    m_latinSource.reserve(size_t(source.size()));
     for (qsizetype k = 0; k < source.size(); ++k)
-        (languageOf(source.at(k).Language) == MasterLanguage::Greek ? greek : latin).append(int(k));
-    m_greek = sortedMaster(source, greek, MasterLanguage::Greek);
-    m_latin = sortedMaster(source, latin, MasterLanguage::Latin);
+        (languageOf(source.at(k).Language) == MasterLanguage::Greek ? m_greekSource : m_latinSource).push_back(int(k));
+    buildLanguage(source, m_greekSource, MasterLanguage::Greek);
+    buildLanguage(source, m_latinSource, MasterLanguage::Latin);
+}
+
+void MasterTables::buildLanguage(const QList<SourceEntry> &source, const std::vector<int> &entries,
+                                 MasterLanguage language)
+{
+    const qsizetype n = qsizetype(entries.size());
+    m_keys.clear();
+    m_keys.reserve(n);
+    for (qsizetype j = 0; j < n; ++j) {
+        const QString &item = source.at(entries[size_t(j)]).Item;
+        const int readingNumber = int(j) + 1;
+        if (language == MasterLanguage::Greek)
+            m_keys.addGreek(item, readingNumber);
+        else
+            m_keys.addLatin(item, readingNumber);
+    }
+    m_keys.order(m_order);
+    // Each entry's place in the master list; the source is then walked in reading order, so the
+    // strings are shared in the order they were made rather than jumping about in memory.
+    m_rank.resize(size_t(n));
+    for (qsizetype k = 0; k < n; ++k)
+        m_rank[size_t(m_order[size_t(k)])] = int(k);
+    QList<MasterEntry> &master = language == MasterLanguage::Greek ? m_greek : m_latin;
+    if (master.isDetached())
+        master.clear(); // the memory stays for the new entries
+    else
+        master = QList<MasterEntry>();
+    master.resize(n);
+    MasterEntry *out = master.data();
+    for (qsizetype j = 0; j < n; ++j) {
+        const SourceEntry &e = source.at(entries[size_t(j)]);
+        MasterEntry &m = out[m_rank[size_t(j)]];
+        m.ListName = e.ListName;
+        m.Item = e.Item;
+        m.Description = e.Description;
+    }
 }
 
 void MasterTables::clear()
 {
-    m_greek.clear();
-    m_latin.clear();
+    // A table still shared (shown by a view) is let go rather than copied empty.
+    for (QList<MasterEntry> *table : {&m_greek, &m_latin}) {
+        if (table->isDetached())
+            table->clear();
+        else
+            *table = QList<MasterEntry>();
+    }
 }
 
 } // namespace master

@@ -1,8 +1,11 @@
 #pragma once
 // The Master List's tables: every item of every list, read into one source table, split by
 // language and sorted into one master table per language.
+#include "master/sortkey.h"
+
 #include <QList>
 #include <QString>
+#include <vector>
 
 namespace master {
 
@@ -38,6 +41,9 @@ struct SourceReading {
 // their items split at the first "zx" as when a list is opened. Stops at MaxMasterEntries.
 // A list file that cannot be read throws AppError naming it.
 SourceReading readAllLists(const QString &folder = QString());
+// The same into entries, which are cleared first and keep their memory; returns whether the
+// reading stopped at MaxMasterEntries. entries stay empty when a list cannot be read.
+bool readAllListsInto(QList<SourceEntry> &entries, const QString &folder = QString());
 
 // Only the exact word "Greek" makes a list Greek; every other first line counts as Latin.
 MasterLanguage languageOf(const QString &languageLine);
@@ -45,6 +51,7 @@ MasterLanguage languageOf(const QString &languageLine);
 class MasterTables {
 public:
     // Splits the source by language and sorts each language's entries into master-list order.
+    // The tables keep their memory from one build to the next while no one else shares them.
     void build(const QList<SourceEntry> &source);
     void clear();
 
@@ -55,8 +62,16 @@ public:
     int count(MasterLanguage language) const { return int(master(language).size()); }
 
 private:
+    void buildLanguage(const QList<SourceEntry> &source, const std::vector<int> &entries, MasterLanguage language);
+
     QList<MasterEntry> m_greek;
     QList<MasterEntry> m_latin;
+    // Working memory of a build, kept for the next one.
+    std::vector<int> m_greekSource;
+    std::vector<int> m_latinSource;
+    std::vector<int> m_order;
+    std::vector<int> m_rank;
+    SortKeys m_keys;
 };
 
 } // namespace master

@@ -1,5 +1,7 @@
 #include "master/sortkey.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 #include <cstring>
 #include <array>
@@ -80,51 +82,104 @@ QString greekSortLetters(QStringView item)
 
 namespace {
 
-void appendNumber(QByteArray &key, int readingNumber, bool latinDigits)
+// The sort letters of the ASCII characters, lower case folded, final sigma included.
+constexpr std::array<char, 128> makeGreekByteTable()
+{
+    std::array<char, 128> t{};
+    for (int c = 0; c < 128; ++c) {
+        int upper = c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c;
+        t[size_t(c)] = char(SortLetterTable[size_t(upper)]);
+    }
+    t[size_t('j')] = t[size_t('v')] = char(SigmaLetter);
+    t[size_t('J')] = t[size_t('V')] = 0;
+    return t;
+}
+constexpr std::array<char, 128> GreekByteTable = makeGreekByteTable();
+
+// The Latin weights of the first 256 characters (every character a list file can hold but the
+// few the code page puts above U+00FF), worked out once.
+const std::array<uchar, 256> &latinWeights()
+{
+    static const std::array<uchar, 256> table = [] {
+        std::array<uchar, 256> t{};
+        for (int c = 0; c < 256; ++c)
+            t[size_t(c)] = latinWeight(char16_t(c));
+        return t;
+    }();
+    return table;
+}
+
+// The longest reading number and its "#".
+constexpr qsizetype NumberRoom = 12;
+
+qsizetype writeNumber(char *out, int readingNumber, bool latinDigits)
 {
     char digits[16];
     int n = 0;
     do {
         digits[n++] = char('0' + readingNumber % 10);
         readingNumber /= 10;
-    } while (readingNumber > 0 && n < 16);
-    key.append('#');
-    while (n > 0) {
-        const char d = digits[--n];
-        key.append(latinDigits ? char(latinWeight(char16_t(d))) : d);
+    } while (readingNumber > 0 && n < 11);
+    const char zero = latinDigits ? char(DigitBase) : '0';
+    char *p = out;
+    *p++ = '#';
+    while (n > 0)
+        *p++ = char(zero + (digits[--n] - '0'));
+    return p - out;
+}
+
+// Each writer puts the key at out, which has room for item.size() + NumberRoom bytes, and
+// returns its length.
+qsizetype writeGreek(char *out, QStringView item, int readingNumber)
+{
+    char *p = out;
+    for (QChar c : item) {
+        const char16_t u = c.unicode();
+        if (u < 128) {
+            *p = GreekByteTable[u];
+            p += *p != 0;
+        }
     }
+    return (p - out) + writeNumber(p, readingNumber, false);
 }
 
-void appendGreek(QByteArray &key, QStringView item, int readingNumber)
+qsizetype writeLatin(char *out, QStringView item, int readingNumber)
 {
-    for (QChar c : item)
-        if (const char16_t s = greekSortLetter(c))
-            key.append(char(s));
-    appendNumber(key, readingNumber, false);
-}
-
-void appendLatin(QByteArray &key, QStringView item, int readingNumber)
-{
-    for (QChar c : item)
-        key.append(char(latinWeight(c.unicode())));
+    const std::array<uchar, 256> &weights = latinWeights();
+    char *p = out;
+    for (QChar c : item) {
+        const char16_t u = c.unicode();
+        *p++ = char(u < 256 ? weights[u] : latinWeight(u));
+    }
     // The number's digits get digit weights, so they compare with the items' own digits.
-    appendNumber(key, readingNumber, true);
+    return (p - out) + writeNumber(p, readingNumber, true);
+}
+
+template <typename Writer>
+QByteArray singleKey(Writer write, QStringView item, int readingNumber)
+{
+    QByteArray key(item.size() + NumberRoom, Qt::Uninitialized);
+    key.truncate(write(key.data(), item, readingNumber));
+    return key;
+}
+
+quint64 bigEndian(const char *bytes)
+{
+    quint64 v;
+    std::memcpy(&v, bytes, 8);
+    return qFromBigEndian(v);
 }
 
 } // namespace
 
 QByteArray greekSortKey(QStringView item, int readingNumber)
 {
-    QByteArray key;
-    appendGreek(key, item, readingNumber);
-    return key;
+    return singleKey(writeGreek, item, readingNumber);
 }
 
 QByteArray latinSortKey(QStringView item, int readingNumber)
 {
-    QByteArray key;
-    appendLatin(key, item, readingNumber);
-    return key;
+    return singleKey(writeLatin, item, readingNumber);
 }
 
 bool keyLess(const QByteArray &a, const QByteArray &b)
@@ -134,51 +189,75 @@ bool keyLess(const QByteArray &a, const QByteArray &b)
 
 SortKeys::SortKeys(qsizetype expected)
 {
-    m_bytes.reserve(expected * 16);
+    reserve(expected);
+}
+
+void SortKeys::clear()
+{
+    m_used = 0;
+    m_entries.clear();
+}
+
+void SortKeys::reserve(qsizetype expected)
+{
+    if (size_t(expected * 16) > m_bytes.size())
+        m_bytes.resize(size_t(expected * 16));
     m_entries.reserve(size_t(expected));
+}
+
+char *SortKeys::room(qsizetype size)
+{
+    if (size_t(m_used + size) > m_bytes.size())
+        m_bytes.resize(std::max(m_bytes.size() * 2, size_t(m_used + size)));
+    return m_bytes.data() + m_used;
 }
 
 void SortKeys::addGreek(QStringView item, int readingNumber)
 {
-    const qsizetype start = m_bytes.size();
-    appendGreek(m_bytes, item, readingNumber);
-    finish(start);
+    char *key = room(item.size() + NumberRoom);
+    finish(key, writeGreek(key, item, readingNumber));
 }
 
 void SortKeys::addLatin(QStringView item, int readingNumber)
 {
-    const qsizetype start = m_bytes.size();
-    appendLatin(m_bytes, item, readingNumber);
-    finish(start);
+    char *key = room(item.size() + NumberRoom);
+    finish(key, writeLatin(key, item, readingNumber));
 }
 
-void SortKeys::finish(qsizetype start)
+void SortKeys::finish(const char *key, qsizetype length)
 {
-    const qsizetype length = m_bytes.size() - start;
-    quint64 prefix = 0;
-    for (qsizetype j = 0; j < 8; ++j)
-        prefix = (prefix << 8) | (j < length ? uchar(m_bytes.at(start + j)) : 0u);
-    m_entries.push_back({prefix, quint32(start), quint32(length)});
+    char padded[16] = {};
+    std::memcpy(padded, key, size_t(std::min<qsizetype>(length, 16)));
+    m_entries.push_back({bigEndian(padded), bigEndian(padded + 8), quint32(m_used), quint32(length),
+                         quint32(m_entries.size())});
+    m_used += length;
 }
 
-QList<int> SortKeys::order() const
+void SortKeys::order(std::vector<int> &out)
 {
-    std::vector<int> positions(m_entries.size());
-    for (size_t i = 0; i < positions.size(); ++i)
-        positions[i] = int(i);
-    const char *bytes = m_bytes.constData();
-    std::sort(positions.begin(), positions.end(), [this, bytes](int ia, int ib) {
-        const Entry &a = m_entries[size_t(ia)];
-        const Entry &b = m_entries[size_t(ib)];
-        if (a.prefix != b.prefix)
-            return a.prefix < b.prefix;
-        // Equal first 8 bytes (a key shorter than 8 is padded with 0, which no weight uses).
+    const char *bytes = m_bytes.data();
+    // The entries themselves are sorted, so most comparisons read nothing but the two entries.
+    std::sort(m_entries.begin(), m_entries.end(), [bytes](const Entry &a, const Entry &b) {
+        if (a.prefix0 != b.prefix0)
+            return a.prefix0 < b.prefix0;
+        if (a.prefix1 != b.prefix1)
+            return a.prefix1 < b.prefix1;
+        // Equal first 16 bytes (a key shorter than 16 is padded with 0, which no weight uses).
         const quint32 common = std::min(a.length, b.length);
-        if (common > 8)
-            if (const int c = std::memcmp(bytes + a.offset + 8, bytes + b.offset + 8, common - 8))
+        if (common > 16)
+            if (const int c = std::memcmp(bytes + a.offset + 16, bytes + b.offset + 16, common - 16))
                 return c < 0;
-        return a.length != b.length ? a.length < b.length : ia < ib;
+        return a.length != b.length ? a.length < b.length : a.position < b.position;
     });
+    out.resize(m_entries.size());
+    for (size_t i = 0; i < m_entries.size(); ++i)
+        out[i] = int(m_entries[i].position);
+}
+
+QList<int> SortKeys::order()
+{
+    std::vector<int> positions;
+    order(positions);
     return QList<int>(positions.begin(), positions.end());
 }
 

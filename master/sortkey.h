@@ -36,22 +36,30 @@ QByteArray latinSortKey(QStringView item, int readingNumber);
 bool keyLess(const QByteArray &a, const QByteArray &b);
 
 // The keys of one language, held in one buffer; order() gives the positions in which they were
-// added (0, 1, ...) in ascending key order.
+// added (0, 1, ...) in ascending key order. clear() keeps the memory for the next reading.
 class SortKeys {
 public:
     explicit SortKeys(qsizetype expected = 0);
+    void clear();
+    void reserve(qsizetype expected);
     void addGreek(QStringView item, int readingNumber);
     void addLatin(QStringView item, int readingNumber);
-    QList<int> order() const;
+    // Sorts the keys added so far; the positions go to out (resized to the number of keys).
+    void order(std::vector<int> &out);
+    QList<int> order();
 
 private:
     struct Entry {
-        quint64 prefix; // the first 8 bytes, big-endian, so most comparisons end here
+        quint64 prefix0; // the first 16 bytes, big-endian and padded with 0, so that most
+        quint64 prefix1; // comparisons end here
         quint32 offset;
         quint32 length;
+        quint32 position;
     };
-    void finish(qsizetype start);
-    QByteArray m_bytes;
+    char *room(qsizetype size);
+    void finish(const char *key, qsizetype length);
+    std::vector<char> m_bytes;
+    qsizetype m_used = 0;
     std::vector<Entry> m_entries;
 };
 

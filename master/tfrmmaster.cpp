@@ -217,11 +217,17 @@ void TFrmMaster::FormActivate()
 
 void TFrmMaster::ReadAllLists()
 {
-    // A failure leaves the table empty rather than holding some of the lists.
-    SourceTable.clear();
-    master::SourceReading reading = master::readAllLists();
-    SourceTable = std::move(reading.entries);
-    if (reading.truncated)
+    // The tables built from the previous reading are let go first, so that the new one reuses
+    // their memory. A failure leaves the table empty rather than holding some of the lists.
+    releaseTables();
+    bool truncated = false;
+    try {
+        truncated = master::readAllListsInto(SourceTable);
+    } catch (...) {
+        SourceTable.clear();
+        throw;
+    }
+    if (truncated)
         tellLimitOnce();
 }
 
@@ -236,8 +242,20 @@ void TFrmMaster::tellLimitOnce()
                        MsgKind::Information, MsgButton::OK);
 }
 
+void TFrmMaster::releaseTables()
+{
+    QScopedValueRollback guard(m_selectingByProgram, true);
+    m_model->clear();
+    m_tables.clear();
+}
+
 void TFrmMaster::BuildMasterTables()
 {
+    // The view lets go of the tables while they are rebuilt in place; ShowMasterList follows.
+    {
+        QScopedValueRollback guard(m_selectingByProgram, true);
+        m_model->clear();
+    }
     m_tables.build(SourceTable);
     const int greek = m_tables.count(MasterLanguage::Greek);
     const int latin = m_tables.count(MasterLanguage::Latin);
@@ -352,17 +370,7 @@ void TFrmMaster::ListMasterClick()
 void TFrmMaster::SelectCurrentItem()
 {
     const QString &headword = m_opening.currentHeadword;
-    int row = 0;
-    if (!headword.isEmpty()) {
-        const int lines = m_model->rowCount();
-        for (int i = 0; i < lines; ++i) {
-            const QString line = m_model->lineText(i);
-            if (line.size() == headword.size() && line.compare(headword, Qt::CaseInsensitive) == 0) {
-                row = i;
-                break;
-            }
-        }
-    }
+    const int row = headword.isEmpty() ? 0 : qMax(0, m_model->findLine(headword));
     selectLine(row);
     if (!headword.isEmpty())
         ShowSelectedEntry();

@@ -61,6 +61,7 @@ private:
     void ReadAllLists();
     void BuildMasterTables();
     void ClearMasterTables();
+    void releaseTables();
     void ShowMasterList();
     void ShowSelectedEntry();
     void SelectCurrentItem();
