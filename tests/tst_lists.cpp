@@ -454,6 +454,9 @@ void TestLists::selectorOpensNothingInUpdateMode()
     Ui::TForm1 &ui = h.ui();
     h.openList("Alpha");
     clickUpdate(h);
+    // F7 picks no window colour while a list is being named.
+    h.press(Qt::Key_F7);
+    QVERIFY(h.desktop.pickerTitles.isEmpty());
 
     // The drop-down is refused; the program and update mode go on.
     h.desktop.expect("Do not use the drop-down in Update mode.");
