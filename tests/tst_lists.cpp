@@ -82,6 +82,7 @@ private slots:
     void refusedNames();
     void saveQuestionYesRefusedAndNo();
     void failedCommitKeepsUpdateMode();
+    void updateModeWithTheNotesEnlarged();
     void selectorOpensNothingInUpdateMode();
 };
 
@@ -443,6 +444,27 @@ void TestLists::failedCommitKeepsUpdateMode()
     clickUpdate(h);
     verifyLeftUpdateMode(h);
     QCOMPARE(data.read("Target2.vocab"), data.read("Alpha.vocab"));
+}
+
+void TestLists::updateModeWithTheNotesEnlarged()
+{
+    DataFolder data;
+    data.addList("Alpha", "Latin", AlphaItems);
+    Harness h;
+    Ui::TForm1 &ui = h.ui();
+    h.openList("Alpha");
+    const int normalHeight = ui.RedTranslation->height();
+    QTest::mouseClick(ui.BtnExpandReduce, Qt::LeftButton);
+    QVERIFY(h.form().mode().notesEnlarged);
+    QVERIFY(ui.RedTranslation->height() > normalHeight);
+    // Update mode brings the notes back to their size, and the item area stays covered.
+    clickUpdate(h);
+    QVERIFY(!h.form().mode().notesEnlarged);
+    QCOMPARE(ui.RedTranslation->height(), normalHeight);
+    verifyUpdateMode(h, OpenBanner);
+    QVERIFY(ui.BtnRichdescrFontIncrease->isHidden() && ui.BtnRichdescrFontDecrease->isHidden());
+    h.press(Qt::Key_Escape);
+    QVERIFY(!h.form().mode().updateMode);
 }
 
 void TestLists::selectorOpensNothingInUpdateMode()
