@@ -28,20 +28,6 @@ using namespace store;
 namespace {
 
 
-QStringList filesIn(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
-QString errorOf(const std::function<void()> &work)
-{
-    try {
-        work();
-    } catch (const AppError &e) {
-        return e.message();
-    }
-    return QString();
-}
 
 QByteArray listBytes(const char *description)
 {

@@ -42,20 +42,6 @@ void putRaw(const QByteArray &path, const QByteArray &bytes = "x")
     ::close(fd);
 }
 
-QStringList filesIn(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
-QString errorOf(const std::function<void()> &work)
-{
-    try {
-        work();
-    } catch (const AppError &e) {
-        return e.message();
-    }
-    return QString();
-}
 
 } // namespace
 

@@ -1,9 +1,13 @@
 #pragma once
-// Reading and writing whole files in tests (header only, for tests that link no test support).
+// Reading and writing whole files, listing a folder and catching a failure's text in tests (header only, for tests that link no test support).
+#include "store/apperror.h"
+
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTest>
+#include <functional>
 
 inline QByteArray fileBytes(const QString &path)
 {
@@ -16,4 +20,21 @@ inline void putFile(const QString &path, const QByteArray &bytes)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     QCOMPARE(f.write(bytes), bytes.size());
+}
+
+// The files of a folder, hidden ones too, by name.
+inline QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// The text of the failure work throws, or nothing when it succeeds.
+inline QString errorOf(const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (const AppError &e) {
+        return e.message();
+    }
+    return QString();
 }
