@@ -217,16 +217,20 @@ void TFrmMaster::FormActivate()
 
 void TFrmMaster::ReadAllLists()
 {
-    // The tables built from the previous reading are let go first, so that the new one reuses
-    // their memory. A failure leaves the table empty rather than holding some of the lists.
+    // The tables built from the previous reading are let go first. A failure leaves the table
+    // empty rather than holding some of the lists.
     releaseTables();
     bool truncated = false;
+    QList<master::SourceEntry> reading;
     try {
-        truncated = master::readAllListsInto(SourceTable);
+        truncated = master::readAllListsInto(reading);
     } catch (...) {
         SourceTable.clear();
         throw;
     }
+    // The previous reading goes only now: its many small blocks, freed before the new reading
+    // asked for memory, made every allocation of that reading slower.
+    SourceTable.swap(reading);
     if (truncated)
         tellLimitOnce();
 }
