@@ -49,7 +49,7 @@ bool isWholeAt(QStringView text, qsizetype pos, qsizetype length)
 
 bool isValidMasterSearchText(const QString &text)
 {
-    return text.size() >= 2 && text != SearchPlaceholder;
+    return text.size() >= 2;
 }
 
 bool isAsciiLetter(QChar c)

@@ -9,9 +9,9 @@
 
 namespace master {
 
-// At least 2 characters and not the box's placeholder.
+// Long enough to search for: at least 2 characters.
 bool isValidMasterSearchText(const QString &text);
-extern const QString SearchPlaceholder; // "Enter search text"
+extern const QString SearchPlaceholder; // "Enter search text", the search box's prompt
 
 // A letter for the whole-word rule: a-z and A-Z only; every other character is a boundary.
 bool isAsciiLetter(QChar c);

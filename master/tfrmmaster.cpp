@@ -70,6 +70,7 @@ void TFrmMaster::connectHandlers()
     ui->EdtMasterWork->installEventFilter(this);
     ui->RedMasterDesc->viewport()->installEventFilter(this);
     ui->EdtMasterSearch->installEventFilter(this);
+    connect(ui->EdtMasterSearch, &QLineEdit::textEdited, this, [this] { m_searchPrompt = false; });
 }
 
 bool TFrmMaster::eventFilter(QObject *watched, QEvent *event)
@@ -210,7 +211,12 @@ void TFrmMaster::FormActivate()
     ShowMasterList();
     SelectCurrentItem();
     const QString &mainSearch = m_opening.mainSearchText;
-    ui->EdtMasterSearch->setText(master::isValidMasterSearchText(mainSearch) ? mainSearch : master::SearchPlaceholder);
+    if (master::isValidMasterSearchText(mainSearch)) {
+        ui->EdtMasterSearch->setText(mainSearch);
+        m_searchPrompt = false;
+    } else {
+        showSearchPrompt();
+    }
 }
 
 // --- Tables --------------------------------------------------------------------------------------
@@ -414,8 +420,8 @@ void TFrmMaster::SwitchMasterLanguage(MasterLanguage language)
     m_searchMode = false;
     ui->BtnMasterSearch->setText(QStringLiteral("Search"));
     ShowMasterList();
-    if (ui->EdtMasterSearch->text() != master::SearchPlaceholder)
-        ui->EdtMasterSearch->clear();
+    if (!m_searchPrompt)
+        emptySearchBox();
     SelectCurrentItem();
     ResetMasterTest();
     hideTestPanel();

@@ -87,6 +87,9 @@ private:
     // Search and self test (tfrmmaster_search.cpp).
     void RunMasterSearch();
     void EndMasterSearch();
+    void showSearchPrompt();
+    void emptySearchBox();
+    bool searchTextGiven() const; // typed by the user, 2 characters or more
     void leaveSearchForTyping();
     void HighlightSearchText();
     void PickMasterTestWord();
@@ -120,6 +123,7 @@ private:
     MasterOpening m_opening;
 
     bool m_searchMode = false;
+    bool m_searchPrompt = true; // the search box shows its prompt until the user types in it
     QString MasterSearchText;
     QList<int> m_hits; // positions in the master table of the language shown
     QList<int> MasterUsedPicks;

@@ -27,6 +27,23 @@ void TFrmMaster::RunMasterSearch()
     ShowMasterList();
 }
 
+void TFrmMaster::showSearchPrompt()
+{
+    ui->EdtMasterSearch->setText(master::SearchPlaceholder);
+    m_searchPrompt = true;
+}
+
+void TFrmMaster::emptySearchBox()
+{
+    ui->EdtMasterSearch->clear();
+    m_searchPrompt = false;
+}
+
+bool TFrmMaster::searchTextGiven() const
+{
+    return !m_searchPrompt && master::isValidMasterSearchText(ui->EdtMasterSearch->text());
+}
+
 void TFrmMaster::EndMasterSearch()
 {
     m_searchMode = false;
@@ -34,7 +51,7 @@ void TFrmMaster::EndMasterSearch()
     ShowMasterList();
     selectLine(0);
     ui->BtnMasterTest->setEnabled(true);
-    ui->EdtMasterSearch->clear();
+    emptySearchBox();
     ui->ListMaster->setFocus();
 }
 
@@ -46,7 +63,7 @@ void TFrmMaster::leaveSearchForTyping()
     ui->BtnMasterSearch->setText(QStringLiteral("Search"));
     ShowMasterList();
     selectLine(0);
-    ui->EdtMasterSearch->clear();
+    emptySearchBox();
     ui->EdtMasterSearch->setFocus();
 }
 
@@ -72,7 +89,7 @@ void TFrmMaster::BtnMasterSearchClick()
 {
     if (m_searchMode)
         EndMasterSearch();
-    else if (master::isValidMasterSearchText(ui->EdtMasterSearch->text()))
+    else if (searchTextGiven())
         RunMasterSearch();
     else
         ui->EdtMasterSearch->setFocus();
@@ -88,8 +105,8 @@ void TFrmMaster::ChkMasterWholeClick()
 
 void TFrmMaster::EdtMasterSearchClick()
 {
-    if (ui->EdtMasterSearch->text() == master::SearchPlaceholder)
-        ui->EdtMasterSearch->clear();
+    if (m_searchPrompt)
+        emptySearchBox();
 }
 
 void TFrmMaster::EdtMasterSearchEnter()
@@ -102,7 +119,7 @@ bool TFrmMaster::EdtMasterSearchKeyDown(QKeyEvent *event)
 {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (master::isValidMasterSearchText(ui->EdtMasterSearch->text()))
+        if (searchTextGiven())
             BtnMasterSearchClick();
         return true;
     }
