@@ -17,6 +17,7 @@
 #include "platform/messagedlg.h"
 #include "platform/random.h"
 #include "platform/resources.h"
+#include "platform/windowcolour.h"
 #include "store/paths.h"
 #include "store/textfile.h"
 #include "ui_tform1.h"
@@ -37,6 +38,13 @@ TForm1::TForm1() : ui(std::make_unique<Ui::TForm1>()), m_context(std::make_uniqu
     setFixedSize(778, 703);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    // One picker serves the window's colour and the self-test panel's (F7, F10).
+    m_mainColour = std::make_unique<WindowColour>(QStringLiteral("MainFormColor.ini"), QStringLiteral("Set Colour: Main Window"),
+                                                  QList<QWidget *>{this, ui->PnlItemNo});
+    m_panelColour = std::make_unique<WindowColour>(QStringLiteral("SelfTestPanelColor.ini"),
+                                                   QStringLiteral("Set Colour: Self Test Panel"), QList<QWidget *>{ui->Panel});
+    m_panelColour->sharePickerWith(*m_mainColour);
+    m_panelColour->onApplied([this](ColourValue colour) { emit selfTestColourChanged(colour); });
     MainContext &c = *m_context;
     c.form = this;
     c.ui = ui.get();
@@ -96,16 +104,8 @@ void TForm1::FormCreate()
     for (const QString &folder : {store::backupsFolder(), store::setupFolder()})
         guarded([&] { store::makeFolder(folder); });
     // Each of these is reported on its own and the window is still set up in full.
-    guarded([this] {
-        if (auto colour = readColourFile(QStringLiteral("MainFormColor.ini"))) {
-            setBackgroundColour(this, *colour);
-            setBackgroundColour(ui->PnlItemNo, *colour);
-        }
-    });
-    guarded([this] {
-        if (auto colour = readColourFile(QStringLiteral("SelfTestPanelColor.ini")))
-            setBackgroundColour(ui->Panel, *colour);
-    });
+    guarded([this] { m_mainColour->LoadWindowColour(); });
+    guarded([this] { m_panelColour->LoadWindowColour(); });
     guarded([this] {
         const QString picture = QStringLiteral("default.jpg");
         if (!QFileInfo::exists(picture))

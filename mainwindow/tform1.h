@@ -13,6 +13,7 @@
 namespace Ui { class TForm1; }
 class KeyPreview;
 class ListSession;
+class WindowColour;
 class QKeyEvent;
 struct MainContext;
 
@@ -94,5 +95,6 @@ private:
     int m_headingMaxWidth = 575;
     bool m_ended = false;
     bool m_closingByProgram = false;
-    QColor m_lastPickedColour = Qt::black;
+    std::unique_ptr<WindowColour> m_mainColour;
+    std::unique_ptr<WindowColour> m_panelColour;
 };

@@ -8,7 +8,7 @@
 #include "mainwindow/maincontext.h"
 #include "mainwindow/noteseditor.h"
 #include "mainwindow/selftest.h"
-#include "platform/colourfile.h"
+#include "platform/windowcolour.h"
 #include "platform/guard.h"
 #include "platform/layoutstyle.h"
 #include "ui_tform1.h"
@@ -133,22 +133,5 @@ void TForm1::EscapeKey()
 
 void TForm1::ChangeWindowColour(PickerPurpose purpose)
 {
-    const bool main = purpose == PickerPurpose::MainWindow;
-    // One picker serves both settings; it starts on the colour last chosen in it, black at first.
-    const auto chosen = desktop().pickColour(this, m_lastPickedColour,
-                                             main ? QStringLiteral("Set Colour: Main Window")
-                                                  : QStringLiteral("Set Colour: Self Test Panel"));
-    if (!chosen)
-        return;
-    m_lastPickedColour = *chosen;
-    const ColourValue colour = fromQColor(*chosen);
-    if (main) {
-        setBackgroundColour(this, colour);
-        setBackgroundColour(ui->PnlItemNo, colour);
-        writeColourFile(QStringLiteral("MainFormColor.ini"), colour);
-    } else {
-        setBackgroundColour(ui->Panel, colour);
-        emit selfTestColourChanged(colour);
-        writeColourFile(QStringLiteral("SelfTestPanelColor.ini"), colour);
-    }
+    (purpose == PickerPurpose::MainWindow ? m_mainColour : m_panelColour)->ChangeWindowColour(this);
 }

@@ -16,6 +16,8 @@ void WindowColour::apply(ColourValue colour)
     for (const QPointer<QWidget> &w : m_targets)
         if (w)
             setBackgroundColour(w, colour);
+    if (m_follower)
+        m_follower(colour);
 }
 
 void WindowColour::LoadWindowColour()
@@ -26,10 +28,10 @@ void WindowColour::LoadWindowColour()
 
 std::optional<ColourValue> WindowColour::ChangeWindowColour(QWidget *parent)
 {
-    const auto chosen = desktop().pickColour(parent, m_lastPicked, m_pickerTitle);
+    const auto chosen = desktop().pickColour(parent, *m_lastPicked, m_pickerTitle);
     if (!chosen)
         return std::nullopt;
-    m_lastPicked = *chosen;
+    *m_lastPicked = *chosen;
     const ColourValue colour = fromQColor(*chosen);
     apply(colour);
     writeColourFile(m_fileName, colour);

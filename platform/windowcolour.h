@@ -9,6 +9,9 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
 
 class WindowColour {
 public:
@@ -23,6 +26,11 @@ public:
     std::optional<ColourValue> ChangeWindowColour(QWidget *parent);
 
     const QString &fileName() const { return m_fileName; }
+    // Two settings of one window may share its picker, which then starts on the colour last
+    // chosen for either.
+    void sharePickerWith(const WindowColour &other) { m_lastPicked = other.m_lastPicked; }
+    // Called with each colour applied (read or picked), before it is stored.
+    void onApplied(std::function<void(ColourValue)> follower) { m_follower = std::move(follower); }
 
 private:
     void apply(ColourValue colour);
@@ -30,5 +38,6 @@ private:
     QString m_fileName;
     QString m_pickerTitle;
     QList<QPointer<QWidget>> m_targets;
-    QColor m_lastPicked = Qt::black;
+    std::shared_ptr<QColor> m_lastPicked = std::make_shared<QColor>(Qt::black);
+    std::function<void(ColourValue)> m_follower;
 };

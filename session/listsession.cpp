@@ -86,15 +86,15 @@ void ListSession::checkEncodable() const
 {
     // A character the file cannot hold would be written as "?": nothing is saved until it is changed.
     for (const VocabItem &item : std::as_const(m_items)) {
+        if (store::unencodableCharacters(item.Item).isEmpty() && store::unencodableCharacters(item.Description).isEmpty())
+            continue; // no text is put together for the items that pass
         const QString bad = store::unencodableCharacters(item.Item + item.Description);
-        if (!bad.isEmpty()) {
-            QStringList shown;
-            for (const uint code : bad.toUcs4())
-                shown << QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1);
-            throw AppError(QStringLiteral("The item \"%1\" holds characters that a list file cannot hold: %2. "
-                                          "The list was not saved; change them and save again")
-                               .arg(item.Item, shown.join(u' ')));
-        }
+        QStringList shown;
+        for (const uint code : bad.toUcs4())
+            shown << QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1);
+        throw AppError(QStringLiteral("The item \"%1\" holds characters that a list file cannot hold: %2. "
+                                      "The list was not saved; change them and save again")
+                           .arg(item.Item, shown.join(u' ')));
     }
 }
 
