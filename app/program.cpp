@@ -3,7 +3,7 @@
 #include "auxwindows/tfrmhelp.h"
 #include "auxwindows/tfrmspionic.h"
 #include "auxwindows/tfrmtools.h"
-#include "mainwindow/tform1.h"
+#include "mainwindow/mainwindow.h"
 #include "master/tfrmmaster.h"
 #include "platform/fonts.h"
 #include "platform/guard.h"
@@ -15,8 +15,8 @@
 Program::Program()
 {
     installFontSubstitutes();
-    m_main = std::make_unique<TForm1>();
-    windows.Form1 = m_main.get();
+    m_main = std::make_unique<MainWindow>();
+    windows.main = m_main.get();
     // The secondary windows are owned by the main window: hidden until opened, never destroyed.
     windows.FrmTools = new TFrmTools(m_main.get(), m_main->buildDate());
     windows.FrmQuotes = new TFrmQuotes(m_main.get());
@@ -30,22 +30,22 @@ Program::~Program() = default;
 
 void Program::connectWindows()
 {
-    TForm1 *main = m_main.get();
+    MainWindow *main = m_main.get();
     const ProgramWindows w = windows;
-    QObject::connect(main, &TForm1::quotationsRequested, main, [main, w] {
+    QObject::connect(main, &MainWindow::quotationsRequested, main, [main, w] {
         guarded([&] { w.FrmQuotes->showModalOver(main); });
     });
-    QObject::connect(main, &TForm1::helpRequested, main, [main, w] {
+    QObject::connect(main, &MainWindow::helpRequested, main, [main, w] {
         guarded([&] { w.FrmHelp->showModalOver(main); });
     });
-    QObject::connect(main, &TForm1::keyboardMapRequested, main, [main, w] {
+    QObject::connect(main, &MainWindow::keyboardMapRequested, main, [main, w] {
         guarded([&] { w.FrmSPIonic->showModelessOver(main); });
     });
-    QObject::connect(main, &TForm1::masterListRequested, main,
+    QObject::connect(main, &MainWindow::masterListRequested, main,
                      [main, w](const QString &language, const QString &headword, const QString &searchText) {
                          guarded([&] { w.FrmMaster->OpenMasterList(main, MasterOpening{language, headword, searchText}); });
                      });
-    QObject::connect(w.FrmMaster, &TFrmMaster::closed, main, &TForm1::restoreEditFocus);
+    QObject::connect(w.FrmMaster, &TFrmMaster::closed, main, &MainWindow::restoreEditFocus);
     QObject::connect(w.FrmMaster, &TFrmMaster::helpRequested, main, [main, w] {
         guarded([&] { w.FrmHelp->showModalOver(main); });
     });
@@ -55,11 +55,11 @@ void Program::connectWindows()
             w.FrmTools->showModalOver(main);
         });
     });
-    QObject::connect(w.FrmTools, &TFrmTools::closed, main, &TForm1::restoreEditFocus);
-    QObject::connect(w.FrmSPIonic, &TFrmSPIonic::closed, main, &TForm1::restoreEditFocusPlacingCaret);
+    QObject::connect(w.FrmTools, &TFrmTools::closed, main, &MainWindow::restoreEditFocus);
+    QObject::connect(w.FrmSPIonic, &TFrmSPIonic::closed, main, &MainWindow::restoreEditFocusPlacingCaret);
     // The Master List's random-word panel has the main window's self-test colour.
     w.FrmMaster->setTestPanelColour(main->selfTestColour());
-    QObject::connect(main, &TForm1::selfTestColourChanged, w.FrmMaster, &TFrmMaster::setTestPanelColour);
+    QObject::connect(main, &MainWindow::selfTestColourChanged, w.FrmMaster, &TFrmMaster::setTestPanelColour);
 }
 
 void Program::show()

@@ -3,7 +3,7 @@
 // connections by which one window asks for another.
 #include <memory>
 
-class TForm1;
+class MainWindow;
 class TFrmTools;
 class TFrmQuotes;
 class TFrmMaster;
@@ -11,7 +11,7 @@ class TFrmHelp;
 class TFrmSPIonic;
 
 struct ProgramWindows {
-    TForm1 *Form1 = nullptr;
+    MainWindow *main = nullptr;
     TFrmTools *FrmTools = nullptr;
     TFrmQuotes *FrmQuotes = nullptr;
     TFrmMaster *FrmMaster = nullptr;
@@ -28,5 +28,5 @@ public:
 
 private:
     void connectWindows();
-    std::unique_ptr<TForm1> m_main;
+    std::unique_ptr<MainWindow> m_main;
 };

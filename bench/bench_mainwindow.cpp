@@ -1,11 +1,11 @@
 // Opening, saving and finding lists through the main window, each beside the raw cost of reading
 // the same bytes or listing the same folder.
 #include "app/program.h"
-#include "mainwindow/tform1.h"
+#include "mainwindow/mainwindow.h"
 #include "session/listsession.h"
 #include "benchutil.h"
 #include "platform/desktop.h"
-#include "ui_tform1.h"
+#include "ui_mainwindow.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -32,9 +32,9 @@ int main(int argc, char **argv)
 
     Program program;
     program.show();
-    TForm1 &form = *program.windows.Form1;
+    MainWindow &form = *program.windows.main;
     QApplication::setActiveWindow(&form);
-    Ui::TForm1 &ui = *form.form();
+    Ui::MainWindow &ui = *form.form();
     const int reps = 9;
 
     // What the user waits for: a list chosen in the selector until the window is painted again.

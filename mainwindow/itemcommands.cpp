@@ -1,234 +1,176 @@
 #include "mainwindow/itemcommands.h"
 
-#include "mainwindow/itemarea.h"
-#include "mainwindow/listselection.h"
-#include "mainwindow/listsearch.h"
-#include "mainwindow/maincontext.h"
-#include "mainwindow/tform1.h"
+#include "mainwindow/itemview.h"
+#include "mainwindow/savequestion.h"
+#include "mainwindow/windowstate.h"
+#include "platform/dropdowncombo.h"
 #include "platform/guard.h"
-#include "ui_tform1.h"
+#include "platform/messagedlg.h"
+#include "platform/trackedtextedit.h"
+#include "session/listdocument.h"
+#include "store/textfile.h"
+
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 const QString tooShort = QStringLiteral("Vocabulary item or description too short.");
 }
 
-ItemCommands::ItemCommands(MainContext &context) : QObject(context.form), c(context)
+ItemCommands::ItemCommands(ListDocument &document, WindowState &state, ItemView &view, const Widgets &widgets,
+                           QObject *parent)
+    : QObject(parent), m_document(document), m_state(state), m_view(view), w(widgets)
 {
-    Ui::TForm1 *ui = c.ui;
-    connectGuarded(ui->BtnSave, &QPushButton::clicked, this, &ItemCommands::BtnSaveClick);
-    connectGuarded(ui->BtnIns, &QPushButton::clicked, this, &ItemCommands::BtnInsClick);
-    connectGuarded(ui->BtnDel, &QPushButton::clicked, this, &ItemCommands::BtnDelClick);
-    connectGuarded(ui->BtnSwopUp, &QPushButton::clicked, this, &ItemCommands::BtnSwopUpClick);
-    connectGuarded(ui->BtnSwopDown, &QPushButton::clicked, this, &ItemCommands::BtnSwopDownClick);
-    connectGuarded(ui->BtnMaster, &QPushButton::clicked, this, &ItemCommands::BtnMasterClick);
+    connectGuarded(w.saveButton, &QPushButton::clicked, this, &ItemCommands::saveList);
+    connectGuarded(w.addButton, &QPushButton::clicked, this, &ItemCommands::addItem);
+    connectGuarded(w.removeButton, &QPushButton::clicked, this, &ItemCommands::removeItem);
+    connectGuarded(w.upButton, &QPushButton::clicked, this, [this] { moveItem(-1); });
+    connectGuarded(w.downButton, &QPushButton::clicked, this, [this] { moveItem(+1); });
+    connectGuarded(w.masterButton, &QPushButton::clicked, this, [this] {
+        if (offerSaveBeforeMasterList())
+            emit masterListWanted();
+    });
+}
+
+void ItemCommands::say(const QString &text)
+{
+    CenteredMessageDlg(w.itemBox->window(), text, MsgKind::Information, MsgButton::OK);
 }
 
 void ItemCommands::refocusAfterTooShort()
 {
-    Ui::TForm1 *ui = c.ui;
-    if (c.lastEditBox == EditBox::Description) {
-        c.lastEditBox = EditBox::None;
+    if (m_state.lastEditBox() == EditBox::Description) {
+        m_state.setLastEditBox(EditBox::None);
         // The box selects all as the focus enters it: the caret is put at the end afterwards.
-        ui->RichDescr->setFocus();
-        QTextCursor cursor = ui->RichDescr->textCursor();
+        w.descriptionBox->setFocus();
+        QTextCursor cursor = w.descriptionBox->textCursor();
         cursor.movePosition(QTextCursor::End);
-        ui->RichDescr->setTextCursor(cursor);
+        w.descriptionBox->setTextCursor(cursor);
         return;
     }
-    if (c.lastEditBox == EditBox::Item)
-        c.lastEditBox = EditBox::None;
-    ui->Cmb_Item->setFocus();
-    if (QLineEdit *edit = ui->Cmb_Item->lineEdit())
+    if (m_state.lastEditBox() == EditBox::Item)
+        m_state.setLastEditBox(EditBox::None);
+    w.itemBox->setFocus();
+    if (QLineEdit *edit = w.itemBox->lineEdit())
         edit->setCursorPosition(int(edit->text().size()));
 }
 
-void ItemCommands::BtnSaveClick()
+void ItemCommands::saveList()
 {
-    Ui::TForm1 *ui = c.ui;
-    c.form->collapseNotesSelection();
-    if (!c.mode.normal()) {
+    emit commandStarting();
+    ListSession &list = m_document.list();
+    if (!m_state.mode().normal()) {
         // Searching or testing, the boxes hold no edit (they are read-only): the list is saved as
         // it stands, with the notes.
-        c.selection->SaveList();
+        m_document.save();
         return;
     }
-    if (c.session.itemCount() == 0) {
-        c.selection->SaveList();
-        ui->EdtSearch->setEnabled(true);
-        ui->ChkWhole->setEnabled(true);
-        ui->Btn_Search->setEnabled(true);
-        ui->BtnDel->setEnabled(false);
-        if (ui->RedTranslation->isEnabled())
-            ui->RedTranslation->setFocus();
+    if (list.itemCount() == 0) {
+        m_document.save();
+        m_state.endEdit();
+        emit notesFocusWanted();
         return;
     }
-    QString headword = ui->Cmb_Item->currentText();
+    QString headword = w.itemBox->currentText();
     // A headword longer than the item box holds is shown cut; unless it was edited it stays whole.
-    if (const VocabItem *item = c.session.current();
-        item && item->Item.size() > headword.size() && item->Item.startsWith(headword)
-        && headword.size() == ItemBoxLength)
+    if (const VocabItem *item = list.current(); item && item->Item.size() > headword.size()
+                                                && item->Item.startsWith(headword) && headword.size() == ItemBoxLength)
         headword = item->Item;
-    const QString description = store::cutAtLineBreak(ui->RichDescr->toPlainText());
-    if (ListSession::checkEntry(headword, description) != EntryRefusal::None || c.session.name().size() < 2) {
-        c.form->CenteredMessageDlg(tooShort, MsgKind::Information, MsgButton::OK);
+    const QString description = store::cutAtLineBreak(w.descriptionBox->toPlainText());
+    if (ListSession::checkEntry(headword, description) != EntryRefusal::None || list.name().size() < 2) {
+        say(tooShort);
         refocusAfterTooShort();
         return;
     }
-    if (description != ui->RichDescr->toPlainText())
-        ui->RichDescr->showPlainText(description);
-    c.session.replaceCurrent(headword, description);
-    c.mode.editing = false;
-    c.area->ReloadItemList();
-    c.selection->SaveList();
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->CmbWork, ui->BtnMaster, ui->BtnChangeList, ui->RadioGreek,
-                                                      ui->RadioLatin})
-        w->setEnabled(true);
-    ui->BtnIns->setEnabled(false);
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->BtnDel, ui->EdtSearch, ui->ChkWhole, ui->Btn_Search})
-        w->setEnabled(true);
-    const int current = c.session.currentItem();
-    ui->BtnSwopUp->setEnabled(current != 1);
-    ui->BtnSwopDown->setEnabled(current < c.session.itemCount());
-    if (c.session.itemCount() >= 2)
-        ui->BtnSelfTest->setEnabled(true);
-    if (c.lastEditBox == EditBox::Notes && ui->RedTranslation->isEnabled())
-        ui->RedTranslation->setFocus();
-    else if (ui->Cmb_Item->isEnabled())
-        ui->Cmb_Item->setFocus();
+    list.replaceCurrent(headword, description);
+    m_state.endEdit();
+    m_view.showItems();
+    m_document.save();
+    if (m_state.lastEditBox() == EditBox::Notes)
+        emit notesFocusWanted();
+    else if (w.itemBox->isEnabled())
+        w.itemBox->setFocus();
 }
 
-void ItemCommands::RefreshAfterAdd()
+void ItemCommands::saveListIfOffered()
 {
-    Ui::TForm1 *ui = c.ui;
-    ui->BtnIns->setEnabled(false);
-    c.area->clearSearchBox();
-    if (c.session.itemCount() <= 1) {
-        ui->BtnSelfTest->setEnabled(false);
-        ui->BtnSwopUp->setEnabled(false);
-        ui->BtnSwopDown->setEnabled(false);
-    } else {
-        ui->BtnSelfTest->setEnabled(true);
-        c.area->setUpDownByRule(c.session.currentItem());
+    if (w.saveButton->isEnabled())
+        saveList();
+}
+
+bool ItemCommands::offerSaveBeforeMasterList()
+{
+    if (m_document.isModified() && m_state.mode().normal() && m_state.mode().listOpen()) {
+        const MsgButton answer = askSaveWorkFirst(w.itemBox);
+        if (answer == MsgButton::Yes)
+            guarded([this] { saveList(); });
+        else if (answer != MsgButton::No)
+            return false;
     }
-    ui->Btn_Search->setEnabled(true);
-    ui->EdtSearch->setEnabled(true);
-    ui->ChkWhole->setEnabled(true);
+    emit commandStarting();
+    return true;
 }
 
-void ItemCommands::BtnInsClick()
+void ItemCommands::addItem()
 {
-    Ui::TForm1 *ui = c.ui;
-    c.form->collapseNotesSelection();
-    const QString headword = ui->Cmb_Item->currentText();
-    const QString description = ui->RichDescr->toPlainText();
-    switch (c.session.checkAdd(headword, description)) {
+    emit commandStarting();
+    ListSession &list = m_document.list();
+    const QString headword = w.itemBox->currentText();
+    const QString description = w.descriptionBox->toPlainText();
+    switch (list.checkAdd(headword, description)) {
     case EntryRefusal::TooShort:
-        c.form->CenteredMessageDlg(tooShort, MsgKind::Information, MsgButton::OK);
+        say(tooShort);
         refocusAfterTooShort();
         return;
     case EntryRefusal::ListFull:
         // The table is full: nothing is inserted and the edit stays in the boxes.
-        c.form->CenteredMessageDlg(QStringLiteral("The list is full: a list holds at most %1 items. The item was not added.")
-                                       .arg(store::MaxItems),
-                                   MsgKind::Information, MsgButton::OK);
+        say(QStringLiteral("The list is full: a list holds at most %1 items. The item was not added.").arg(store::MaxItems));
         return;
     case EntryRefusal::None:
         break;
     }
-    if (c.session.hasHeadword(headword)
-        && c.form->CenteredMessageDlg(QStringLiteral("Duplicate/s found. Add anyway?"), MsgKind::Confirmation,
-                                      MsgButton::Yes | MsgButton::Cancel) == MsgButton::Cancel) {
-        const int current = c.session.currentItem();
-        ui->Cmb_Item->setCurrentIndex(current - 1);
-        if (const VocabItem *item = c.session.current())
-            ui->RichDescr->showPlainText(item->Description);
-        c.form->setHeadingText(ui->Cmb_Item->currentText());
-        c.area->RestoreEditMode();
-        if (ui->Cmb_Item->isEnabled())
-            ui->Cmb_Item->setFocus();
+    if (list.hasHeadword(headword)
+        && CenteredMessageDlg(w.itemBox->window(), QStringLiteral("Duplicate/s found. Add anyway?"), MsgKind::Confirmation,
+                              MsgButton::Yes | MsgButton::Cancel)
+               == MsgButton::Cancel) {
+        w.itemBox->setCurrentIndex(list.currentItem() - 1);
+        if (const VocabItem *item = list.current())
+            m_view.showDescription(item->Description);
+        m_view.setHeading(w.itemBox->currentText());
+        m_state.endEdit();
+        m_view.refreshCounter(m_state.mode());
+        if (w.itemBox->isEnabled())
+            w.itemBox->setFocus();
         return;
     }
-    const QString cut = store::cutAtLineBreak(description);
-    if (cut != description)
-        ui->RichDescr->showPlainText(cut);
-    c.session.addAfterCurrent(headword, cut);
-    c.mode.editing = false;
-    const int current = c.session.currentItem();
-    ui->BtnSwopUp->setEnabled(current != 1);
-    ui->BtnSwopDown->setEnabled(current < c.session.itemCount());
-    c.area->MarkListModified();
-    c.area->ReloadItemList();
-    RefreshAfterAdd();
-    c.area->RefreshItemCounter();
-    ui->Cmb_Item->setFocus();
+    list.addAfterCurrent(headword, store::cutAtLineBreak(description));
+    m_state.endEdit();
+    m_view.showItems();
+    w.itemBox->setFocus();
 }
 
-void ItemCommands::BtnDelClick()
+void ItemCommands::removeItem()
 {
-    Ui::TForm1 *ui = c.ui;
-    c.form->collapseNotesSelection();
-    if (ui->Heading->text().isEmpty())
+    emit commandStarting();
+    if (m_view.headingText().isEmpty())
         return;
-    if (c.form->CenteredMessageDlg(QStringLiteral("Remove item?"), MsgKind::Confirmation, MsgButton::Yes | MsgButton::Cancel)
+    if (CenteredMessageDlg(w.itemBox->window(), QStringLiteral("Remove item?"), MsgKind::Confirmation,
+                           MsgButton::Yes | MsgButton::Cancel)
         == MsgButton::Yes) {
-        c.session.removeCurrent();
-        const int count = c.session.itemCount();
-        if (count == 0 && ui->RedTranslation->document()->isEmpty()) {
-            ui->Btn_Search->setEnabled(false);
-            ui->EdtSearch->setEnabled(false);
-            ui->ChkWhole->setEnabled(false);
-        }
-        if (count <= 1) {
-            ui->BtnSelfTest->setEnabled(false);
-            ui->BtnSwopUp->setEnabled(false);
-            ui->BtnSwopDown->setEnabled(false);
-            if (count == 0)
-                ui->BtnDel->setEnabled(false);
-        } else {
-            c.area->setUpDownByRule(c.session.currentItem());
-        }
-        c.mode.editing = false;
-        c.area->MarkListModified();
-        c.area->ReloadItemList();
-        c.area->RefreshItemCounter();
+        m_document.list().removeCurrent();
+        m_state.endEdit();
+        m_view.showItems();
     }
-    if (ui->Cmb_Item->isEnabled())
-        ui->Cmb_Item->setFocus();
+    if (w.itemBox->isEnabled())
+        w.itemBox->setFocus();
 }
 
-void ItemCommands::swapWithNeighbour(int offset)
+void ItemCommands::moveItem(int offset)
 {
-    Ui::TForm1 *ui = c.ui;
-    c.form->collapseNotesSelection();
-    c.session.moveCurrent(offset);
-    c.area->ReloadItemList();
-    c.area->RefreshItemCounter();
-    const int current = c.session.currentItem();
-    if (offset < 0) {
-        ui->BtnSwopUp->setEnabled(current != 1);
-        ui->BtnSwopDown->setEnabled(true);
-    } else {
-        ui->BtnSwopDown->setEnabled(current != c.session.itemCount());
-        ui->BtnSwopUp->setEnabled(true);
-    }
-    ui->BtnSave->setEnabled(true);
-    ui->Cmb_Item->setFocus();
-}
-
-void ItemCommands::BtnSwopUpClick() { swapWithNeighbour(-1); }
-void ItemCommands::BtnSwopDownClick() { swapWithNeighbour(+1); }
-
-void ItemCommands::BtnMasterClick()
-{
-    if (c.ui->BtnSave->isEnabled()) {
-        const MsgButton answer = c.form->askSaveWorkFirst();
-        if (answer == MsgButton::Yes)
-            c.commands->BtnSaveClick();
-        else if (answer != MsgButton::No)
-            return;
-    }
-    c.form->collapseNotesSelection();
-    emit c.form->masterListRequested(c.session.isLatin() ? QStringLiteral("Latin") : QStringLiteral("Greek"),
-                                     c.ui->Cmb_Item->currentText(),
-                                     c.area->searchPromptShown() ? QString() : c.ui->EdtSearch->text());
+    if (!(offset < 0 ? w.upButton : w.downButton)->isEnabled())
+        return;
+    emit commandStarting();
+    m_document.list().moveCurrent(offset);
+    m_view.showItems();
+    w.itemBox->setFocus();
 }

@@ -1,25 +1,53 @@
 #pragma once
-// The item commands: Save, Add, Remove, Up, Down and Master List.
+// The item commands: Save, Add, Remove, Up and Down, and the save question before the Master
+// List opens.
 #include <QObject>
 
-struct MainContext;
+class DropDownCombo;
+class ItemView;
+class ListDocument;
+class QPushButton;
+class TrackedTextEdit;
+class WindowState;
 
 class ItemCommands : public QObject {
     Q_OBJECT
 public:
-    explicit ItemCommands(MainContext &context);
+    struct Widgets {
+        DropDownCombo *itemBox;
+        TrackedTextEdit *descriptionBox;
+        QPushButton *saveButton;
+        QPushButton *addButton;
+        QPushButton *removeButton;
+        QPushButton *upButton;
+        QPushButton *downButton;
+        QPushButton *masterButton;
+    };
+    ItemCommands(ListDocument &document, WindowState &state, ItemView &view, const Widgets &widgets, QObject *parent);
 
-    void BtnSaveClick();
-    void BtnInsClick();
-    void BtnDelClick();
-    void BtnSwopUpClick();
-    void BtnSwopDownClick();
-    void BtnMasterClick();
+    // Stores the edit over the current item and writes the list with its notes. Outside browsing
+    // (searching, testing) the list is written as it stands. A refused entry is said and the
+    // work stays unsaved.
+    void saveList();
+    void saveListIfOffered();
+    void addItem();
+    void removeItem();
+    // Up (-1) or Down (+1), when offered.
+    void moveItem(int offset);
+    // Asks to save unsaved work; false when the user cancelled.
+    bool offerSaveBeforeMasterList();
+
+signals:
+    void commandStarting(); // the notes selection collapses
+    void notesFocusWanted();
+    void masterListWanted();
 
 private:
-    void RefreshAfterAdd();
     void refocusAfterTooShort();
-    void swapWithNeighbour(int offset);
+    void say(const QString &text);
 
-    MainContext &c;
+    ListDocument &m_document;
+    WindowState &m_state;
+    ItemView &m_view;
+    Widgets w;
 };

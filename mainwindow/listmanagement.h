@@ -5,42 +5,62 @@
 #include <QObject>
 #include <QString>
 
-struct MainContext;
+class DropDownCombo;
+class ItemView;
+class ListDocument;
+class QFrame;
 class QKeyEvent;
+class QPushButton;
+class QRadioButton;
+class QTimer;
 class QWidget;
+class WindowState;
 
 class ListManagement : public QObject {
     Q_OBJECT
 public:
-    explicit ListManagement(MainContext &context);
+    struct Widgets {
+        DropDownCombo *listSelector;
+        QPushButton *changeListButton;
+        QRadioButton *greekButton;
+        QRadioButton *latinButton;
+        QFrame *updateBar;
+        DropDownCombo *itemBox;
+    };
+    ListManagement(ListDocument &document, WindowState &state, ItemView &view, QTimer &animation, const Widgets &widgets,
+                   QObject *parent);
 
-    void BtnChangeListClick();
+    // Change: update mode begins (after the save question); Update: the name typed is committed.
+    void changeOrUpdate();
     // Enter and Esc in the selector (Esc also on the language buttons and the Update button);
     // true when the key was taken.
-    bool CmbWorkKeyDown(QWidget *receiver, QKeyEvent *event);
-    void RadioGreekClick();
-    void RadioLatinClick();
-    // The selector's list was asked to drop down in update mode: refused, update mode goes on.
-    void refuseDropDown();
+    bool selectorKeyDown(QWidget *receiver, QKeyEvent *event);
 
-    // Update mode began with no list open: the box takes the name of a new list.
-    bool makingNewList() const { return m_newList; }
+signals:
+    void saveRequested();
+    void updateModeStarting(bool newList);
+    // The open list was written under name (or a new list made): the selector shows it.
+    void committed(const QString &name, bool newList);
+    void listDeleted();
+    void updateModeLeft(bool newList);
 
 private:
     void enterUpdateMode();
     void runUpdate();
     void deleteOpenList();
     void commit(const QString &name);
-    void leaveUpdateMode();
-    void endUpdateModeCommon();
-    void restoreSelectorToList();
+    void endUpdateMode();
     void chooseLanguage(const QString &language);
     void focusNameBox();
+    void blinkBar();
 
-    MainContext &c;
-    bool m_newList = false;
-    QString m_chosenLanguage;  // the language the list gets at Update
-    QString m_fontBefore;      // the item box's font family when update mode began
+    ListDocument &m_document;
+    WindowState &m_state;
+    ItemView &m_view;
+    QTimer &m_animation;
+    Widgets w;
+    QString m_chosenLanguage; // the language the list gets at Update
+    QString m_fontBefore;     // the item box's font family when update mode began
     bool m_greekBefore = false;
     bool m_latinBefore = false;
 };

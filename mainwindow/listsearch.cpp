@@ -1,266 +1,201 @@
 #include "mainwindow/listsearch.h"
 
-#include "mainwindow/itemarea.h"
-#include "mainwindow/maincontext.h"
-#include "mainwindow/noteseditor.h"
-#include "mainwindow/tform1.h"
+#include "mainwindow/itemview.h"
 #include "mainwindow/typedchange.h"
+#include "mainwindow/windowstate.h"
+#include "platform/dropdowncombo.h"
 #include "platform/guard.h"
 #include "platform/trackedtextedit.h"
+#include "session/listdocument.h"
 #include "session/wordmatch.h"
-#include "ui_tform1.h"
 
+#include <QCheckBox>
 #include <QKeyEvent>
-#include <QTextCursor>
+#include <QLineEdit>
+#include <QPushButton>
 
-namespace {
-// Gives every character of the description box the box's own format again, so that no colour
-// of a description on display passes to the next one put into the box.
-void clearDescriptionColours(TrackedTextEdit *box)
+ListSearch::ListSearch(ListDocument &document, WindowState &state, ItemView &view, const Widgets &widgets,
+                       QObject *parent)
+    : QObject(parent), m_document(document), m_state(state), m_view(view), w(widgets)
 {
-    QTextCursor all(box->document());
-    all.select(QTextCursor::Document);
-    all.setCharFormat(QTextCharFormat());
-    // The box takes the format of text put into it from its insertion point.
-    QTextCursor start(box->document());
-    box->setTextCursor(start);
-    box->setCurrentCharFormat(QTextCharFormat());
-}
-
-void putDescription(TrackedTextEdit *box, const QString &text)
-{
-    clearDescriptionColours(box);
-    box->clear();
-    box->showPlainText(text);
-}
-} // namespace
-
-ListSearch::ListSearch(MainContext &context) : QObject(context.form), c(context)
-{
-    Ui::TForm1 *ui = c.ui;
-    connectGuarded(ui->Btn_Search, &QPushButton::clicked, this, &ListSearch::Btn_SearchClick);
-    connectGuarded(ui->BtnLeft, &QPushButton::clicked, this, &ListSearch::BtnLeftClick);
-    connectGuarded(ui->BtnRight, &QPushButton::clicked, this, &ListSearch::BtnRightClick);
-    connectGuarded(ui->ChkWhole, &QCheckBox::clicked, this, &ListSearch::ChkWholeClick);
-    ui->EdtSearch->installEventFilter(this);
+    connectGuarded(w.searchButton, &QPushButton::clicked, this, &ListSearch::toggleSearch);
+    connectGuarded(w.previousHit, &QPushButton::clicked, this, [this] { stepTo(w.itemBox->currentIndex() - 1); });
+    connectGuarded(w.nextHit, &QPushButton::clicked, this, [this] {
+        if (w.itemBox->currentIndex() >= 0)
+            stepTo(w.itemBox->currentIndex() + 1);
+    });
+    connectGuarded(w.wholeWordBox, &QCheckBox::clicked, this, &ListSearch::toggleWholeWord);
+    // The prompt goes with the user's own first edit of the box.
+    connect(w.searchBox, &QLineEdit::textEdited, this, [this] { m_promptShown = false; });
+    w.searchBox->installEventFilter(this);
 }
 
 // Clicks and the focus arriving in the search box.
 bool ListSearch::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == c.ui->EdtSearch) {
+    if (watched == w.searchBox) {
         if (event->type() == QEvent::FocusIn)
-            guarded([this] { EdtSearchEnter(); });
+            emit commandStarting();
         else if (event->type() == QEvent::MouseButtonRelease
-                 && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-            guarded([this] { EdtSearchClick(); });
+                 && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && m_promptShown) {
+            w.searchBox->clear();
+            m_promptShown = false;
+        }
     }
     return false;
 }
 
-void ListSearch::Btn_SearchClick()
+int ListSearch::hitRow() const { return m_state.mode().listSearch() ? w.itemBox->currentIndex() : -1; }
+
+QString ListSearch::typedText() const { return m_promptShown ? QString() : w.searchBox->text(); }
+
+void ListSearch::showPrompt()
 {
-    if (c.mode.listSearch()) {
-        EndListSearch();
-        return;
-    }
-    c.form->collapseNotesSelection();
-    if (c.ui->EdtSearch->text().size() < 2 || c.area->searchPromptShown()) {
-        c.ui->EdtSearch->setFocus();
-        return;
-    }
-    RunListSearch();
-    PrepareNotesSearch();
+    w.searchBox->setText(QStringLiteral("Enter search text"));
+    m_promptShown = true;
 }
 
-void ListSearch::RunListSearch()
+void ListSearch::clearTyped()
 {
-    Ui::TForm1 *ui = c.ui;
-    c.area->DisableFormatBar();
-    c.mode.area = MainMode::Area::ListSearch;
-    c.form->showMode();
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->BtnExpandReduce, ui->CmbWork, ui->BtnChangeList})
-        w->setEnabled(false);
-    // Up and Down are disabled as well as hidden: Ctrl+U and Ctrl+D in the description box run
-    // them whenever they are enabled, and would move items of the list behind the hits.
-    ui->BtnSwopUp->hide();
-    ui->BtnSwopDown->hide();
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->BtnSwopUp, ui->BtnSwopDown, ui->BtnIns, ui->BtnDel,
-                                                      ui->BtnSave, ui->BtnSelfTest})
-        w->setEnabled(false);
-    ui->Cmb_Item->setEntries({});
-    ui->Cmb_Item->setEditable(false);
-    ui->RichDescr->setReadOnly(true);
-    ui->RedTranslation->setReadOnly(true);
-    ui->LblSearchString->show();
-    ui->PnlItemNo->hide();
-    ui->PnlSearch->resize(577, ui->PnlSearch->height());
+    if (!m_promptShown)
+        w.searchBox->clear();
+}
 
-    const int hits = c.session.search(ui->EdtSearch->text(), ui->ChkWhole->isChecked());
+void ListSearch::toggleSearch()
+{
+    if (m_state.mode().listSearch()) {
+        endSearch();
+        return;
+    }
+    emit commandStarting();
+    if (w.searchBox->text().size() < 2 || m_promptShown) {
+        w.searchBox->setFocus();
+        return;
+    }
+    runSearch();
+    emit searchStarted();
+}
+
+void ListSearch::runSearch()
+{
+    m_state.endEdit();
+    m_state.setArea(MainMode::Area::ListSearch);
+    w.itemBox->setEntries({});
+    ListSession &list = m_document.list();
+    const int hits = list.search(w.searchBox->text(), w.wholeWordBox->isChecked());
     QStringList headwords;
     for (int row = 0; row < hits; ++row)
-        headwords.append(c.session.item(c.session.hitItem(row)).Item);
-    ui->Cmb_Item->setEntries(headwords);
+        headwords.append(list.item(list.hitItem(row)).Item);
+    w.itemBox->setEntries(headwords);
+    if (hits >= 1)
+        w.itemBox->setCurrentIndex(0);
 
     if (hits == 0) {
-        ui->LblSearchString->setText(QStringLiteral("0/0"));
-        putDescription(ui->RichDescr, QString());
-        c.form->setHeadingText(QString());
-        ui->EdtSearch->selectAll();
-        ui->EdtSearch->setFocus();
+        m_view.refreshCounter(m_state.mode());
+        m_view.showDescription(QString());
+        m_view.setHeading(QString());
+        w.searchBox->selectAll();
+        w.searchBox->setFocus();
     } else if (hits == 1) {
-        ui->Btn_Search->setFocus();
+        w.searchButton->setFocus();
     } else {
-        ui->Cmb_Item->setFocus();
+        w.itemBox->setFocus();
     }
-    ui->BtnLeft->show();
-    ui->BtnRight->show();
-    ui->BtnLeft->setEnabled(false);
-    ui->BtnRight->setEnabled(hits >= 2);
     if (hits >= 1) {
-        c.area->RefreshItemCounter();
-        ui->Cmb_Item->setCurrentIndex(0);
-        ui->Heading->hide();
-        showHitDescription(0);
+        m_view.refreshCounter(m_state.mode());
+        showHit(0);
     }
+    emit hitsChanged();
 }
 
 // Shows the description of the hit in the given row, its matches coloured. The current item is
 // the hit's own item in the list, so that whatever saves the edit buffer during the search writes
 // the hit back onto itself.
-void ListSearch::showHitDescription(int row)
+void ListSearch::showHit(int row)
 {
-    const int number = c.session.hitItem(row);
-    putDescription(c.ui->RichDescr, c.session.item(number).Description);
-    HighlightDescriptionMatches();
-    c.session.setCurrentItem(number);
+    ListSession &list = m_document.list();
+    const int number = list.hitItem(row);
+    m_view.showDescription(list.item(number).Description);
+    QList<std::pair<qsizetype, qsizetype>> ranges;
+    for (const TextRange &range : highlightRanges(w.descriptionBox->toPlainText(), w.searchBox->text(),
+                                                  w.wholeWordBox->isChecked()))
+        ranges.append({range.start, range.length});
+    w.descriptionBox->colourRanges(ranges, QColor(255, 0, 0));
+    list.setCurrentItem(number);
+    emit hitsChanged();
 }
 
-void ListSearch::PrepareNotesSearch() { c.notes->startNotesSearch(); }
-
-void ListSearch::HighlightDescriptionMatches()
+void ListSearch::showPickedHit()
 {
-    QTextEdit *box = c.ui->RichDescr;
-    QTextDocument *doc = box->document();
-    QTextCharFormat red;
-    red.setForeground(QColor(255, 0, 0));
-    const auto ranges = highlightRanges(box->toPlainText(), c.ui->EdtSearch->text(), c.ui->ChkWhole->isChecked());
-    for (const TextRange &range : ranges) {
-        QTextCursor cursor(doc);
-        cursor.setPosition(int(range.start));
-        cursor.setPosition(int(range.start + range.length), QTextCursor::KeepAnchor);
-        cursor.mergeCharFormat(red);
-    }
-    QTextCursor start(doc);
-    start.movePosition(QTextCursor::Start);
-    box->setTextCursor(start);
-}
-
-void ListSearch::ShowListHit()
-{
-    const int hits = c.session.hitCount();
-    const int row = c.ui->Cmb_Item->currentIndex();
-    if (hits == 0 || row < 0 || row >= hits)
+    const int row = w.itemBox->currentIndex();
+    if (row < 0 || row >= m_document.list().hitCount())
         return;
-    c.ui->BtnLeft->setEnabled(row > 0);
-    c.ui->BtnRight->setEnabled(row < hits - 1);
-    showHitDescription(row);
+    showHit(row);
 }
 
 void ListSearch::stepTo(int row)
 {
-    Ui::TForm1 *ui = c.ui;
-    const int hits = c.session.hitCount();
-    if (row < 0 || row >= hits)
+    if (row < 0 || row >= m_document.list().hitCount())
         return;
-    ui->Cmb_Item->setCurrentIndex(row);
-    showHitDescription(row);
-    c.form->setHeadingText(ui->Cmb_Item->currentText());
-    c.area->RefreshItemCounter();
-    ui->BtnRight->setEnabled(row < hits - 1);
-    ui->BtnLeft->setEnabled(row > 0);
-    ui->BtnIns->setEnabled(false);
-    ui->Cmb_Item->setFocus();
+    w.itemBox->setCurrentIndex(row);
+    showHit(row);
+    m_view.setHeading(w.itemBox->currentText());
+    m_view.refreshCounter(m_state.mode());
+    w.itemBox->setFocus();
 }
 
-void ListSearch::BtnRightClick()
+void ListSearch::endSearch()
 {
-    const int row = c.ui->Cmb_Item->currentIndex() + 1;
-    if (row >= 1)
-        stepTo(row);
+    emit commandStarting();
+    leaveSearch(false);
 }
 
-void ListSearch::BtnLeftClick() { stepTo(c.ui->Cmb_Item->currentIndex() - 1); }
-
-void ListSearch::EndListSearch()
+void ListSearch::leaveSearch(bool focusSearchBox)
 {
-    c.form->collapseNotesSelection();
-    leaveListSearch(false);
-}
-
-void ListSearch::EndListSearchFromSearchBox() { leaveListSearch(true); }
-
-void ListSearch::leaveListSearch(bool focusSearchBox)
-{
-    Ui::TForm1 *ui = c.ui;
-    c.session.clearSearch();
-    c.session.setCurrentItem(c.session.itemCount() >= 1 ? 1 : 0);
-    c.mode.area = MainMode::Area::Browsing;
-    clearDescriptionColours(ui->RichDescr);
-    c.area->ReloadItemList();
-    ui->Heading->show();
-    c.form->setHeadingText(ui->Cmb_Item->currentText());
-    c.form->showMode();
-    c.area->RefreshItemCounter();
-    if (!focusSearchBox)
-        ui->Cmb_Item->setFocus();
-    ui->Cmb_Item->setEditable(true);
-    c.area->RestoreEditMode();
-    ui->RichDescr->setReadOnly(false);
-    ui->RedTranslation->setReadOnly(false);
-    c.area->ShowFormatBar();
-    c.area->EnableFormatBar();
-    ui->BtnExpandReduce->setEnabled(true);
+    ListSession &list = m_document.list();
+    list.clearSearch();
+    list.setCurrentItem(list.itemCount() >= 1 ? 1 : 0);
+    m_state.setArea(MainMode::Area::Browsing);
+    m_state.endEdit();
+    m_view.showItems();
+    m_view.setHeading(w.itemBox->currentText());
+    clearTyped();
     if (focusSearchBox) {
-        c.area->emptySearchBox();
-        ui->EdtSearch->setFocus();
+        w.searchBox->clear();
+        m_promptShown = false;
+        w.searchBox->setFocus();
+    } else {
+        w.itemBox->setFocus();
     }
 }
 
-void ListSearch::ChkWholeClick()
+void ListSearch::toggleWholeWord()
 {
-    if (c.mode.listSearch())
-        RunListSearch();
+    if (m_state.mode().listSearch())
+        runSearch();
     else
-        c.ui->EdtSearch->setFocus();
+        w.searchBox->setFocus();
 }
 
-void ListSearch::EdtSearchClick()
+bool ListSearch::searchBoxKeyDown(QKeyEvent *event)
 {
-    if (c.area->searchPromptShown())
-        c.area->emptySearchBox();
-}
-
-void ListSearch::EdtSearchEnter() { c.form->collapseNotesSelection(); }
-
-bool ListSearch::EdtSearchKeyDown(QKeyEvent *event)
-{
-    if (c.ui->PnlHideBottomHalf->isVisible())
+    const MainMode &mode = m_state.mode();
+    if (mode.updateMode)
         return false;
     const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !c.mode.listSearch() && !c.mode.selfTest())
-        Btn_SearchClick();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && mode.normal())
+        toggleSearch();
     if (key == Qt::Key_Escape)
-        c.form->EscapeKey();
-    if (key == Qt::Key_Delete && c.mode.listSearch())
-        EndListSearchFromSearchBox();
+        emit escapePressed();
+    if (key == Qt::Key_Delete && mode.listSearch())
+        leaveSearch(true);
     return false;
 }
 
-bool ListSearch::EdtSearchKeyPress(QKeyEvent *event)
+bool ListSearch::searchBoxKeyPress(QKeyEvent *event)
 {
     // The character itself then goes into the emptied box and starts a new search text.
-    if (c.mode.listSearch() && isChangeCharacter(event->text()))
-        EndListSearchFromSearchBox();
+    if (m_state.mode().listSearch() && isChangeCharacter(event->text()))
+        leaveSearch(true);
     return false;
 }

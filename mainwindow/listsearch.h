@@ -1,38 +1,69 @@
 #pragma once
 // Searching the descriptions of the open list: the item box then lists only the items found,
-// "<" and ">" step through them, and each description shown has its matches coloured red.
+// "<" and ">" step through them, and each description shown has its matches coloured red. The
+// search box shows the prompt "Enter search text" until the user types in it.
 #include <QObject>
 
-struct MainContext;
+class DropDownCombo;
+class ItemView;
+class ListDocument;
+class QCheckBox;
 class QKeyEvent;
+class QLineEdit;
+class QPushButton;
+class TrackedTextEdit;
+class WindowState;
 
 class ListSearch : public QObject {
     Q_OBJECT
 public:
-    explicit ListSearch(MainContext &context);
+    struct Widgets {
+        QLineEdit *searchBox;
+        QPushButton *searchButton;
+        QCheckBox *wholeWordBox;
+        QPushButton *previousHit;
+        QPushButton *nextHit;
+        DropDownCombo *itemBox;
+        TrackedTextEdit *descriptionBox;
+    };
+    ListSearch(ListDocument &document, WindowState &state, ItemView &view, const Widgets &widgets, QObject *parent);
 
-    void Btn_SearchClick();
-    void RunListSearch();
-    void PrepareNotesSearch();
-    void ShowListHit();
-    void EndListSearch();              // from the button (and Esc, list opening): focus to the item box
-    void EndListSearchFromSearchBox(); // typing or Delete in the search box: focus stays there
-    void HighlightDescriptionMatches();
-    void ChkWholeClick();
-    void EdtSearchClick();
-    void EdtSearchEnter();
-    bool EdtSearchKeyDown(QKeyEvent *event);
-    bool EdtSearchKeyPress(QKeyEvent *event);
-    void BtnLeftClick();
-    void BtnRightClick();
+    // The hit shown (0-based), -1 outside a search.
+    int hitRow() const;
+    bool promptShown() const { return m_promptShown; }
+    // The text typed to search for (empty while the prompt is shown).
+    QString typedText() const;
+    void showPrompt();
+    // Empties the search box unless it shows the prompt.
+    void clearTyped();
+
+    void toggleSearch();
+    // From the button, Esc and list opening: back to browsing, the focus to the item box.
+    void endSearch();
+    // The hit picked in the item box.
+    void showPickedHit();
+    bool searchBoxKeyDown(QKeyEvent *event);
+    bool searchBoxKeyPress(QKeyEvent *event);
+
+signals:
+    void commandStarting();
+    void searchStarted();
+    void hitsChanged();
+    void escapePressed();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void showHitDescription(int row);
+    void runSearch();
+    void showHit(int row);
     void stepTo(int row);
-    void leaveListSearch(bool focusSearchBox);
+    void toggleWholeWord();
+    void leaveSearch(bool focusSearchBox);
 
-    MainContext &c;
+    ListDocument &m_document;
+    WindowState &m_state;
+    ItemView &m_view;
+    Widgets w;
+    bool m_promptShown = true;
 };

@@ -1,90 +1,46 @@
 #include "mainwindow/noteseditor.h"
 
-#include "mainwindow/itemarea.h"
-#include "mainwindow/itemcommands.h"
-#include "mainwindow/maincontext.h"
-#include "mainwindow/tform1.h"
-#include "mainwindow/typedchange.h"
+#include "mainwindow/notesformat.h"
+#include "mainwindow/windowstate.h"
 #include "platform/guard.h"
-#include "ui_tform1.h"
+#include "session/listdocument.h"
 
+#include <QCheckBox>
 #include <QKeyEvent>
-#include <QTextBlock>
+#include <QPushButton>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextEdit>
 
-namespace {
-const QColor Red(255, 0, 0);
-const QColor Blue(0, 0, 255);
-const QColor Green(0, 128, 0);
-
-constexpr int NormalNotesHeight = 282;
-constexpr int EnlargedNotesHeight = 570;
-constexpr int NormalExpandTop = 375;
-constexpr int EnlargedExpandTop = 663;
-} // namespace
-
-NotesEditor::NotesEditor(MainContext &context) : QObject(context.form), c(context)
+NotesEditor::NotesEditor(ListDocument &document, WindowState &state, const Widgets &widgets, QObject *parent)
+    : QObject(parent), m_document(document), m_state(state), w(widgets)
 {
-    Ui::TForm1 *ui = c.ui;
-    connect(ui->BtnFormatBold, &QPushButton::clicked, this, [this] { guarded([this] { formatButtonStyle(StyleFlag::Bold); }); });
-    connect(ui->BtnFormatItalic, &QPushButton::clicked, this, [this] { guarded([this] { formatButtonStyle(StyleFlag::Italic); }); });
-    connect(ui->BtnFormatUnderline, &QPushButton::clicked, this,
-            [this] { guarded([this] { formatButtonStyle(StyleFlag::Underline); }); });
-    connect(ui->BtnFormatRed, &QPushButton::clicked, this, [this] { guarded([this] { formatButtonColour(Red); }); });
-    connect(ui->BtnFormatBlue, &QPushButton::clicked, this, [this] { guarded([this] { formatButtonColour(Blue); }); });
-    connect(ui->BtnFormatGreen, &QPushButton::clicked, this, [this] { guarded([this] { formatButtonColour(Green); }); });
-    connect(ui->BtnFormatFontIncrease, &QPushButton::clicked, this, [this] { guarded([this] { stepSize(+1); }); });
-    connect(ui->BtnFormatFontDecrease, &QPushButton::clicked, this, [this] { guarded([this] { stepSize(-1); }); });
-    connectGuarded(ui->CmbFont, &DropDownCombo::dropDown, this, &NotesEditor::CmbFontDropDown);
-    connectGuarded(ui->CmbFont, &DropDownCombo::closeUp, this, &NotesEditor::CmbFontCloseUp);
-    connect(ui->CmbFont, &QComboBox::activated, this, [this] { guarded([this] { CmbFontClick(); }); });
-    connectGuarded(ui->BtnCopyFormat, &QPushButton::clicked, this, &NotesEditor::BtnCopyFormatClick);
-    connectGuarded(ui->BtnExpandReduce, &QPushButton::clicked, this, &NotesEditor::BtnExpandReduceClick);
-    connectGuarded(ui->ChkWholeWOrd, &QCheckBox::clicked, this, &NotesEditor::ChkWholeWOrdClick);
-    connectGuarded(ui->BtnNextTranslation, &QPushButton::clicked, this, &NotesEditor::FindNextInNotes);
-    connectGuarded(ui->RedTranslation, &QTextEdit::cursorPositionChanged, this, &NotesEditor::RedTranslationSelectionChange);
-    connectGuarded(ui->RedTranslation, &QTextEdit::selectionChanged, this, &NotesEditor::RedTranslationSelectionChange);
-    connectGuarded(&m_blink, &QTimer::timeout, this, &NotesEditor::blinkTick);
-    for (QObject *watched : std::initializer_list<QObject *>{
-             ui->RedTranslation, ui->RedTranslation->viewport(), ui->BtnFormatRed, ui->BtnFormatBlue,
-             ui->BtnFormatGreen, ui->BtnFormatFontIncrease, ui->BtnFormatFontDecrease, ui->BtnExpandReduce})
+    connectGuarded(w.expandButton, &QPushButton::clicked, this, &NotesEditor::toggleEnlarged);
+    connectGuarded(w.wholeWordBox, &QCheckBox::clicked, this, [this] { countOccurrences(); });
+    connectGuarded(w.nextButton, &QPushButton::clicked, this, &NotesEditor::findNext);
+    for (QObject *watched : std::initializer_list<QObject *>{w.notesBox, w.notesBox->viewport(), w.expandButton})
         watched->installEventFilter(this);
 }
 
 bool NotesEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    Ui::TForm1 *ui = c.ui;
     const QEvent::Type t = event->type();
     guarded([&] {
-        if (watched == ui->RedTranslation->viewport()) {
+        if (watched == w.notesBox->viewport()) {
             if (t == QEvent::MouseButtonPress)
-                RedTranslationMouseDown();
+                showStyleHint();
             else if (t == QEvent::MouseButtonRelease) {
-                if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-                    RedTranslationClick();
-                RedTranslationMouseUp();
+                if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+                    w.notesBox->setToolTip(QString());
+                    m_state.setLastEditBox(EditBox::Notes);
+                }
+                emit mouseReleased();
             }
-        } else if (watched == ui->RedTranslation) {
-            if (t == QEvent::Enter)
-                ui->RedTranslation->setToolTip(QString());
-        } else if (t == QEvent::Enter) {
-            if (watched == ui->BtnFormatRed)
-                colourButtonEnter(Red);
-            else if (watched == ui->BtnFormatBlue)
-                colourButtonEnter(Blue);
-            else if (watched == ui->BtnFormatGreen)
-                colourButtonEnter(Green);
-            else if (watched == ui->BtnFormatFontIncrease)
-                sizeButtonEnter(+1);
-            else if (watched == ui->BtnFormatFontDecrease)
-                sizeButtonEnter(-1);
-            else if (watched == ui->BtnExpandReduce)
-                ui->BtnExpandReduce->setToolTip(c.mode.notesEnlarged ? QStringLiteral("Click to reduce")
-                                                                     : QStringLiteral("Click to expand"));
-        } else if (t == QEvent::Leave
-                   && (watched == ui->BtnFormatRed || watched == ui->BtnFormatBlue || watched == ui->BtnFormatGreen)) {
-            ui->ShpColour->hide();
+        } else if (watched == w.notesBox && t == QEvent::Enter) {
+            w.notesBox->setToolTip(QString());
+        } else if (watched == w.expandButton && t == QEvent::Enter) {
+            w.expandButton->setToolTip(m_state.mode().notesEnlarged ? QStringLiteral("Click to reduce")
+                                                                    : QStringLiteral("Click to expand"));
         }
     });
     return false;
@@ -92,140 +48,95 @@ bool NotesEditor::eventFilter(QObject *watched, QEvent *event)
 
 void NotesEditor::focusNotes()
 {
-    if (c.ui->RedTranslation->isEnabled())
-        c.ui->RedTranslation->setFocus();
+    if (w.notesBox->isEnabled())
+        w.notesBox->setFocus();
 }
 
-// --- mouse and hints ------------------------------------------------------------------------------
-
-void NotesEditor::RedTranslationClick()
+void NotesEditor::collapseSelection()
 {
-    c.ui->RedTranslation->setToolTip(QString());
-    c.lastEditBox = EditBox::Notes;
+    QTextCursor cursor = w.notesBox->textCursor();
+    if (cursor.hasSelection()) {
+        cursor.clearSelection();
+        w.notesBox->setTextCursor(cursor);
+    }
 }
 
-void NotesEditor::RedTranslationMouseDown()
+void NotesEditor::showStyleHint()
 {
-    QTextEdit *box = c.ui->RedTranslation;
-    if (!box->hasFocus()) {
-        box->setToolTip(QString());
+    if (!w.notesBox->hasFocus()) {
+        w.notesBox->setToolTip(QString());
         return;
     }
-    const NotesCharStyle style = selectionStyle();
-    box->setToolTip(QStringLiteral("%1, %2").arg(style.points).arg(style.family));
+    const NotesCharStyle style = selectionStyle(w.notesBox);
+    w.notesBox->setToolTip(QStringLiteral("%1, %2").arg(style.points).arg(style.family));
 }
 
-// --- keys -----------------------------------------------------------------------------------------
-
-bool NotesEditor::RedTranslationKeyDown(QKeyEvent *event)
+// Every change the keys make to the notes is a change of the notes document, which the open
+// list counts as unsaved work by itself.
+bool NotesEditor::notesKeyDown(QKeyEvent *event)
 {
-    Ui::TForm1 *ui = c.ui;
-    if (ui->PnlHideBottomHalf->isVisible() || !c.mode.normal())
+    const MainMode &mode = m_state.mode();
+    if (mode.updateMode || !mode.normal())
         return false;
-    c.lastEditBox = EditBox::Notes;
+    m_state.setLastEditBox(EditBox::Notes);
     const int key = event->key();
-    const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
-    if (key == Qt::Key_Delete || key == Qt::Key_Return || key == Qt::Key_Enter)
-        c.area->MarkListModified();
-    if (!ctrl)
+    if (!event->modifiers().testFlag(Qt::ControlModifier))
         return false;
     switch (key) {
     case Qt::Key_S:
-        if (ui->BtnSave->isEnabled())
-            c.commands->BtnSaveClick();
+        emit offeredSaveRequested();
         return true;
-    case Qt::Key_V:
-        c.area->MarkListModified();
-        return false;
     case Qt::Key_T:
         // Back to the font before Greek; before any Ctrl+G there is none to go back to.
-        if (!m_fontBeforeGreek.isEmpty()) {
-            setSelectionFamily(m_fontBeforeGreek);
-            c.area->MarkListModified();
-        }
+        if (!m_fontBeforeGreek.isEmpty())
+            setSelectionFamily(w.notesBox, m_fontBeforeGreek);
         return true;
     case Qt::Key_G:
-        m_fontBeforeGreek = selectionStyle().family;
-        setSelectionFamily(QStringLiteral("SPIonic"));
-        c.area->MarkListModified();
+        m_fontBeforeGreek = selectionStyle(w.notesBox).family;
+        setSelectionFamily(w.notesBox, QStringLiteral("SPIonic"));
         return true;
     case Qt::Key_E:
     case Qt::Key_L:
     case Qt::Key_R: {
-        c.area->MarkListModified();
         QTextBlockFormat align;
         align.setAlignment(key == Qt::Key_E ? Qt::AlignHCenter : key == Qt::Key_L ? Qt::AlignLeft : Qt::AlignRight);
-        QTextCursor cursor = ui->RedTranslation->textCursor();
+        QTextCursor cursor = w.notesBox->textCursor();
         cursor.mergeBlockFormat(align);
         return true;
     }
     case Qt::Key_B:
-        ToggleStyle(StyleFlag::Bold);
-        c.area->MarkListModified();
+        toggleStyle(w.notesBox, StyleFlag::Bold);
         return true;
     case Qt::Key_U:
-        ToggleStyle(StyleFlag::Underline);
-        c.area->MarkListModified();
+        toggleStyle(w.notesBox, StyleFlag::Underline);
         return true;
     default:
         return false;
     }
 }
 
-bool NotesEditor::RedTranslationKeyPress(QKeyEvent *event)
+bool NotesEditor::notesKeyPress(QKeyEvent *)
 {
-    if (!c.mode.normal())
-        return false;
-    // Every printable character counts, accented and Greek letters as much as plain ones; the
-    // box's textChanged reports all other changes.
-    if (isChangeCharacter(event->text()))
-        c.area->MarkListModified();
-    c.lastEditBox = EditBox::Notes;
+    if (m_state.mode().normal())
+        m_state.setLastEditBox(EditBox::Notes);
     return false;
 }
 
-// --- size of the box ------------------------------------------------------------------------------
-
-void NotesEditor::BtnExpandReduceClick()
+void NotesEditor::toggleEnlarged()
 {
-    setNotesEnlarged(!c.mode.notesEnlarged);
+    MainMode mode = m_state.mode();
+    mode.notesEnlarged = !mode.notesEnlarged;
+    m_state.setMode(mode);
     focusNotes();
-}
-
-void NotesEditor::setNotesEnlarged(bool enlarged)
-{
-    c.mode.notesEnlarged = enlarged;
-    showNotesSize();
-}
-
-void NotesEditor::showNotesSize()
-{
-    Ui::TForm1 *ui = c.ui;
-    const bool enlarged = c.mode.notesEnlarged;
-    ui->RedTranslation->resize(ui->RedTranslation->width(), enlarged ? EnlargedNotesHeight : NormalNotesHeight);
-    ui->BtnExpandReduce->move(ui->BtnExpandReduce->x(), enlarged ? EnlargedExpandTop : NormalExpandTop);
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->BtnRichdescrFontIncrease, ui->BtnRichdescrFontDecrease,
-                                                      ui->PnlTop1, ui->PnlTop2})
-        w->setVisible(!enlarged);
-    if (enlarged) {
-        // Over the item area, with its button on top.
-        ui->RedTranslation->raise();
-        ui->BtnExpandReduce->raise();
-    }
 }
 
 // --- notes search ---------------------------------------------------------------------------------
 
-void NotesEditor::startNotesSearch()
+void NotesEditor::startSearch()
 {
-    Ui::TForm1 *ui = c.ui;
-    ui->ChkWholeWOrd->hide();
-    ui->BtnNextTranslation->hide();
-    ui->ChkWholeWOrd->setChecked(false);
-    if (CountNotesOccurrences() > 0) {
-        ui->ChkWholeWOrd->show();
-        ui->BtnNextTranslation->show();
-    }
+    w.wholeWordBox->setChecked(false);
+    m_searchShown = countOccurrences() > 0;
+    emit searchChanged();
 }
 
 namespace {
@@ -237,9 +148,9 @@ QTextDocument::FindFlags findFlags(bool wholeWords)
 
 int NotesEditor::occurrencesBefore(int position) const
 {
-    const QString text = c.session.searchText();
-    const QTextDocument *doc = c.ui->RedTranslation->document();
-    const auto flags = findFlags(c.ui->ChkWholeWOrd->isChecked());
+    const QString text = m_document.list().searchText();
+    const QTextDocument *doc = m_document.notes();
+    const auto flags = findFlags(w.wholeWordBox->isChecked());
     int count = 0;
     for (int from = 0; !text.isEmpty();) {
         const QTextCursor found = doc->find(text, from, flags);
@@ -252,23 +163,21 @@ int NotesEditor::occurrencesBefore(int position) const
 }
 
 // Counts without moving the selection of the notes.
-int NotesEditor::CountNotesOccurrences()
+int NotesEditor::countOccurrences()
 {
-    m_findCount = occurrencesBefore(c.ui->RedTranslation->document()->characterCount());
+    m_findCount = occurrencesBefore(m_document.notes()->characterCount());
     m_findIndex = 0;
     m_nextStarted = false;
-    c.ui->BtnNextTranslation->setEnabled(m_findCount >= 1);
-    c.ui->ChkWholeWOrd->setText(QStringLiteral("Whole word  [%1]").arg(m_findCount));
+    w.wholeWordBox->setText(QStringLiteral("Whole word  [%1]").arg(m_findCount));
+    emit searchChanged();
     return m_findCount;
 }
 
-void NotesEditor::ChkWholeWOrdClick() { CountNotesOccurrences(); }
-
-void NotesEditor::FindNextInNotes()
+void NotesEditor::findNext()
 {
-    QTextEdit *box = c.ui->RedTranslation;
-    const QString text = c.session.searchText();
-    const auto flags = findFlags(c.ui->ChkWholeWOrd->isChecked());
+    QTextEdit *box = w.notesBox;
+    const QString text = m_document.list().searchText();
+    const auto flags = findFlags(w.wholeWordBox->isChecked());
     int from = 0;
     if (m_nextStarted)
         from = box->textCursor().selectionEnd();
@@ -283,5 +192,5 @@ void NotesEditor::FindNextInNotes()
     box->ensureCursorVisible();
     // The number of the occurrence selected, whatever the user selected between two Nexts.
     m_findIndex = occurrencesBefore(found.selectionStart()) + 1;
-    c.ui->ChkWholeWOrd->setText(QStringLiteral("Whole word  [%1/%2]").arg(m_findIndex).arg(m_findCount));
+    w.wholeWordBox->setText(QStringLiteral("Whole word  [%1/%2]").arg(m_findIndex).arg(m_findCount));
 }

@@ -1,17 +1,10 @@
-// The format bar of the notes box: reading the selection's format, the style and colour toggles,
-// the size steps, the font list and the format painter.
-#include "mainwindow/noteseditor.h"
+// Reading and changing the character format of the notes box's selection.
+#include "mainwindow/notesformat.h"
 
-#include "mainwindow/itemarea.h"
-#include "mainwindow/maincontext.h"
-#include "platform/colourtext.h"
-#include "platform/layoutstyle.h"
-#include "ui_tform1.h"
-
-#include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <functional>
 
 namespace {
@@ -69,9 +62,8 @@ int pointsOfFont(const QFont &font)
 
 } // namespace
 
-NotesCharStyle NotesEditor::selectionStyle() const
+NotesCharStyle selectionStyle(const QTextEdit *box)
 {
-    QTextEdit *box = c.ui->RedTranslation;
     const QTextCursor selection = box->textCursor();
     QTextCharFormat f;
     if (selection.hasSelection()) {
@@ -99,14 +91,14 @@ NotesCharStyle NotesEditor::selectionStyle() const
     return style;
 }
 
-QColor NotesEditor::shownColour(const NotesCharStyle &style) const
+QColor shownColour(const QTextEdit *box, const NotesCharStyle &style)
 {
-    return style.colour.value_or(c.ui->RedTranslation->palette().color(QPalette::Text));
+    return style.colour.value_or(box->palette().color(QPalette::Text));
 }
 
-void NotesEditor::applyStyle(const NotesCharStyle &style)
+void applyStyle(QTextEdit *box, const NotesCharStyle &style)
 {
-    editFormat(c.ui->RedTranslation, [&](QTextCharFormat &f) {
+    editFormat(box, [&](QTextCharFormat &f) {
         setFamily(f, style.family);
         f.setFontPointSize(style.points);
         if (style.colour)
@@ -120,9 +112,9 @@ void NotesEditor::applyStyle(const NotesCharStyle &style)
     });
 }
 
-void NotesEditor::ToggleStyle(StyleFlag flag)
+void toggleStyle(QTextEdit *box, StyleFlag flag)
 {
-    NotesCharStyle style = selectionStyle();
+    NotesCharStyle style = selectionStyle(box);
     if (style.strike)
         return; // a struck-out selection keeps its style
     switch (flag) {
@@ -131,17 +123,17 @@ void NotesEditor::ToggleStyle(StyleFlag flag)
     case StyleFlag::Underline: style.underline = !style.underline; break;
     }
     // The first character's style, toggled, becomes the style of the whole selection.
-    editFormat(c.ui->RedTranslation, [&](QTextCharFormat &f) {
+    editFormat(box, [&](QTextCharFormat &f) {
         f.setFontWeight(style.bold ? QFont::Bold : QFont::Normal);
         f.setFontItalic(style.italic);
         f.setFontUnderline(style.underline);
     });
 }
 
-void NotesEditor::ToggleColour(const QColor &colour)
+void toggleColour(QTextEdit *box, const QColor &colour)
 {
-    const bool same = shownColour(selectionStyle()) == colour;
-    editFormat(c.ui->RedTranslation, [&](QTextCharFormat &f) {
+    const bool same = shownColour(box, selectionStyle(box)) == colour;
+    editFormat(box, [&](QTextCharFormat &f) {
         // Back to the window text colour: the text has no colour of its own (RTF's automatic).
         if (same)
             f.clearForeground();
@@ -150,174 +142,12 @@ void NotesEditor::ToggleColour(const QColor &colour)
     });
 }
 
-void NotesEditor::formatButtonStyle(StyleFlag flag)
+void setSelectionFamily(QTextEdit *box, const QString &family)
 {
-    if (!c.ui->RedTranslation->textCursor().hasSelection())
-        return;
-    ToggleStyle(flag);
-    focusNotes();
-    c.area->MarkListModified();
+    editFormat(box, [&](QTextCharFormat &f) { setFamily(f, family); });
 }
 
-void NotesEditor::formatButtonColour(const QColor &colour)
+void setSelectionPoints(QTextEdit *box, int points)
 {
-    if (!c.ui->RedTranslation->textCursor().hasSelection())
-        return;
-    ToggleColour(colour);
-    focusNotes();
-    c.area->MarkListModified();
-}
-
-void NotesEditor::colourButtonEnter(const QColor &colour)
-{
-    if (!c.ui->RedTranslation->textCursor().hasSelection())
-        return;
-    setBackgroundColour(c.ui->ShpColour, fromQColor(colour));
-    c.ui->ShpColour->show();
-}
-
-// Increase (+1) or Decrease (-1). A button disabled at its limit comes back only by a click on
-// the other one or by the format bar being enabled.
-void NotesEditor::stepSize(int step)
-{
-    Ui::TForm1 *ui = c.ui;
-    QPushButton *self = step > 0 ? ui->BtnFormatFontIncrease : ui->BtnFormatFontDecrease;
-    QPushButton *other = step > 0 ? ui->BtnFormatFontDecrease : ui->BtnFormatFontIncrease;
-    other->setEnabled(true);
-    if (!ui->RedTranslation->textCursor().hasSelection())
-        return;
-    int points = selectionStyle().points;
-    const bool within = step > 0 ? points < MaxPoints : points > MinPoints;
-    if (within) {
-        points += step;
-        editFormat(ui->RedTranslation, [&](QTextCharFormat &f) { f.setFontPointSize(points); });
-    } else {
-        self->setEnabled(false);
-    }
-    self->setToolTip(QStringLiteral("Size = %1").arg(points));
-    c.area->MarkListModified();
-    focusNotes();
-}
-
-void NotesEditor::sizeButtonEnter(int step)
-{
-    Ui::TForm1 *ui = c.ui;
-    const int points = selectionStyle().points;
-    if (step > 0) {
-        if (points < MaxPoints)
-            ui->BtnFormatFontIncrease->setToolTip(QStringLiteral("Increase selected font size"));
-        else
-            ui->BtnFormatFontIncrease->setEnabled(false);
-    } else {
-        if (points > MinPoints)
-            ui->BtnFormatFontDecrease->setToolTip(QStringLiteral("Decrease selected font size"));
-        else
-            ui->BtnFormatFontDecrease->setEnabled(false);
-    }
-}
-
-void NotesEditor::setSelectionFamily(const QString &family)
-{
-    editFormat(c.ui->RedTranslation, [&](QTextCharFormat &f) { setFamily(f, family); });
-}
-
-// The font list. While it is down, its selection in the notes blinks white; the blink is drawn
-// over the text as an extra selection and never changes the document, so closing the list leaves
-// every character's text, colour and font as they were.
-void NotesEditor::CmbFontDropDown()
-{
-    const QTextCursor selection = c.ui->RedTranslation->textCursor();
-    m_snapshotStart = selection.selectionStart();
-    m_snapshotEnd = selection.selectionEnd();
-    m_fontListOpen = true;
-    m_blinkWhite = false;
-    blinkTick(); // white at once
-    m_blink.start();
-}
-
-void NotesEditor::blinkTick()
-{
-    if (!m_fontListOpen)
-        return;
-    QTextEdit *box = c.ui->RedTranslation;
-    m_blinkWhite = !m_blinkWhite;
-    QList<QTextEdit::ExtraSelection> extras;
-    if (m_blinkWhite && m_snapshotEnd > m_snapshotStart) {
-        QTextEdit::ExtraSelection white;
-        white.cursor = QTextCursor(box->document());
-        white.cursor.setPosition(m_snapshotStart);
-        white.cursor.setPosition(m_snapshotEnd, QTextCursor::KeepAnchor);
-        white.format.setForeground(QColor(255, 255, 255));
-        white.format.setBackground(box->palette().color(QPalette::Base));
-        extras.append(white);
-    }
-    box->setExtraSelections(extras);
-    m_blink.setInterval(m_blinkWhite ? 600 : 400);
-}
-
-void NotesEditor::CmbFontClick()
-{
-    setSelectionFamily(c.ui->CmbFont->currentText());
-    c.area->MarkListModified();
-}
-
-void NotesEditor::endFontList()
-{
-    m_fontListOpen = false;
-    m_blink.stop();
-    c.ui->RedTranslation->setExtraSelections({});
-    if (!c.mode.updateMode)
-        c.ui->ShpUpdate->hide();
-}
-
-void NotesEditor::CmbFontCloseUp()
-{
-    if (!m_fontListOpen)
-        return;
-    endFontList();
-    focusNotes();
-}
-
-bool NotesEditor::CmbFontKeyDown(QKeyEvent *event)
-{
-    // Esc only undoes a list opened this time: the selection it blinked is selected again.
-    if (c.ui->PnlHideBottomHalf->isVisible() || event->key() != Qt::Key_Escape || !m_fontListOpen)
-        return false;
-    endFontList();
-    focusNotes();
-    QTextCursor selection(c.ui->RedTranslation->document());
-    const int end = qMin(m_snapshotEnd, selection.document()->characterCount() - 1);
-    selection.setPosition(qMin(m_snapshotStart, end));
-    selection.setPosition(end, QTextCursor::KeepAnchor);
-    c.ui->RedTranslation->setTextCursor(selection);
-    return false;
-}
-
-void NotesEditor::RedTranslationSelectionChange()
-{
-    const NotesCharStyle style = selectionStyle();
-    // Showing the selection's font is no pick: only activated() is one.
-    c.ui->CmbFont->setCurrentIndex(c.ui->CmbFont->findText(style.family, Qt::MatchFixedString));
-}
-
-// The format painter copies the format of the selection when Copy Format is clicked and gives it
-// to the selection (or the insertion point) at the next release of a mouse button in the box.
-void NotesEditor::BtnCopyFormatClick()
-{
-    m_copiedFormat = selectionStyle();
-    m_painterArmed = true;
-    c.ui->BtnCopyFormat->setEnabled(false);
-}
-
-void NotesEditor::RedTranslationMouseUp()
-{
-    if (!m_painterArmed)
-        return;
-    m_painterArmed = false;
-    if (c.mode.normal() && !c.ui->RedTranslation->isReadOnly())
-        applyStyle(m_copiedFormat);
-    if (c.ui->CmbFont->isEnabled()) {
-        c.ui->BtnCopyFormat->setEnabled(true);
-        c.area->MarkListModified();
-    }
+    editFormat(box, [&](QTextCharFormat &f) { f.setFontPointSize(points); });
 }

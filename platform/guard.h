@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <concepts>
 #include <exception>
 #include <utility>
 
@@ -30,4 +31,11 @@ template <class Sender, class Signal, class Receiver>
 void connectGuarded(Sender *sender, Signal signal, Receiver *receiver, void (Receiver::*handler)())
 {
     QObject::connect(sender, signal, receiver, [receiver, handler] { guarded([&] { (receiver->*handler)(); }); });
+}
+
+// The same for a function object without arguments, run in the context object's thread.
+template <class Sender, class Signal, std::invocable Fn>
+void connectGuarded(Sender *sender, Signal signal, QObject *context, Fn fn)
+{
+    QObject::connect(sender, signal, context, [fn = std::move(fn)] { guarded(fn); });
 }

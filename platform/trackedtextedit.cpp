@@ -1,7 +1,9 @@
 #include "platform/trackedtextedit.h"
 
 #include <QMimeData>
-#include <QPointer>
+#include <QScopedValueRollback>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace {
 // Longer runs without a blank are broken anywhere, so that laying them out stays linear.
@@ -19,7 +21,16 @@ bool hasLongRun(QStringView text)
 }
 } // namespace
 
-TrackedTextEdit::TrackedTextEdit(QWidget *parent) : QTextEdit(parent) {}
+TrackedTextEdit::TrackedTextEdit(QWidget *parent) : QTextEdit(parent)
+{
+    connect(document(), &QTextDocument::contentsChange, this, &TrackedTextEdit::contentsChanged);
+}
+
+void TrackedTextEdit::contentsChanged(int, int removed, int added)
+{
+    if (!m_programChange && (removed > 0 || added > 0))
+        emit userEdited();
+}
 
 void TrackedTextEdit::wrapFor(QStringView text)
 {
@@ -31,9 +42,33 @@ void TrackedTextEdit::wrapFor(QStringView text)
 
 void TrackedTextEdit::showPlainText(const QString &text)
 {
+    const QScopedValueRollback programChange(m_programChange, true);
+    // No colour of the text before passes to this one: the box takes the format of what is put
+    // into it from its insertion point.
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    all.setCharFormat(QTextCharFormat());
+    setTextCursor(QTextCursor(document()));
+    setCurrentCharFormat(QTextCharFormat());
     // Chosen before the text goes in: the box lays the text out as it is set.
     wrapFor(text);
     setPlainText(text);
+}
+
+void TrackedTextEdit::colourRanges(const QList<std::pair<qsizetype, qsizetype>> &ranges, const QColor &colour)
+{
+    const QScopedValueRollback programChange(m_programChange, true);
+    QTextCharFormat coloured;
+    coloured.setForeground(colour);
+    for (const auto &[start, length] : ranges) {
+        QTextCursor cursor(document());
+        cursor.setPosition(int(start));
+        cursor.setPosition(int(start + length), QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(coloured);
+    }
+    QTextCursor start(document());
+    start.movePosition(QTextCursor::Start);
+    setTextCursor(start);
 }
 
 void TrackedTextEdit::insertFromMimeData(const QMimeData *source)
@@ -42,20 +77,3 @@ void TrackedTextEdit::insertFromMimeData(const QMimeData *source)
         setWordWrapMode(QTextOption::WrapAnywhere);
     QTextEdit::insertFromMimeData(source);
 }
-
-template <class Fn>
-void TrackedTextEdit::watch(Fn &&fn)
-{
-    QPointer<QTextDocument> doc = document();
-    const int before = doc->revision();
-    const qsizetype sizeBefore = doc->characterCount();
-    fn();
-    if (doc && doc == document() && (doc->revision() != before || doc->characterCount() != sizeBefore))
-        emit userEdited();
-}
-
-void TrackedTextEdit::keyPressEvent(QKeyEvent *event) { watch([&] { QTextEdit::keyPressEvent(event); }); }
-void TrackedTextEdit::inputMethodEvent(QInputMethodEvent *event) { watch([&] { QTextEdit::inputMethodEvent(event); }); }
-void TrackedTextEdit::contextMenuEvent(QContextMenuEvent *event) { watch([&] { QTextEdit::contextMenuEvent(event); }); }
-void TrackedTextEdit::dropEvent(QDropEvent *event) { watch([&] { QTextEdit::dropEvent(event); }); }
-void TrackedTextEdit::mouseReleaseEvent(QMouseEvent *event) { watch([&] { QTextEdit::mouseReleaseEvent(event); }); }

@@ -1,32 +1,34 @@
 #pragma once
 // A text box that tells edits made by the user (typing, pasting, cutting, undoing, dropping, input
-// methods, the context menu) from text put into it by the program: only the first emit userEdited().
+// methods, every action of the context menu) from text put into it by the program: every change of
+// its document that the program did not make through this class emits userEdited().
 // A word longer than a line is broken anywhere: laid out at word boundaries, one long run of
 // letters takes time that grows with the square of its length (a minute for a megabyte).
+#include <QColor>
+#include <QList>
 #include <QTextEdit>
+#include <utility>
 
 class TrackedTextEdit : public QTextEdit {
     Q_OBJECT
 public:
     explicit TrackedTextEdit(QWidget *parent = nullptr);
 
-    // Puts plain text into the box, the way of wrapping chosen for it.
+    // Puts plain text into the box, without the colours of the text before, the way of wrapping
+    // chosen for it.
     void showPlainText(const QString &text);
+    // Colours the ranges (start, length) of the text; the caret goes to the start.
+    void colourRanges(const QList<std::pair<qsizetype, qsizetype>> &ranges, const QColor &colour);
 
 signals:
     void userEdited();
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void inputMethodEvent(QInputMethodEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
     void wrapFor(QStringView text);
-    // Runs one event and reports an edit when the document's content changed meanwhile.
-    template <class Fn>
-    void watch(Fn &&fn);
+    void contentsChanged(int position, int removed, int added);
+
+    bool m_programChange = false;
 };

@@ -99,7 +99,7 @@ inline void leave(QWidget *w)
 // Starts a list search for text from the search box.
 inline void searchFor(Harness &h, const QString &text)
 {
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     QTest::mouseClick(ui.EdtSearch, Qt::LeftButton);
     QTest::keyClicks(ui.EdtSearch, text);
     QTest::keyClick(ui.EdtSearch, Qt::Key_Return);

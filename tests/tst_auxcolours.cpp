@@ -31,7 +31,7 @@ enum Row { MainRow, QuotesRow, MasterRow, HelpRow, AboutRow };
 QWidget *windowOf(Program &p, int row)
 {
     switch (row) {
-    case MainRow: return p.windows.Form1;
+    case MainRow: return p.windows.main;
     case QuotesRow: return p.windows.FrmQuotes;
     case MasterRow: return p.windows.FrmMaster;
     case HelpRow: return p.windows.FrmHelp;
@@ -43,7 +43,7 @@ QWidget *windowOf(Program &p, int row)
 QList<QWidget *> targetsOf(Program &p, int row)
 {
     switch (row) {
-    case MainRow: return {p.windows.Form1, p.windows.Form1->form()->PnlItemNo};
+    case MainRow: return {p.windows.main, p.windows.main->form()->PnlItemNo};
     case QuotesRow:
         return {p.windows.FrmQuotes, p.windows.FrmQuotes->findChild<QWidget *>("MemQuote"),
                 p.windows.FrmQuotes->findChild<QWidget *>("MemTrans")};
@@ -145,7 +145,7 @@ void TestAuxColours::f7InEachWindow()
     Program program;
     program.show();
     QWidget *window = windowOf(program, row);
-    if (window != program.windows.Form1)
+    if (window != program.windows.main)
         window->show();
     const QList<QWidget *> targets = targetsOf(program, row);
     const ColourValue before = backgroundColour(targets.last());
@@ -212,7 +212,7 @@ void TestAuxColours::coloursInForceAtNextStart()
     for (int row = MainRow; row <= AboutRow; ++row)
         for (QWidget *w : targetsOf(p, row))
             QCOMPARE(backgroundColour(w), expected[row]);
-    QCOMPARE(backgroundColour(p.windows.Form1->form()->Panel), 0x000080FFu);
+    QCOMPARE(backgroundColour(p.windows.main->form()->Panel), 0x000080FFu);
     QCOMPARE(backgroundColour(p.windows.FrmMaster->findChild<QWidget *>("PnlMaster")), 0x000080FFu);
     // A desktop colour follows the desktop's scheme.
     QCOMPARE(p.windows.FrmTools->palette().color(QPalette::Window), QGuiApplication::palette().color(QPalette::Button));

@@ -29,7 +29,7 @@ void TestGreekInput::pastedAndTypedGreekIsStoredAsSpionic()
     data.addList("Iliad", "Greek", {"mh~ninzxwrath"});
     Harness h;
     h.openList("Iliad");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     // Pasted over the headword...
     QApplication::clipboard()->setText(QStringLiteral("λόγος"));
     ui.Cmb_Item->setFocus();
@@ -67,7 +67,7 @@ void TestGreekInput::characterAFileCannotHoldIsRefused()
     const QByteArray before = data.read("Verbs.vocab");
     Harness h;
     h.openList("Verbs");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     ui.RichDescr->setFocus();
     ui.RichDescr->selectAll();
     typeText(ui.RichDescr, QStringLiteral("love → amor, ā"));

@@ -21,7 +21,7 @@ struct Five {
     QStringList headwords() const
     {
         QStringList out;
-        for (const VocabItem &item : std::as_const(h.program->windows.Form1->session().items()))
+        for (const VocabItem &item : std::as_const(h.program->windows.main->session().items()))
             out << item.Item;
         return out;
     }
@@ -56,7 +56,7 @@ private slots:
 void TestItems::browsingWithArrowKeys()
 {
     Five f;
-    Ui::TForm1 &ui = f.h.ui();
+    Ui::MainWindow &ui = f.h.ui();
     QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
     f.h.press(Qt::Key_Down);
     QCOMPARE(f.h.form().session().currentItem(), 2);
@@ -85,7 +85,7 @@ void TestItems::browsingWithArrowKeys()
 void TestItems::typingInTheItemBox()
 {
     Five f(2);
-    Ui::TForm1 &ui = f.h.ui();
+    Ui::MainWindow &ui = f.h.ui();
     QTest::keyClicks(ui.Cmb_Item, "x");
     QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("duox"));
     QCOMPARE(ui.Heading->text(), QString());
@@ -114,7 +114,7 @@ void TestItems::typingInTheItemBox()
 void TestItems::typingInTheDescriptionBox()
 {
     Five f(3);
-    Ui::TForm1 &ui = f.h.ui();
+    Ui::MainWindow &ui = f.h.ui();
     ui.RichDescr->setFocus();
     QCOMPARE(ui.RichDescr->textCursor().selectedText(), QStringLiteral("three")); // selected on entry
     QTest::keyClicks(ui.RichDescr, "3");
@@ -133,7 +133,7 @@ void TestItems::typingInTheDescriptionBox()
 void TestItems::escapeRevertsTheHeadword()
 {
     Five f(2);
-    Ui::TForm1 &ui = f.h.ui();
+    Ui::MainWindow &ui = f.h.ui();
     QTest::keyClicks(ui.Cmb_Item, "xyz");
     f.h.press(Qt::Key_Escape);
     QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("duo"));
@@ -149,7 +149,7 @@ void TestItems::escapeRevertsTheHeadword()
 void TestItems::addInTheMiddleAndAtTheEnd()
 {
     Five f(3);
-    Ui::TForm1 &ui = f.h.ui();
+    Ui::MainWindow &ui = f.h.ui();
     ui.Cmb_Item->setEditText("decem");
     ui.RichDescr->setPlainText("ten");
     ui.BtnIns->setEnabled(true);
@@ -202,7 +202,7 @@ void TestItems::addToAnEmptyList()
 void TestItems::addTooShort()
 {
     Five f(2);
-    Ui::TForm1 &ui = f.h.ui();
+    Ui::MainWindow &ui = f.h.ui();
     QTest::keyClicks(ui.Cmb_Item, "que");
     ui.RichDescr->setFocus();
     QTest::keyClicks(ui.RichDescr, "x"); // one character, typed in the description box
@@ -238,7 +238,7 @@ void TestItems::addDuplicate()
     QFETCH(int, answer);
     QFETCH(int, count);
     Five f(2);
-    Ui::TForm1 &ui = f.h.ui();
+    Ui::MainWindow &ui = f.h.ui();
     ui.Cmb_Item->setEditText(headword);
     ui.RichDescr->setPlainText("three again");
     if (answer != int(MsgButton::None))
@@ -276,7 +276,7 @@ void TestItems::addToAFullListIsRefused()
 void TestItems::removeMiddleLastAndOnly()
 {
     Five f(2);
-    Ui::TForm1 &ui = f.h.ui();
+    Ui::MainWindow &ui = f.h.ui();
     f.h.desktop.expect("Remove item?", MsgButton::Cancel);
     ui.BtnDel->click();
     QCOMPARE(f.h.form().session().itemCount(), 5);
@@ -319,7 +319,7 @@ void TestItems::removeMiddleLastAndOnly()
 void TestItems::upAndDownAtBothEnds()
 {
     Five f(2);
-    Ui::TForm1 &ui = f.h.ui();
+    Ui::MainWindow &ui = f.h.ui();
     ui.BtnSwopUp->click();
     QCOMPARE(f.headwords().mid(0, 2), QStringList({"duo", "unus"}));
     QCOMPARE(f.h.form().session().currentItem(), 1);
@@ -339,7 +339,7 @@ void TestItems::upAndDownAtBothEnds()
 void TestItems::saveOverwritesAndCutsLines()
 {
     Five f(2);
-    Ui::TForm1 &ui = f.h.ui();
+    Ui::MainWindow &ui = f.h.ui();
     QTest::keyClicks(ui.Cmb_Item, "que"); // duoque
     ui.RichDescr->setPlainText("and two\r\nmore text");
     ui.BtnSave->click();
@@ -365,7 +365,7 @@ void TestItems::saveOverwritesAndCutsLines()
 void TestItems::keyboardCommands()
 {
     Five f(2);
-    Ui::TForm1 &ui = f.h.ui();
+    Ui::MainWindow &ui = f.h.ui();
     // Ctrl+U and Ctrl+D in the item box move the item.
     f.h.press(Qt::Key_U, Qt::ControlModifier);
     QCOMPARE(f.headwords().first(), QStringLiteral("duo"));
@@ -394,7 +394,7 @@ void TestItems::keyboardCommands()
 void TestItems::fontSizeKeysAndButtons()
 {
     Five f;
-    Ui::TForm1 &ui = f.h.ui();
+    Ui::MainWindow &ui = f.h.ui();
     for (int i = 0; i < 5; ++i)
         f.h.press(Qt::Key_F12);
     QCOMPARE(ui.Cmb_Item->font().pointSize(), 20);
@@ -422,7 +422,7 @@ void TestItems::fontSizeKeysAndButtons()
 void TestItems::widthCycles()
 {
     Five f(2);
-    Ui::TForm1 &ui = f.h.ui();
+    Ui::MainWindow &ui = f.h.ui();
     QTest::mouseDClick(ui.Cmb_Item->lineEdit(), Qt::LeftButton);
     QCOMPARE(ui.Cmb_Item->width(), 577);
     QVERIFY(ui.BtnIns->isHidden() && ui.BtnMaster->isHidden() && ui.PnlTop1->isHidden());
@@ -488,7 +488,7 @@ void TestItems::editSaveCloseReopen()
 void TestItems::notesChangesAreUnsavedWork()
 {
     Five f;
-    Ui::TForm1 &ui = f.h.ui();
+    Ui::MainWindow &ui = f.h.ui();
     QVERIFY(f.h.form().session().isSaved());
     ui.RedTranslation->setFocus();
     ui.RedTranslation->moveCursor(QTextCursor::End);

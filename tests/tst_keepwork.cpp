@@ -59,7 +59,7 @@ void TestKeepWork::typedHeadwordIsNoPick()
     data.addList("Numbers", "Latin", fiveItems());
     Harness h;
     h.openList("Numbers");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     h.retypeHeadword(typed); // the headword of item 2 (or it in capitals) over item 1
     if (leave == 0)
         h.press(Qt::Key_Tab);
@@ -85,7 +85,7 @@ void TestKeepWork::selfTestTakesNoKeysInHiddenBoxes()
     data.addList("Numbers", "Latin", fiveItems());
     Harness h;
     h.openList("Numbers");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     clickDescription(h);
     QTest::keyClicks(ui.RichDescr, "uno");
     h.desktop.expect("Save work first?", MsgButton::Yes);
@@ -111,7 +111,7 @@ void TestKeepWork::pastedAndCutTextIsWork()
     for (int way = 0; way < 4; ++way) {
         Harness h;
         h.openList("Numbers");
-        Ui::TForm1 &ui = h.ui();
+        Ui::MainWindow &ui = h.ui();
         QApplication::clipboard()->setText(QStringLiteral("pasted"));
         switch (way) {
         case 0: // Ctrl+V in the item box
@@ -152,7 +152,7 @@ void TestKeepWork::pastedLineBreakIsCut()
     data.addList("Numbers", "Latin", fiveItems());
     Harness h;
     h.openList("Numbers");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     QApplication::clipboard()->setText(QStringLiteral("alpha\nbeta"));
     ui.Cmb_Item->setFocus();
     ui.Cmb_Item->lineEdit()->selectAll();
@@ -172,7 +172,7 @@ void TestKeepWork::listDropDownKeepsRefusedWork()
     data.addList("Beta", "Latin", {"rosazxrose"});
     Harness h;
     h.openList("Alpha");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     h.retypeHeadword("u"); // too short to save
     // Yes, and Save refuses: the list does not drop down and the work stays.
     h.desktop.expect("Save work first?", MsgButton::Yes);
@@ -242,7 +242,7 @@ void TestKeepWork::savingDuringSearchWithoutHits()
     data.addList("Numbers", "Latin", fiveItems(), "Old notes");
     Harness h;
     h.openList("Numbers");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     ui.RedTranslation->setFocus();
     QTest::keyClick(ui.RedTranslation, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(ui.RedTranslation, " and new");
@@ -265,7 +265,7 @@ void TestKeepWork::tooShortCutsFirstAndPutsCaretAtEnd()
     data.addList("Numbers", "Latin", fiveItems());
     Harness h;
     h.openList("Numbers");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     // "x" and a line break: too short once cut, for Save as for Add.
     QApplication::clipboard()->setText(QStringLiteral("x\nand more"));
     clickDescription(h);
@@ -290,7 +290,7 @@ void TestKeepWork::descriptionSizeButtonsStayAtTheirLimits()
     data.addList("Numbers", "Latin", fiveItems());
     Harness h;
     h.openList("Numbers");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     for (int i = 0; i < 30 && ui.BtnRichdescrFontIncrease->isEnabled(); ++i)
         QTest::mouseClick(ui.BtnRichdescrFontIncrease, Qt::LeftButton);
     QCOMPARE(ui.RichDescr->font().pointSize(), 24);

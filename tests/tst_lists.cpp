@@ -2,7 +2,7 @@
 // editable selector and the language buttons, with the bytes of the files written checked.
 #include "support/harness.h"
 
-#include "mainwindow/listselection.h"
+#include "mainwindow/listchooser.h"
 #include "platform/rtfwriter.h"
 #include "store/listname.h"
 
@@ -45,13 +45,13 @@ QByteArray emptyNotes()
 // Update mode as the user sees it: the caption, the banner, the bar, the buttons, the box.
 void verifyUpdateMode(Harness &h, const QString &banner)
 {
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     QVERIFY(h.form().mode().updateMode);
     QCOMPARE(ui.BtnChangeList->text(), QStringLiteral("Update"));
     QVERIFY(ui.PnlHideBottomHalf->isVisible());
     QCOMPARE(ui.PnlHideBottomHalf->text(), banner);
     QCOMPARE(ui.PnlHideBottomHalf->height(), 281);
-    QVERIFY(ui.ShpUpdate->isVisible() && h.form().timer1().isActive());
+    QVERIFY(ui.ShpUpdate->isVisible() && h.form().animationTimer().isActive());
     QVERIFY(ui.RadioGreek->isVisible() && ui.RadioLatin->isVisible());
     QVERIFY(ui.CmbWork->isEditable());
     QVERIFY(!ui.RedTranslation->isEnabled());
@@ -60,7 +60,7 @@ void verifyUpdateMode(Harness &h, const QString &banner)
 
 void verifyLeftUpdateMode(Harness &h)
 {
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     QVERIFY(!h.form().mode().updateMode);
     QCOMPARE(ui.BtnChangeList->text(), QStringLiteral("Change"));
     QVERIFY(ui.PnlHideBottomHalf->isHidden() && ui.ShpUpdate->isHidden());
@@ -91,7 +91,7 @@ void TestLists::createVerbsAsLatin()
     DataFolder data;
     data.addList("Alpha", "Greek", {"lo/gojzxword"});
     Harness h;
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     clickUpdate(h);
     verifyUpdateMode(h, NewBanner);
     QVERIFY(!ui.RadioGreek->isChecked() && !ui.RadioLatin->isChecked());
@@ -146,7 +146,7 @@ void TestLists::overwriteQuestionAndLanguageChange()
     DataFolder data;
     data.addList("Alpha", "Latin", AlphaItems, "Notes of Alpha");
     Harness h;
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     h.openList("Alpha");
     clickUpdate(h);
     verifyUpdateMode(h, OpenBanner);
@@ -184,7 +184,7 @@ void TestLists::renamingOntoAnotherListAndAnewName()
     const QByteArray alphaVocab = data.read("Alpha.vocab");
     const QByteArray alphaNotes = data.read("Alpha.rtf");
     Harness h;
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     h.openList("Alpha");
 
     // A list file without notes is a file of that name too: Cancel writes nothing.
@@ -223,7 +223,7 @@ void TestLists::deletingWithYesAndCancel()
     data.addList("Alpha", "Latin", AlphaItems);
     data.addList("Beta", "Latin", {"rosazxrose"});
     Harness h;
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     h.openList("Alpha");
     QVERIFY(data.exists("Backups/Alpha.vocab"));
 
@@ -259,7 +259,7 @@ void TestLists::deletingWithYesAndCancel()
     QVERIFY(data.exists("Beta.vocab"));
     QVERIFY(!h.form().session().isOpen());
     QVERIFY(!h.form().mode().listOpen());
-    QCOMPARE(ui.CmbWork->entries(), ListSelection::promptEntries());
+    QCOMPARE(ui.CmbWork->entries(), ListChooser::promptEntries());
     QVERIFY(!ui.Cmb_Item->isEnabled() && ui.RedTranslation->isHidden() && ui.ImgBackground->isVisible());
     QCOMPARE(QApplication::focusWidget(), ui.CmbWork);
     ui.CmbWork->showPopup();
@@ -273,7 +273,7 @@ void TestLists::escInBothKindsChangesNothing()
     DataFolder data;
     data.addList("Alpha", "Latin", AlphaItems);
     Harness h;
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     const QStringList before = filesIn(data);
     const QString fontBefore = ui.Cmb_Item->font().family();
 
@@ -284,9 +284,9 @@ void TestLists::escInBothKindsChangesNothing()
     ui.CmbWork->setFocus();
     h.press(Qt::Key_Escape);
     verifyLeftUpdateMode(h);
-    QCOMPARE(ui.CmbWork->entries(), ListSelection::promptEntries());
-    QCOMPARE(ui.CmbWork->currentText(), ListSelection::promptEntries().first());
-    QVERIFY(h.form().timer1().isActive());
+    QCOMPARE(ui.CmbWork->entries(), ListChooser::promptEntries());
+    QCOMPARE(ui.CmbWork->currentText(), ListChooser::promptEntries().first());
+    QVERIFY(h.form().animationTimer().isActive());
     QCOMPARE(ui.Cmb_Item->font().family(), fontBefore);
     QCOMPARE(filesIn(data), before);
 
@@ -317,7 +317,7 @@ void TestLists::enterAfterNameTooShort()
     DataFolder data;
     data.addList("Alpha", "Latin", AlphaItems);
     Harness h;
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     h.openList("Alpha");
     clickUpdate(h);
     QVERIFY(ui.CmbFont->isHidden());
@@ -340,7 +340,7 @@ void TestLists::refusedNames()
 {
     DataFolder data;
     Harness h;
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     clickUpdate(h);
     QTest::mouseClick(ui.RadioLatin, Qt::LeftButton);
     const QStringList before = filesIn(data);
@@ -374,7 +374,7 @@ void TestLists::saveQuestionYesRefusedAndNo()
     data.addList("Alpha", "Latin", AlphaItems);
     const QByteArray alphaVocab = data.read("Alpha.vocab");
     Harness h;
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     h.openList("Alpha");
     h.retypeHeadword("u"); // too short to save
 
@@ -426,7 +426,7 @@ void TestLists::failedCommitKeepsUpdateMode()
     data.addList("Alpha", "Latin", AlphaItems);
     QVERIFY(QDir().mkdir(data.path("Target.rtf"))); // a folder where the notes would go
     Harness h;
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     h.openList("Alpha");
     clickUpdate(h);
     retypeName(h, "Target");
@@ -451,7 +451,7 @@ void TestLists::updateModeWithTheNotesEnlarged()
     DataFolder data;
     data.addList("Alpha", "Latin", AlphaItems);
     Harness h;
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     h.openList("Alpha");
     const int normalHeight = ui.RedTranslation->height();
     QTest::mouseClick(ui.BtnExpandReduce, Qt::LeftButton);
@@ -473,7 +473,7 @@ void TestLists::selectorOpensNothingInUpdateMode()
     data.addList("Alpha", "Latin", AlphaItems);
     data.addList("Beta", "Latin", {"rosazxrose"});
     Harness h;
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     h.openList("Alpha");
     clickUpdate(h);
     // F7 picks no window colour while a list is being named.

@@ -58,7 +58,7 @@ void TestListSearch::threeHitsSteppedAndPicked()
     data.addList("Flora", "Latin", flora, "Flower notes: a flower, FLOWERS");
     Harness h;
     h.openList("Flora");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     search(h, "flower");
     auto shows = [&](const QString &label, bool left, bool right, const QString &red) {
         QCOMPARE(ui.LblSearchString->text(), label);
@@ -107,7 +107,7 @@ void TestListSearch::oneHitNoHitAndTooShort()
     data.addList("Verbs", "Latin", {"amarezxto love", "aquazxwater", "esse zxto be"}, "Nothing here");
     Harness h;
     h.openList("Verbs");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     // The placeholder and a one-letter text only move the focus to the search box.
     QTest::mouseClick(ui.Btn_Search, Qt::LeftButton);
     QCOMPARE(focused(), ui.EdtSearch);
@@ -144,7 +144,7 @@ void TestListSearch::wholeToggledDuringSearch()
     data.addList("Boves", "Latin", {"boszxan ox", "boveszxoxen", "buxumzxbox, ox", "pariszx(ox)", "universitaszxoxford"});
     Harness h;
     h.openList("Boves");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     search(h, "ox");
     QTest::mouseClick(ui.BtnRight, Qt::LeftButton);
     QTest::mouseClick(ui.BtnRight, Qt::LeftButton);
@@ -179,7 +179,7 @@ void TestListSearch::endings()
     data.addList("Flora", "Latin", flora, "Flower notes");
     Harness h;
     h.openList("Flora");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     search(h, "flower");
     QTest::mouseClick(ui.BtnRight, Qt::LeftButton);
     // An insertion point inside red text must not pass the colour to the next description.
@@ -232,7 +232,7 @@ void TestListSearch::emptyListWithNotes()
     data.addList("Empty", "Latin", {}, "rosa and nothing else");
     Harness h;
     h.openList("Empty");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     QTest::mouseClick(ui.EdtSearch, Qt::LeftButton); // the click removes the placeholder
     QTest::keyClicks(ui.EdtSearch, "Rosa");
     h.press(Qt::Key_Enter);

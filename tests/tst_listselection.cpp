@@ -36,8 +36,8 @@ void TestListSelection::promptAnimationTiming()
 
     DataFolder data;
     Harness h;
-    TForm1 &f = h.form();
-    QTimer &timer = const_cast<QTimer &>(f.timer1());
+    MainWindow &f = h.form();
+    QTimer &timer = const_cast<QTimer &>(f.animationTimer());
     QCOMPARE(timer.interval(), 500);
     QStringList shown;
     QList<int> intervals;
@@ -60,13 +60,13 @@ void TestListSelection::dismissingTheDropDownReturnsToPrompt()
     data.addList("Nouns", "Greek", {"lo/gojzxword"});
     Harness h;
     h.ui().CmbWork->showPopup();
-    QVERIFY(!h.form().timer1().isActive());
+    QVERIFY(!h.form().animationTimer().isActive());
     QCOMPARE(h.ui().CmbWork->count(), 2);
     QCOMPARE(h.ui().CmbWork->currentIndex(), -1);
     h.ui().CmbWork->hidePopup();
     h.settle();
     QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Select / create / edit"));
-    QVERIFY(h.form().timer1().isActive());
+    QVERIFY(h.form().animationTimer().isActive());
     QVERIFY(h.ui().ImgBackground->isVisible());
     // With a list open and saved, dismissing closes it without a question.
     h.openList("Verbs");
@@ -95,7 +95,7 @@ void TestListSelection::emptyFolderOffersNothing()
     QCOMPARE(h.ui().CmbWork->count(), 0);
     h.settle(); // an empty list closes at once
     QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Select / create / edit"));
-    QVERIFY(h.form().timer1().isActive());
+    QVERIFY(h.form().animationTimer().isActive());
 }
 
 void TestListSelection::openGreekListWithBackupsAndNotes()
@@ -104,7 +104,7 @@ void TestListSelection::openGreekListWithBackupsAndNotes()
     data.addList("Homer", "Greek", {"mh=ninzxwrath", "a)/eidezxsing", "qea/zxgoddess"}, "Iliad book 1");
     Harness h;
     h.openList("Homer");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     QCOMPARE(h.form().session().name(), QStringLiteral("Homer"));
     QCOMPARE(h.form().session().language(), QStringLiteral("Greek"));
     QVERIFY(ui.RadioGreek->isChecked());
@@ -144,7 +144,7 @@ void TestListSelection::openLatinEmptyAndOneItemLists()
     data.addList("Single", "Latin", {"amarezxto love"});
     Harness h;
     h.openList("Empty");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     QCOMPARE(ui.Cmb_Item->font().family(), QStringLiteral("Tahoma"));
     QVERIFY(ui.RadioLatin->isChecked());
     QCOMPARE(h.form().session().currentItem(), 0);

@@ -24,7 +24,7 @@ void TestNotes::styleToggles()
                         {" "}, {"Gm", fmt({bold})}, {"ix"}});
     Harness h;
     h.openList("Notes");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     QTextEdit *box = ui.RedTranslation;
     const auto style = [&](int pos) {
         const QTextCharFormat f = charAt(box, pos);
@@ -72,7 +72,7 @@ void TestNotes::colourToggles()
     addNotesList(data, {{"rouge", fmt({colour(Red)})}, {" "}, {"bleu", fmt({colour(Blue)})}, {" vert"}});
     Harness h;
     h.openList("Notes");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     QTextEdit *box = ui.RedTranslation;
 
     // Without a selection the buttons do nothing, and the bar under them stays hidden.
@@ -107,7 +107,7 @@ void TestNotes::sizeLimitsAndHints()
     addNotesList(data, {{"big", fmt({points(24)})}, {" "}, {"small", fmt({points(8)})}});
     Harness h;
     h.openList("Notes");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     QTextEdit *box = ui.RedTranslation;
     QPushButton *up = ui.BtnFormatFontIncrease;
     QPushButton *down = ui.BtnFormatFontDecrease;
@@ -148,7 +148,7 @@ void TestNotes::sizeButtonsWithoutSelection()
     addNotesList(data, {{"small", fmt({points(8)})}, {" big", fmt({points(24)})}});
     Harness h;
     h.openList("Notes");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     QTextEdit *box = ui.RedTranslation;
     selectKeys(box, 0, 5);
     QTest::mouseClick(ui.BtnFormatFontDecrease, Qt::LeftButton); // at 8: disables itself
@@ -175,7 +175,7 @@ void TestNotes::fontListBlinksWithoutChangingTheNotes()
                         {"cd"}, {" rest"}});
     Harness h;
     h.openList("Notes");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     QTextEdit *box = ui.RedTranslation;
     QVERIFY(ui.CmbFont->count() > 0);
     const QByteArray original = rtf::write(box->document());
@@ -272,7 +272,7 @@ void TestNotes::formatPainterOnAClick()
     addNotesList(data, {{"red bold", fmt({bold, colour(Red), points(16), family("SPIonic")})}, {" plain text"}});
     Harness h;
     h.openList("Notes");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     QTextEdit *box = ui.RedTranslation;
     selectKeys(box, 0, 3);
     QTest::mouseClick(ui.BtnCopyFormat, Qt::LeftButton);
@@ -314,7 +314,7 @@ void TestNotes::typedCharactersCount()
     addNotesList(data, {{"notes"}});
     Harness h;
     h.openList("Notes");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     QVERIFY(h.form().session().isSaved());
     clickAt(ui.RedTranslation, 5);
     QTest::sendKeyEvent(QTest::Click, ui.RedTranslation, Qt::Key(key), typed, Qt::NoModifier);

@@ -21,7 +21,7 @@ void TestNotesWindow::nextStepsAndWraps()
     addNotesList(data, {{"Rosa rosam, ROSAE"}});
     Harness h;
     h.openList("Notes");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     searchFor(h, "rosa");
     QVERIFY(h.form().mode().listSearch());
     QVERIFY(ui.ChkWholeWOrd->isVisible() && ui.BtnNextTranslation->isVisible());
@@ -50,7 +50,7 @@ void TestNotesWindow::wholeWordCounts()
     addNotesList(data, {{"rosarum rosa"}});
     Harness h;
     h.openList("Notes");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     searchFor(h, "rosa");
     QCOMPARE(ui.ChkWholeWOrd->text(), QStringLiteral("Whole word  [2]"));
     QTest::mouseClick(ui.ChkWholeWOrd, Qt::LeftButton);
@@ -78,7 +78,7 @@ void TestNotesWindow::enlargeAndReduce()
     addNotesList(data, {{"notes"}});
     Harness h;
     h.openList("Notes");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     QVERIFY(ui.BtnExpandReduce->isVisible() && ui.BtnExpandReduce->isEnabled());
     enter(ui.BtnExpandReduce);
     QCOMPARE(ui.BtnExpandReduce->toolTip(), QStringLiteral("Click to expand"));
@@ -149,7 +149,7 @@ void TestNotesWindow::saveAndReopenKeepEveryFormat()
     {
         Harness h;
         h.openList("Notes");
-        Ui::TForm1 &ui = h.ui();
+        Ui::MainWindow &ui = h.ui();
         QTextEdit *box = ui.RedTranslation;
         selectKeys(box, 0, 4);
         QTest::mouseClick(ui.BtnFormatBold, Qt::LeftButton);

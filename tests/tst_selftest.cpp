@@ -57,7 +57,7 @@ void TestSelfTest::cyclesWithoutRepeats()
     Harness h;
     h.openList("Many");
     programRandom().seed(7);
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     for (int cycle = 0; cycle < 3; ++cycle) {
         QSet<int> seen;
         for (int i = 0; i < items; ++i) {
@@ -81,7 +81,7 @@ void TestSelfTest::cycleStartsAnewAfterRemoveAndOpening()
     data.addList("Verbs", "Latin", verbumItems(5));
     Harness h;
     h.openList("Verbs");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     ui.BtnSelfTest->click();
     ui.BtnSelfTest->click();
     h.press(Qt::Key_Escape);
@@ -104,7 +104,7 @@ void TestSelfTest::saveQuestion()
     data.addList("Verbs", "Latin", {"amarezxto love", "aquazxwater"});
     Harness h;
     h.openList("Verbs");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     ui.RichDescr->setFocus();
     QTest::keyClick(ui.RichDescr, Qt::Key_End);
     QTest::keyClicks(ui.RichDescr, " dearly");
@@ -159,7 +159,7 @@ void TestSelfTest::revealByEscAndPanelClick()
     data.addList("Amare", "Latin", {"amarezxto love", "amarezxbitter", "aquazxwater"}, "Notes");
     Harness h;
     h.openList("Amare");
-    Ui::TForm1 &ui = h.ui();
+    Ui::MainWindow &ui = h.ui();
     const QStringList headwords = {"amare", "amare", "aqua"};
     const QStringList descriptions = {"to love", "bitter", "water"};
 

@@ -46,7 +46,7 @@ void TestShell::startupCreatesFoldersWindowsAndPrompt()
     QVERIFY(h.form().staysOnTop());
     QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Select / create / edit"));
     QCOMPARE(h.ui().CmbWork->count(), 4);
-    QVERIFY(h.form().timer1().isActive());
+    QVERIFY(h.form().animationTimer().isActive());
     QCOMPARE(h.form().buildDate(), QStringLiteral("24 Jan 2021"));
     QCOMPARE(h.ui().Heading->text(), QString());
     QVERIFY(h.form().session().isSaved());
@@ -86,8 +86,8 @@ void TestShell::startupWithoutSpionicLocksAndEnds()
         desktop.expect(QStringLiteral("Please install the SPIonic Greek font. The program will now close."));
         d = &desktop;
         Program program;
-        TForm1 &f = *program.windows.Form1;
-        Ui::TForm1 &ui = *f.form();
+        MainWindow &f = *program.windows.main;
+        Ui::MainWindow &ui = *f.form();
         QVERIFY(!f.fontAvailable());
         for (QWidget *w : std::initializer_list<QWidget *>{ui.BtnSave, ui.Btn_Search, ui.EdtSearch, ui.BtnClose, ui.CmbWork,
                                                           ui.BtnMaster, ui.BtnChangeList, ui.Cmb_Item, ui.RichDescr})
@@ -96,7 +96,7 @@ void TestShell::startupWithoutSpionicLocksAndEnds()
         QVERIFY(!ui.Panel->isEnabled());
         QCOMPARE(ui.Panel->font().pointSize(), 18);
         QVERIFY(ui.ImgHelp->toolTip().isEmpty());
-        QVERIFY(!f.timer1().isActive());
+        QVERIFY(!f.animationTimer().isActive());
         QVERIFY(!data.exists("Backups")); // creation stopped before the folders
         program.show();
         QApplication::setActiveWindow(&f);
@@ -119,9 +119,9 @@ void TestShell::startupReadsPictureColoursAndFonts()
     ScriptedDesktop desktop;
     desktop.fonts << QStringLiteral("Squire") << QStringLiteral("Verdana") << QStringLiteral("Carlito");
     Program program;
-    Ui::TForm1 &ui = *program.windows.Form1->form();
+    Ui::MainWindow &ui = *program.windows.main->form();
     QCOMPARE(ui.ImgBackground->pixmap().size(), QSize(40, 20));
-    QCOMPARE(backgroundColour(program.windows.Form1), 0x00C0DCC0u);
+    QCOMPARE(backgroundColour(program.windows.main), 0x00C0DCC0u);
     QCOMPARE(backgroundColour(ui.PnlItemNo), 0x00C0DCC0u);
     QCOMPARE(backgroundColour(ui.Panel), 0x000080FFu);
     QCOMPARE(ui.LblTitle->font().family(), QStringLiteral("Squire"));
@@ -143,13 +143,13 @@ void TestShell::failedCreationStepReportsAndGoesOn()
     desktop.expect(QStringLiteral("'notacolour' is not a valid integer value (colour file \"Setup/MainFormColor.ini\")"));
     desktop.expect(QStringLiteral("Cannot load the picture \"default.jpg\": Unsupported image format."));
     Program program;
-    TForm1 &f = *program.windows.Form1;
+    MainWindow &f = *program.windows.main;
     QVERIFY2(desktop.problems().isEmpty(), qPrintable(desktop.problems().join('\n')));
     QCOMPARE(desktop.shown.first().title, QStringLiteral("Mnemora"));
     QCOMPARE(desktop.shown.first().kind, MsgKind::Error);
     // The steps after the failed ones still ran.
     QCOMPARE(f.form()->CmbWork->count(), 4);
-    QVERIFY(f.timer1().isActive());
+    QVERIFY(f.animationTimer().isActive());
 }
 
 void TestShell::messageBoxRules()

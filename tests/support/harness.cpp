@@ -102,9 +102,9 @@ void Harness::settle()
         QCoreApplication::processEvents();
     // The offscreen platform hands activation to a combo box's list while it is down; a desktop
     // leaves the main window active.
-    if (QApplication::activeWindow() != program->windows.Form1 && program->windows.Form1->isVisible()
+    if (QApplication::activeWindow() != program->windows.main && program->windows.main->isVisible()
         && !QApplication::activeModalWidget())
-        QApplication::setActiveWindow(program->windows.Form1);
+        QApplication::setActiveWindow(program->windows.main);
 }
 
 void Harness::openList(const QString &name)

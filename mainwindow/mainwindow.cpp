@@ -1,0 +1,533 @@
+#include "mainwindow/mainwindow.h"
+
+#include "mainwindow/controlview.h"
+#include "mainwindow/itemcommands.h"
+#include "mainwindow/itemeditor.h"
+#include "mainwindow/itemview.h"
+#include "mainwindow/listchooser.h"
+#include "mainwindow/listmanagement.h"
+#include "mainwindow/listsearch.h"
+#include "mainwindow/noteseditor.h"
+#include "mainwindow/notesformatbar.h"
+#include "mainwindow/savequestion.h"
+#include "mainwindow/selftest.h"
+#include "mainwindow/windowstate.h"
+#include "platform/colourfile.h"
+#include "platform/fonts.h"
+#include "platform/guard.h"
+#include "platform/keypreview.h"
+#include "platform/layoutstyle.h"
+#include "platform/messagedlg.h"
+#include "platform/random.h"
+#include "platform/resources.h"
+#include "platform/windowcolour.h"
+#include "session/listdocument.h"
+#include "store/paths.h"
+#include "store/textfile.h"
+#include "ui_mainwindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTextCursor>
+
+MainWindow::MainWindow() : ui(std::make_unique<Ui::MainWindow>())
+{
+    initProgramResources();
+    ui->setupUi(this);
+    applyLayoutStyle(this);
+    setFixedSize(778, 703);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    // One picker serves the window's colour and the self-test panel's (F7, F10).
+    m_mainColour = std::make_unique<WindowColour>(QStringLiteral("MainFormColor.ini"), QStringLiteral("Set Colour: Main Window"),
+                                                  QList<QWidget *>{this, ui->PnlItemNo});
+    m_panelColour = std::make_unique<WindowColour>(QStringLiteral("SelfTestPanelColor.ini"),
+                                                   QStringLiteral("Set Colour: Self Test Panel"), QList<QWidget *>{ui->Panel});
+    m_panelColour->sharePickerWith(*m_mainColour);
+    m_panelColour->onApplied([this](ColourValue colour) { emit selfTestColourChanged(colour); });
+    createControllers();
+    connectControllers();
+    m_keyPreview = new KeyPreview(this, [this](QWidget *receiver, QKeyEvent *event) { return previewKey(receiver, event); });
+    guarded([this] { setUp(); });
+    applyControls();
+}
+
+MainWindow::~MainWindow()
+{
+    // The controllers watch the form's widgets: they go before the widgets do.
+    for (QObject *controller : std::initializer_list<QObject *>{m_formatBar, m_notes, m_lists, m_chooser, m_test, m_search,
+                                                                m_commands, m_editor, m_view})
+        delete controller;
+    // The notes box shows the document: it lets go of it first.
+    disconnect(m_document, nullptr, this, nullptr);
+}
+
+void MainWindow::createControllers()
+{
+    m_document = new ListDocument(this);
+    // The notes box shows the open list's notes document, in the box's own font.
+    m_document->notes()->setDefaultFont(ui->RedTranslation->font());
+    ui->RedTranslation->setDocument(m_document->notes());
+    m_state = new WindowState(this);
+    m_animation.setInterval(500);
+    m_view = new ItemView(m_document->list(), {ui->Cmb_Item, ui->RichDescr, ui->Heading, ui->PnlItemNo, ui->LblSearchString, ui->Panel},
+                          this);
+    m_editor = new ItemEditor(*m_document, *m_state, *m_view,
+                              {ui->Cmb_Item, ui->RichDescr, ui->BtnRichdescrFontIncrease, ui->BtnRichdescrFontDecrease}, this);
+    m_commands = new ItemCommands(*m_document, *m_state, *m_view,
+                                  {ui->Cmb_Item, ui->RichDescr, ui->BtnSave, ui->BtnIns, ui->BtnDel, ui->BtnSwopUp, ui->BtnSwopDown,
+                                   ui->BtnMaster},
+                                  this);
+    m_search = new ListSearch(*m_document, *m_state, *m_view,
+                              {ui->EdtSearch, ui->Btn_Search, ui->ChkWhole, ui->BtnLeft, ui->BtnRight, ui->Cmb_Item, ui->RichDescr},
+                              this);
+    m_test = new SelfTest(*m_document, *m_state, *m_view, {ui->Panel, ui->BtnSelfTest, ui->Cmb_Item}, this);
+    m_chooser = new ListChooser(*m_document, *m_state, *m_view, m_animation, {ui->CmbWork, ui->Cmb_Item}, this);
+    m_lists = new ListManagement(*m_document, *m_state, *m_view, m_animation,
+                                 {ui->CmbWork, ui->BtnChangeList, ui->RadioGreek, ui->RadioLatin, ui->ShpUpdate, ui->Cmb_Item}, this);
+    m_notes = new NotesEditor(*m_document, *m_state, {ui->RedTranslation, ui->BtnExpandReduce, ui->ChkWholeWOrd, ui->BtnNextTranslation},
+                              this);
+    m_formatBar = new NotesFormatBar(*m_state,
+                                     {ui->RedTranslation, ui->BtnFormatBold, ui->BtnFormatItalic, ui->BtnFormatUnderline,
+                                      ui->BtnFormatRed, ui->BtnFormatBlue, ui->BtnFormatGreen, ui->BtnFormatFontIncrease,
+                                      ui->BtnFormatFontDecrease, ui->BtnCopyFormat, ui->CmbFont, ui->ShpColour},
+                                     this);
+}
+
+void MainWindow::connectControllers()
+{
+    connect(m_document, &ListDocument::changed, this, &MainWindow::applyControls);
+    connect(m_state, &WindowState::changed, this, &MainWindow::stateChanged);
+    // Most commands begin by collapsing the notes selection.
+    connect(m_editor, &ItemEditor::commandStarting, this, &MainWindow::collapseNotesSelection);
+    connect(m_commands, &ItemCommands::commandStarting, this, &MainWindow::collapseNotesSelection);
+    connect(m_search, &ListSearch::commandStarting, this, &MainWindow::collapseNotesSelection);
+    connect(m_test, &SelfTest::commandStarting, this, &MainWindow::collapseNotesSelection);
+    connect(m_chooser, &ListChooser::commandStarting, this, &MainWindow::collapseNotesSelection);
+    const auto save = [this] { guarded([this] { m_commands->saveList(); }); };
+    connect(m_editor, &ItemEditor::saveRequested, this, save);
+    connect(m_test, &SelfTest::saveRequested, this, save);
+    connect(m_chooser, &ListChooser::saveRequested, this, save);
+    connect(m_lists, &ListManagement::saveRequested, this, save);
+    const auto saveIfOffered = [this] { guarded([this] { m_commands->saveListIfOffered(); }); };
+    connect(m_editor, &ItemEditor::offeredSaveRequested, this, saveIfOffered);
+    connect(m_notes, &NotesEditor::offeredSaveRequested, this, saveIfOffered);
+    connect(m_editor, &ItemEditor::moveRequested, this, [this](int offset) { guarded([&] { m_commands->moveItem(offset); }); });
+    connect(m_editor, &ItemEditor::showHitRequested, m_search, &ListSearch::showPickedHit);
+    connect(m_editor, &ItemEditor::descriptionPointsChanged, this, &MainWindow::applyControls);
+    connect(m_commands, &ItemCommands::notesFocusWanted, m_notes, &NotesEditor::focusNotes);
+    connect(m_chooser, &ListChooser::notesFocusWanted, m_notes, &NotesEditor::focusNotes);
+    connect(m_formatBar, &NotesFormatBar::notesFocusWanted, m_notes, &NotesEditor::focusNotes);
+    connect(m_commands, &ItemCommands::masterListWanted, this, &MainWindow::requestMasterList);
+    connect(m_search, &ListSearch::searchStarted, m_notes, &NotesEditor::startSearch);
+    connect(m_search, &ListSearch::hitsChanged, this, &MainWindow::applyControls);
+    connect(m_search, &ListSearch::escapePressed, this, [this] { guarded([this] { escapeKey(); }); });
+    connect(m_chooser, &ListChooser::listShown, m_search, &ListSearch::showPrompt);
+    connect(m_chooser, &ListChooser::choiceClosed, m_formatBar, &NotesFormatBar::showNoFont);
+    connect(m_lists, &ListManagement::updateModeStarting, this, [this](bool newList) {
+        m_formatBar->showNoFont();
+        if (newList)
+            m_chooser->hidePrompt();
+    });
+    connect(m_lists, &ListManagement::committed, this,
+            [this](const QString &name, bool newList) { guarded([&] { m_chooser->showCommittedList(name, newList); }); });
+    connect(m_lists, &ListManagement::listDeleted, m_chooser, &ListChooser::resetToNoList);
+    connect(m_lists, &ListManagement::updateModeLeft, this, [this](bool newList) {
+        if (!newList) {
+            m_chooser->showOpenListName();
+            return;
+        }
+        m_chooser->showPrompt();
+        m_animation.start();
+    });
+    connect(m_notes, &NotesEditor::mouseReleased, m_formatBar, &NotesFormatBar::notesMouseReleased);
+    connect(m_notes, &NotesEditor::searchChanged, this, &MainWindow::applyControls);
+    connect(m_formatBar, &NotesFormatBar::stateChanged, this, &MainWindow::applyControls);
+
+    connectGuarded(ui->BtnClose, &QPushButton::clicked, this, &MainWindow::closeProgram);
+    connectGuarded(ui->PnlTop1, &PanelLabel::clicked, this, &MainWindow::toggleStayOnTop);
+    connectGuarded(ui->PnlTop2, &PanelLabel::clicked, this, &MainWindow::toggleStayOnTop);
+    connect(ui->ImgHelp, &ClickLabel::clicked, this, [this] {
+        collapseNotesSelection();
+        emit helpRequested();
+    });
+    connect(ui->ImgHelp, &ClickLabel::mouseEntered, this, [this] { setCursor(Qt::PointingHandCursor); });
+    connect(ui->ImgHelp, &ClickLabel::mouseLeft, this, [this] { unsetCursor(); });
+    connect(ui->ImgBackground, &ClickLabel::clicked, this, &MainWindow::quotationsRequested);
+}
+
+const ListSession &MainWindow::session() const { return m_document->list(); }
+const MainMode &MainWindow::mode() const { return m_state->mode(); }
+EditBox MainWindow::lastEditBox() const { return m_state->lastEditBox(); }
+const QStringList &MainWindow::listNames() const { return m_chooser->listNames(); }
+int MainWindow::headingMaxWidth() const { return m_view->headingMaxWidth(); }
+quint32 MainWindow::selfTestColour() const { return backgroundColour(ui->Panel); }
+bool MainWindow::staysOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+
+// --- what the controls show ------------------------------------------------------------------------
+
+ControlInputs MainWindow::controlInputs() const
+{
+    const ListSession &list = m_document->list();
+    ControlInputs in;
+    in.mode = m_state->mode();
+    in.edit = m_state->edit();
+    in.fontAvailable = m_fontAvailable;
+    in.itemCount = list.itemCount();
+    in.currentItem = list.currentItem();
+    in.modified = m_document->isModified();
+    in.hitCount = list.hitCount();
+    in.hitRow = m_search->hitRow();
+    in.notesSearchShown = m_notes->searchShown();
+    in.notesHits = m_notes->occurrenceCount();
+    in.descriptionPoints = m_editor->descriptionPoints();
+    in.painterArmed = m_formatBar->painterArmed();
+    in.notesBiggerAtLimit = m_formatBar->biggerAtLimit();
+    in.notesSmallerAtLimit = m_formatBar->smallerAtLimit();
+    return in;
+}
+
+void MainWindow::applyControls()
+{
+    ControlState state = computeControlState(controlInputs());
+    // The notes size buttons stopped at a limit are offered again when the format bar comes back.
+    const bool offered = state.formatBar.enabled;
+    if (offered && !m_formatBarOffered) {
+        const QSignalBlocker quiet(m_formatBar);
+        m_formatBar->resetLimits();
+        state = computeControlState(controlInputs());
+    }
+    m_formatBarOffered = offered;
+    applyControlState(*ui, state);
+}
+
+void MainWindow::stateChanged()
+{
+    // The search box keeps typed text only while a search runs or could run on it.
+    const MainMode &mode = m_state->mode();
+    const bool leftArea = mode.area != m_shownMode.area && !mode.listSearch();
+    if (leftArea || (m_state->edit().searchLocked && mode.normal()))
+        m_search->clearTyped();
+    m_shownMode = mode;
+    applyControls();
+}
+
+// --- the shell ----------------------------------------------------------------------------------------
+
+void MainWindow::setUp()
+{
+    m_fontAvailable = true;
+    if (!fontInstalled(QStringLiteral("SPIonic"))) {
+        lockDown();
+        m_fontAvailable = false;
+        return;
+    }
+    m_buildDate = QStringLiteral("24 Jan 2021");
+    ui->ImgBackground->setToolTip(QStringLiteral("Click or Ctrl+Q for Quotations and Sayings"));
+    if (fontInstalled(QStringLiteral("Squire"))) {
+        QFont f = ui->LblTitle->font();
+        f.setFamily(QStringLiteral("Squire"));
+        ui->LblTitle->setFont(f);
+    }
+    for (const QString &folder : {store::backupsFolder(), store::setupFolder()})
+        guarded([&] { store::makeFolder(folder); });
+    // Each of these is reported on its own and the window is still set up in full.
+    guarded([this] { m_mainColour->LoadWindowColour(); });
+    guarded([this] { m_panelColour->LoadWindowColour(); });
+    guarded([this] {
+        const QString picture = QStringLiteral("default.jpg");
+        if (!QFileInfo::exists(picture))
+            return;
+        QImageReader reader(picture);
+        const QImage image = reader.read();
+        if (image.isNull())
+            throw AppError(QStringLiteral("Cannot load the picture \"%1\": %2").arg(picture, reader.errorString()));
+        ui->ImgBackground->setPixmap(QPixmap::fromImage(image));
+    });
+    fillFontList();
+    m_view->setHeading(QString());
+    programRandom().seed(desktop().randomSeed());
+    m_chooser->start();
+}
+
+void MainWindow::fillFontList()
+{
+    static const char *const candidates[] = {
+        "Arial", "Comic Sans MS", "Courier New", "Lucida Console", "Times New Roman", "Calibri",
+        "Arial Black", "Arial Narrow", "Bookman Old Style", "Bradley Hand ITC", "Cambria", "Century Gothic",
+        "Harrington", "Lucida Calligraphy", "Lucida Handwriting", "Monotype Corsiva", "Squire", "Stencil",
+        "Tahoma", "Verdana", "Rockwell", "Kristen ITC", "Papyrus"};
+    const QStringList families = desktop().installedFontFamilies();
+    for (const char *name : candidates)
+        if (fontInstalled(QLatin1String(name), families))
+            ui->CmbFont->addSorted(QLatin1String(name));
+}
+
+// Without the SPIonic font the window only says so (the controls are then all out of reach).
+void MainWindow::lockDown()
+{
+    setBackgroundColour(ui->Panel, StringToColor(QStringLiteral("clBtnFace")));
+    QFont f = ui->Panel->font();
+    f.setPointSize(18);
+    ui->Panel->setFont(f);
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->ImgBackground, ui->ImgHelp, ui->PnlTop1, ui->PnlTop2})
+        w->setToolTip(QString());
+}
+
+void MainWindow::activate()
+{
+    if (m_ended)
+        return;
+    if (!m_fontAvailable) {
+        CenteredMessageDlg(this, QStringLiteral("Please install the SPIonic Greek font. The program will now close."),
+                           MsgKind::Error, MsgButton::OK);
+        endProgram();
+        return;
+    }
+    m_view->setHeadingMaxWidth(qMin(m_view->headingMaxWidth(), 575));
+    // Qt reports activation after a handler's message box or modal window has returned, so a
+    // returning activation would undo the focus the handler chose: only a window without a
+    // focused control (its first showing) gives the focus to the list selector.
+    if (ui->CmbWork->isEnabled() && !focusWidget())
+        ui->CmbWork->setFocus();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        guarded([this] { activate(); });
+}
+
+void MainWindow::endProgram()
+{
+    m_ended = true;
+    m_closingByProgram = true;
+    m_animation.stop();
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows)
+        if (w != this)
+            w->hide();
+    close();
+    QCoreApplication::quit();
+}
+
+void MainWindow::collapseNotesSelection() { m_notes->collapseSelection(); }
+
+void MainWindow::restoreEditFocus()
+{
+    // The box last edited, checked in this order, each only while it takes the focus.
+    const EditBox last = m_state->lastEditBox();
+    if (last == EditBox::Item && ui->Cmb_Item->isEnabled())
+        ui->Cmb_Item->setFocus();
+    else if (last == EditBox::Notes && ui->RedTranslation->isEnabled())
+        ui->RedTranslation->setFocus();
+    else if (last == EditBox::Description && ui->RichDescr->isEnabled())
+        ui->RichDescr->setFocus();
+}
+
+void MainWindow::restoreEditFocusPlacingCaret()
+{
+    restoreEditFocus();
+    const EditBox last = m_state->lastEditBox();
+    if (last == EditBox::Item && ui->Cmb_Item->isEnabled()) {
+        // Taking the focus selects the whole headword: the caret goes after it, nothing selected.
+        QLineEdit *edit = ui->Cmb_Item->lineEdit();
+        edit->setCursorPosition(edit->text().size());
+    } else if (last == EditBox::Description && ui->RichDescr->isEnabled()) {
+        // As in the item box: the caret after the selection (the whole text when entering selected
+        // it), nothing selected; without a selection the caret stays where it was.
+        QTextCursor c = ui->RichDescr->textCursor();
+        c.setPosition(c.selectionEnd());
+        ui->RichDescr->setTextCursor(c);
+    }
+}
+
+bool MainWindow::saveBeforeClosing()
+{
+    guarded([this] { m_commands->saveList(); });
+    // Save may refuse the entry (too short) or fail; the work is then still unsaved and the program stays.
+    return !m_document->isModified();
+}
+
+void MainWindow::closeProgram()
+{
+    collapseNotesSelection();
+    if (!m_document->isModified()) {
+        endProgram();
+        return;
+    }
+    switch (CenteredMessageDlg(this, QStringLiteral("Save work before closing?"), MsgKind::Confirmation,
+                               MsgButton::Yes | MsgButton::No | MsgButton::Cancel)) {
+    case MsgButton::Yes:
+        if (saveBeforeClosing())
+            endProgram();
+        break;
+    case MsgButton::No:
+        endProgram();
+        break;
+    default:
+        if (ui->Cmb_Item->isEnabled() && m_document->list().itemCount() > 0)
+            ui->Cmb_Item->setFocus();
+        else
+            m_notes->focusNotes();
+        break;
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_closingByProgram) {
+        event->accept();
+        return;
+    }
+    bool leave = true;
+    guarded([&] {
+        if (!m_document->isModified() || !m_fontAvailable)
+            return;
+        // As the Close button: only No discards; Esc or closing the question box is Cancel.
+        switch (askSaveWorkFirst(this)) {
+        case MsgButton::Yes:
+            leave = saveBeforeClosing();
+            break;
+        case MsgButton::No:
+            break;
+        default:
+            leave = false;
+            break;
+        }
+    });
+    if (!leave) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    endProgram();
+}
+
+void MainWindow::toggleStayOnTop()
+{
+    collapseNotesSelection();
+    const bool wasVisible = isVisible();
+    const bool onTop = !staysOnTop();
+    (onTop ? ui->PnlTop2 : ui->PnlTop1)->raise();
+    const QString hint = onTop ? QStringLiteral("Stay On Top = ON") : QStringLiteral("Stay On Top = OFF");
+    ui->PnlTop1->setToolTip(hint);
+    ui->PnlTop2->setToolTip(hint);
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (wasVisible)
+        show(); // changing the flags hides a window
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    event->accept();
+    emit keyboardMapRequested();
+}
+
+void MainWindow::requestMasterList()
+{
+    emit masterListRequested(m_document->list().isLatin() ? QStringLiteral("Latin") : QStringLiteral("Greek"),
+                             ui->Cmb_Item->currentText(), m_search->typedText());
+}
+
+// --- keys -----------------------------------------------------------------------------------------
+
+bool MainWindow::previewKey(QWidget *receiver, QKeyEvent *event)
+{
+    bool swallow = false;
+    guarded([&] { windowKeyDown(event); });
+    guarded([&] { swallow = controlKeyDown(receiver, event); });
+    if (!swallow && !event->text().isEmpty())
+        guarded([&] { swallow = controlKeyPress(receiver, event); });
+    return swallow;
+}
+
+void MainWindow::windowKeyDown(QKeyEvent *event)
+{
+    const MainMode &mode = m_state->mode();
+    const int key = event->key();
+    const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+    if (key == Qt::Key_Escape)
+        escapeKey();
+    if (key == Qt::Key_F1) {
+        collapseNotesSelection();
+        emit helpRequested();
+    }
+    if (key == Qt::Key_F7 && m_fontAvailable && !mode.updateMode)
+        m_mainColour->ChangeWindowColour(this);
+    if (key == Qt::Key_F10 && mode.selfTest())
+        m_panelColour->ChangeWindowColour(this);
+    if (ctrl && key == Qt::Key_Q)
+        emit quotationsRequested();
+    if (ctrl && key == Qt::Key_Y)
+        emit keyboardMapRequested();
+    if (ctrl && key == Qt::Key_I && ui->Cmb_Item->isEnabled() && ui->BtnIns->isEnabled())
+        ui->BtnIns->click();
+    if (ctrl && key == Qt::Key_M && ui->BtnMaster->isEnabled())
+        ui->BtnMaster->click();
+}
+
+bool MainWindow::controlKeyDown(QWidget *receiver, QKeyEvent *event)
+{
+    const QWidget *escButtons[] = {ui->ChkWholeWOrd, ui->BtnSave, ui->BtnIns, ui->BtnMaster, ui->BtnDel,
+                                   ui->BtnLeft, ui->BtnNextTranslation, ui->BtnRight, ui->BtnSelfTest,
+                                   ui->BtnSwopDown, ui->BtnSwopUp, ui->Btn_Search};
+    for (const QWidget *b : escButtons)
+        if (receiver == b) {
+            if (event->key() == Qt::Key_Escape && !m_state->mode().updateMode)
+                escapeKey();
+            return false;
+        }
+    if (receiver == ui->CmbWork || receiver == ui->BtnChangeList || receiver == ui->RadioGreek
+        || receiver == ui->RadioLatin)
+        return m_lists->selectorKeyDown(receiver, event);
+    if (receiver == ui->Cmb_Item)
+        return m_editor->itemBoxKeyDown(event);
+    if (receiver == ui->RichDescr)
+        return m_editor->descriptionKeyDown(event);
+    if (receiver == ui->EdtSearch)
+        return m_search->searchBoxKeyDown(event);
+    if (receiver == ui->RedTranslation)
+        return m_notes->notesKeyDown(event);
+    if (receiver == ui->CmbFont)
+        return m_formatBar->fontListKeyDown(event);
+    return false;
+}
+
+bool MainWindow::controlKeyPress(QWidget *receiver, QKeyEvent *event)
+{
+    if (receiver == ui->Cmb_Item)
+        return m_editor->itemBoxKeyPress(event);
+    if (receiver == ui->RichDescr)
+        return m_editor->descriptionKeyPress(event);
+    if (receiver == ui->EdtSearch)
+        return m_search->searchBoxKeyPress(event);
+    if (receiver == ui->RedTranslation)
+        return m_notes->notesKeyPress(event);
+    return false;
+}
+
+void MainWindow::escapeKey()
+{
+    const MainMode &mode = m_state->mode();
+    if (mode.selfTest()) {
+        // Reveal the answer; the focus is given once the item area is back.
+        m_test->revealAnswer();
+        if (ui->Cmb_Item->isEnabled())
+            ui->Cmb_Item->setFocus();
+        return;
+    }
+    if (!mode.listOpen())
+        return;
+    if (mode.listSearch()) {
+        m_search->endSearch();
+        return;
+    }
+    m_search->clearTyped();
+    ui->Cmb_Item->setFocus();
+}
