@@ -58,7 +58,8 @@ ControlState computeControlState(const ControlInputs &in)
     s.testPanel = {font, test || !font};
     s.closeButton = enabledIf(font && !update);
 
-    const bool searchable = font && open && !test && !update && !e.searchLocked;
+    // An empty list with empty notes holds nothing to search.
+    const bool searchable = font && open && !test && !update && !e.searchLocked && (count > 0 || !in.notesEmpty);
     s.searchBox = enabledIf(searchable);
     s.searchButton = s.searchBox;
     s.wholeWordBox = s.searchBox;

@@ -13,6 +13,7 @@ struct ControlInputs {
     int itemCount = 0;
     int currentItem = 0;       // 1-based, 0 none
     bool modified = false;     // the open list holds unsaved work
+    bool notesEmpty = true;
     int hitCount = 0;          // list search
     int hitRow = -1;           // the hit shown, 0-based
     bool notesSearchShown = false; // the notes held the search text when the search began

@@ -41,6 +41,20 @@ ListManagement::ListManagement(ListDocument &document, WindowState &state, ItemV
     connectGuarded(w.greekButton, &QRadioButton::clicked, this, [this] { chooseLanguage(Greek); });
     connectGuarded(w.latinButton, &QRadioButton::clicked, this, [this] { chooseLanguage(Latin); });
     connectGuarded(&m_animation, &QTimer::timeout, this, &ListManagement::blinkBar);
+    connect(&m_document, &ListDocument::changed, this, &ListManagement::showListLanguage);
+}
+
+// Outside update mode the language buttons show the open list's language (a list of another
+// language leaves them as they were); with no list open neither is checked.
+void ListManagement::showListLanguage()
+{
+    if (m_state.mode().updateMode)
+        return;
+    const ListSession &list = m_document.list();
+    if (!list.isOpen() || list.isGreek() || list.isLatin()) {
+        w.greekButton->setChecked(list.isOpen() && list.isGreek());
+        w.latinButton->setChecked(list.isOpen() && list.isLatin());
+    }
 }
 
 void ListManagement::blinkBar()

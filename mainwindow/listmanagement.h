@@ -53,6 +53,7 @@ private:
     void chooseLanguage(const QString &language);
     void focusNameBox();
     void blinkBar();
+    void showListLanguage();
 
     ListDocument &m_document;
     WindowState &m_state;

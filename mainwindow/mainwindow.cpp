@@ -33,6 +33,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTextCursor>
+#include <QTextDocument>
 
 MainWindow::MainWindow() : ui(std::make_unique<Ui::MainWindow>())
 {
@@ -180,6 +181,7 @@ ControlInputs MainWindow::controlInputs() const
     in.itemCount = list.itemCount();
     in.currentItem = list.currentItem();
     in.modified = m_document->isModified();
+    in.notesEmpty = m_document->notes()->isEmpty();
     in.hitCount = list.hitCount();
     in.hitRow = m_search->hitRow();
     in.notesSearchShown = m_notes->searchShown();

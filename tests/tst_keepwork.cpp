@@ -101,7 +101,7 @@ void TestKeepWork::selfTestTakesNoKeysInHiddenBoxes()
     h.press(Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(ui.RichDescr->toPlainText(), shown);
     QCOMPARE(data.read("Numbers.vocab"), saved);
-    QVERIFY(h.form().session().isSaved());
+    QVERIFY(!h.form().document().isModified());
 }
 
 void TestKeepWork::pastedAndCutTextIsWork()
@@ -137,7 +137,7 @@ void TestKeepWork::pastedAndCutTextIsWork()
             QCOMPARE(ui.RichDescr->toPlainText(), QString());
             break;
         }
-        QVERIFY2(!h.form().session().isSaved(), qPrintable(QString::number(way)));
+        QVERIFY2(h.form().document().isModified(), qPrintable(QString::number(way)));
         QVERIFY(ui.BtnSave->isEnabled());
         // Closing asks, and Cancel keeps the program and the work.
         h.desktop.expect("Save work before closing?", MsgButton::Cancel);
@@ -188,7 +188,7 @@ void TestKeepWork::listDropDownKeepsRefusedWork()
     h.settle();
     QVERIFY(!ui.CmbWork->view()->isVisible());
     QCOMPARE(h.form().session().name(), QStringLiteral("Alpha"));
-    QVERIFY(!h.form().session().isSaved());
+    QVERIFY(h.form().document().isModified());
     QCOMPARE(data.read("Alpha.vocab"), crlf(QStringList{"Latin"} + fiveItems()));
 }
 
@@ -246,7 +246,7 @@ void TestKeepWork::savingDuringSearchWithoutHits()
     ui.RedTranslation->setFocus();
     QTest::keyClick(ui.RedTranslation, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(ui.RedTranslation, " and new");
-    QVERIFY(!h.form().session().isSaved());
+    QVERIFY(h.form().document().isModified());
     clickIn(ui.EdtSearch);
     QTest::keyClicks(ui.EdtSearch, "nothing like it");
     h.press(Qt::Key_Return);

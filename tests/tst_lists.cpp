@@ -327,8 +327,8 @@ void TestLists::enterAfterNameTooShort()
     verifyUpdateMode(h, OpenBanner);
     QCOMPARE(ui.CmbWork->currentText(), QStringLiteral("Al"));
     QCOMPARE(ui.CmbWork->lineEdit()->cursorPosition(), 2);
-    // A language button is checked: the format bar is back, shown and enabled.
-    QVERIFY(ui.CmbFont->isVisible() && ui.CmbFont->isEnabled() && ui.BtnFormatBold->isEnabled());
+    // The notes cannot be edited in update mode: the format bar stays away.
+    QVERIFY(ui.CmbFont->isHidden() && ui.BtnFormatBold->isHidden());
     // Three characters pass.
     QTest::keyClicks(ui.CmbWork, "f");
     QTest::keyClick(ui.CmbWork, Qt::Key_Return);
@@ -387,7 +387,7 @@ void TestLists::saveQuestionYesRefusedAndNo()
     QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
     QVERIFY(ui.Cmb_Item->isVisible());
     QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("u"));
-    QVERIFY(!h.form().session().isSaved());
+    QVERIFY(h.form().document().isModified());
     QCOMPARE(data.read("Alpha.vocab"), alphaVocab);
 
     // Cancel: nothing happens.
@@ -399,10 +399,10 @@ void TestLists::saveQuestionYesRefusedAndNo()
     h.desktop.expect("Save work first?", MsgButton::No);
     clickUpdate(h);
     verifyUpdateMode(h, OpenBanner);
-    QVERIFY(!h.form().session().isSaved());
+    QVERIFY(h.form().document().isModified());
     h.press(Qt::Key_Escape);
     verifyLeftUpdateMode(h);
-    QVERIFY(!h.form().session().isSaved());
+    QVERIFY(h.form().document().isModified());
     QVERIFY(ui.BtnSave->isEnabled());
     QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("u"));
     h.desktop.expect("Save work before closing?", MsgButton::Cancel);
@@ -415,7 +415,7 @@ void TestLists::saveQuestionYesRefusedAndNo()
     retypeName(h, "Copy");
     clickUpdate(h); // Update asks no second time
     QCOMPARE(data.read("Copy.vocab"), alphaVocab);
-    QVERIFY(!h.form().session().isSaved());
+    QVERIFY(h.form().document().isModified());
     h.desktop.expect("Save work before closing?", MsgButton::Cancel);
     QTest::mouseClick(ui.BtnClose, Qt::LeftButton);
 }

@@ -133,7 +133,7 @@ void TestListSelection::openGreekListWithBackupsAndNotes()
     QCOMPARE(ui.EdtSearch->text(), QStringLiteral("Enter search text"));
     QVERIFY(ui.EdtSearch->isEnabled() && ui.ChkWhole->isEnabled() && ui.Btn_Search->isEnabled());
     QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
-    QVERIFY(h.form().session().isSaved()); // loading the notes is no change
+    QVERIFY(!h.form().document().isModified()); // loading the notes is no change
     QVERIFY(h.desktop.problems().isEmpty());
 }
 
@@ -236,7 +236,7 @@ void TestListSelection::unsavedWorkAtDropDown()
         QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Verbs"));
     } else {
         QCOMPARE(h.ui().CmbWork->count(), 2);
-        QCOMPARE(h.form().session().isSaved(), MsgButton(answer) == MsgButton::Yes);
+        QCOMPARE(!h.form().document().isModified(), MsgButton(answer) == MsgButton::Yes);
     }
     QCOMPARE(data.read("Verbs.vocab"), MsgButton(answer) == MsgButton::Yes
                                            ? crlf({"Latin", "amorzxto love", "aquazxwater"})
@@ -268,7 +268,7 @@ void TestListSelection::arrowKeysOnClosedSelectorAskFirst()
     h.press(Qt::Key_Down);
     QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Alpha"));
     QCOMPARE(h.form().session().name(), QStringLiteral("Alpha"));
-    QVERIFY(!h.form().session().isSaved());
+    QVERIFY(h.form().document().isModified());
     h.ui().CmbWork->setFocus();
     h.desktop.expect("Save work first?", MsgButton::Yes);
     h.ui().Cmb_Item->setEditText("amor");

@@ -44,8 +44,7 @@ void TestNotes::styleToggles()
     QCOMPARE(style(4), QStringLiteral("biu"));
     QCOMPARE(style(5), QString()); // the blank after it untouched
 
-    // Struck-out text keeps its style under every toggle, yet Save becomes available.
-    ui.BtnSave->setEnabled(false);
+    // Struck-out text keeps its style under every toggle.
     const QByteArray before = rtf::write(box->document());
     selectKeys(box, 6, 10);
     for (QPushButton *b : {ui.BtnFormatBold, ui.BtnFormatItalic, ui.BtnFormatUnderline})
@@ -53,7 +52,6 @@ void TestNotes::styleToggles()
     h.press(Qt::Key_B, Qt::ControlModifier);
     h.press(Qt::Key_U, Qt::ControlModifier);
     QCOMPARE(rtf::write(box->document()), before);
-    QVERIFY(ui.BtnSave->isEnabled());
 
     // A selection in several styles takes its first character's, toggled.
     selectKeys(box, 11, 15); // "Gm" bold, "ix" plain
@@ -79,12 +77,12 @@ void TestNotes::colourToggles()
     QTest::mouseClick(ui.BtnFormatGreen, Qt::LeftButton);
     enter(ui.BtnFormatGreen);
     QVERIFY(ui.ShpColour->isHidden());
-    QVERIFY(h.form().session().isSaved());
+    QVERIFY(!h.form().document().isModified());
 
     selectKeys(box, 0, 5);
     QTest::mouseClick(ui.BtnFormatRed, Qt::LeftButton);
     QCOMPARE(colourAt(box, 0), QColor()); // the window text colour: no colour of its own
-    QVERIFY(!h.form().session().isSaved());
+    QVERIFY(h.form().document().isModified());
     selectKeys(box, 6, 10);
     QTest::mouseClick(ui.BtnFormatRed, Qt::LeftButton);
     QCOMPARE(colourAt(box, 6), Red);
@@ -138,7 +136,7 @@ void TestNotes::sizeLimitsAndHints()
     selectKeys(box, 0, 3);
     QTest::mouseClick(down, Qt::LeftButton); // disabled at the limit: nothing happens
     QCOMPARE(charAt(box, 0).fontPointSize(), 24.0);
-    QVERIFY(!h.form().session().isSaved());
+    QVERIFY(h.form().document().isModified());
 }
 
 // With nothing selected a size button changes nothing and is no unsaved work, but enables the other.
@@ -225,7 +223,7 @@ void TestNotes::fontListBlinksWithoutChangingTheNotes()
     QCOMPARE(colourAt(box, 2), Blue);
     QCOMPARE(colourAt(box, 8), QColor());
     QCOMPARE(familyAt(box, 11), QStringLiteral("Tahoma")); // after the selection: untouched
-    QVERIFY(!h.form().session().isSaved());
+    QVERIFY(h.form().document().isModified());
     // The font list follows the selection.
     selectKeys(box, 12, 13);
     selectKeys(box, 1, 2);
@@ -242,12 +240,12 @@ void TestNotes::greekFontKeys()
     selectKeys(box, 6, 10);
     h.press(Qt::Key_T, Qt::ControlModifier); // before any Ctrl+G: ignored
     QCOMPARE(familyAt(box, 6), QStringLiteral("Tahoma"));
-    QVERIFY(h.form().session().isSaved());
+    QVERIFY(!h.form().document().isModified());
     h.press(Qt::Key_G, Qt::ControlModifier);
     QCOMPARE(familyAt(box, 6), QStringLiteral("SPIonic"));
     QCOMPARE(familyAt(box, 9), QStringLiteral("SPIonic"));
     QCOMPARE(familyAt(box, 4), QStringLiteral("Tahoma"));
-    QVERIFY(!h.form().session().isSaved());
+    QVERIFY(h.form().document().isModified());
     h.press(Qt::Key_T, Qt::ControlModifier);
     QCOMPARE(familyAt(box, 6), QStringLiteral("Tahoma"));
     h.press(Qt::Key_G, Qt::ControlModifier);
@@ -279,8 +277,8 @@ void TestNotes::formatPainterOnAClick()
     QVERIFY(!ui.BtnCopyFormat->isEnabled());
     clickAt(box, 15); // in "text", no drag
     QVERIFY(ui.BtnCopyFormat->isEnabled());
-    QVERIFY(!h.form().session().isSaved());
     QTest::keyClicks(box, "xy");
+    QVERIFY(h.form().document().isModified());
     QCOMPARE(box->toPlainText(), QStringLiteral("red bold plain xytext"));
     for (int pos : {15, 16}) {
         const QTextCharFormat f = charAt(box, pos);
@@ -315,11 +313,11 @@ void TestNotes::typedCharactersCount()
     Harness h;
     h.openList("Notes");
     Ui::MainWindow &ui = h.ui();
-    QVERIFY(h.form().session().isSaved());
+    QVERIFY(!h.form().document().isModified());
     clickAt(ui.RedTranslation, 5);
     QTest::sendKeyEvent(QTest::Click, ui.RedTranslation, Qt::Key(key), typed, Qt::NoModifier);
     QCOMPARE(ui.RedTranslation->toPlainText(), "notes" + typed);
-    QVERIFY(!h.form().session().isSaved());
+    QVERIFY(h.form().document().isModified());
     QVERIFY(ui.BtnSave->isEnabled());
     // Closing now asks, so the letter is not lost without a question.
     h.desktop.expect("Save work before closing?", MsgButton::Yes);

@@ -49,7 +49,7 @@ void TestShell::startupCreatesFoldersWindowsAndPrompt()
     QVERIFY(h.form().animationTimer().isActive());
     QCOMPARE(h.form().buildDate(), QStringLiteral("24 Jan 2021"));
     QCOMPARE(h.ui().Heading->text(), QString());
-    QVERIFY(h.form().session().isSaved());
+    QVERIFY(!h.form().document().isModified());
     // The five other windows exist, hidden, with their captions.
     const auto &w = h.program->windows;
     QCOMPARE(w.FrmTools->windowTitle(), QStringLiteral("About"));
@@ -293,7 +293,7 @@ void TestShell::closeYesThatDoesNotSaveKeepsRunning()
     h.desktop.expect("Vocabulary item or description too short.");
     h.ui().BtnClose->click();
     QVERIFY(!h.form().programEnded());
-    QVERIFY(!h.form().session().isSaved());
+    QVERIFY(h.form().document().isModified());
     // A save that fails (the list file cannot be replaced) is reported and the program stays.
     h.ui().Cmb_Item->setEditText("amor");
     QVERIFY(QFile::remove(data.path("Verbs.vocab")));

@@ -3,6 +3,7 @@
 // desktop, the six windows created as at start, the main window shown and active.
 #include "app/program.h"
 #include "mainwindow/mainwindow.h"
+#include "session/listdocument.h"
 #include "session/listsession.h"
 #include "support/scripteddesktop.h"
 #include "ui_mainwindow.h"
