@@ -180,6 +180,7 @@ int main(int argc, char **argv)
     auto *button = frm->findChild<QPushButton *>(QStringLiteral("BtnMasterSearch"));
     const double windowSearch = bench::medianMs(reps, [&] {
         box->setText(QStringLiteral("house"));
+        emit box->textEdited(box->text()); // as typed: the box no longer shows its prompt
         button->click(); // search
         frm->repaint();
         button->click(); // end search
