@@ -5,6 +5,7 @@
 #include "master/mastersearch.h"
 #include "master/mastertest.h"
 #include "platform/random.h"
+#include "session/wordmatch.h"
 #include "ui_tfrmmaster.h"
 
 #include <QKeyEvent>
@@ -22,7 +23,7 @@ void TFrmMaster::RunMasterSearch()
     ui->BtnMasterSearch->setText(QStringLiteral("End Search"));
     hideTestPanel();
     ui->BtnMasterTest->setEnabled(false);
-    const master::MasterMatcher matcher(MasterSearchText, ui->ChkMasterWhole->isChecked());
+    const DescriptionMatcher matcher(MasterSearchText, ui->ChkMasterWhole->isChecked());
     m_hits = master::searchMaster(m_tables.master(shownLanguage()), matcher);
     ShowMasterList();
 }
@@ -70,11 +71,11 @@ void TFrmMaster::leaveSearchForTyping()
 void TFrmMaster::HighlightSearchText()
 {
     QTextEdit *box = ui->RedMasterDesc;
-    const QList<master::HighlightRange> ranges =
-        master::highlightRanges(box->toPlainText(), ui->EdtMasterSearch->text(), ui->ChkMasterWhole->isChecked());
+    const QList<TextRange> ranges =
+        highlightRanges(box->toPlainText(), ui->EdtMasterSearch->text(), ui->ChkMasterWhole->isChecked());
     QTextCharFormat red;
     red.setForeground(QColor(255, 0, 0));
-    for (const master::HighlightRange &r : ranges) {
+    for (const TextRange &r : ranges) {
         QTextCursor c(box->document());
         c.setPosition(int(r.start));
         c.setPosition(int(r.start + r.length), QTextCursor::KeepAnchor);

@@ -1,5 +1,5 @@
 // The Master List's widget-free units: the Greek sort key, the key order of both languages, the
-// tables built from lists, the description match and its colouring, the self-test draw and caption.
+// tables built from lists, the search over the entries, the self-test draw and caption.
 #include "master/mastersearch.h"
 #include "master/mastertables.h"
 #include "master/mastertest.h"
@@ -48,11 +48,7 @@ private slots:
     void languagesSplitAndDuplicatesKept();
     void readingListsAndTheLimit();
     void unreadableListReported();
-    void match_data();
-    void match();
-    void matchUsesTheLocaleOnlyForNonAscii();
-    void highlight_data();
-    void highlight();
+    void searchOverTheEntries();
     void drawCycles();
     void drawEmptiesAStaleRecord();
     void panelCaption_data();
@@ -179,74 +175,12 @@ void TestMasterUnits::unreadableListReported()
     }
 }
 
-void TestMasterUnits::match_data()
+void TestMasterUnits::searchOverTheEntries()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("description");
-    QTest::addColumn<bool>("plain");
-    QTest::addColumn<bool>("whole");
-    QTest::newRow("case") << "house" << "a HOUSE, a House" << true << true;
-    QTest::newRow("household") << "house" << "the household" << true << false;
-    QTest::newRow("farmhouse") << "house" << "farmhouse" << true << false;
-    QTest::newRow("comma and brackets") << "house" << "(house), house," << true << true;
-    QTest::newRow("houses house") << "house" << "houses house" << true << true;
-    QTest::newRow("begins not whole, later whole") << "house" << "housemate's house" << true << true;
-    QTest::newRow("only overlapping whole") << "la la" << "ola la la" << true << true;
-    QTest::newRow("non-ASCII case") << "caf\u00e9" << "CAF\u00c9 noir" << true << false;
-    QTest::newRow("digits") << "12" << "page 12, line 3" << true << true;
-    QTest::newRow("digits after a letter") << "12" << "x12" << true << false;
-    QTest::newRow("absent") << "water" << "wine" << false << false;
-}
-
-void TestMasterUnits::match()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, description);
-    QFETCH(bool, plain);
-    QFETCH(bool, whole);
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    QCOMPARE(MasterMatcher(text, false, english).matches(description), plain);
-    QCOMPARE(MasterMatcher(text, true, english).matches(description), whole);
-}
-
-void TestMasterUnits::matchUsesTheLocaleOnlyForNonAscii()
-{
-    // The ASCII shortcut must give what upper-casing gives; in a Turkish locale small i
-    // upper-cases to a dotted capital, which a capital I does not contain.
-    const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
-    QVERIFY(!MasterMatcher("milk", false, turkish).matches("MILK"));
-    QVERIFY(MasterMatcher("milk", false, turkish).matches("milk and honey"));
-    QVERIFY(MasterMatcher("milk", false, QLocale::c()).matches("MILK"));
-    QVERIFY(!MasterMatcher("", false, QLocale::c()).matches("anything"));
     QList<MasterEntry> master = {{"L", "a", "one house"}, {"L", "b", "wine"}, {"L", "c", "HOUSES"}};
-    QCOMPARE(searchMaster(master, MasterMatcher("house", false)), QList<int>({0, 2}));
-    QCOMPARE(searchMaster(master, MasterMatcher("house", true)), QList<int>({0}));
+    QCOMPARE(searchMaster(master, DescriptionMatcher("house", false)), QList<int>({0, 2}));
+    QCOMPARE(searchMaster(master, DescriptionMatcher("house", true)), QList<int>({0}));
     QVERIFY(isValidMasterSearchText("ab") && !isValidMasterSearchText("a"));
-}
-
-void TestMasterUnits::highlight_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("description");
-    QTest::addColumn<bool>("whole");
-    QTest::addColumn<QList<HighlightRange>>("ranges");
-    using R = QList<HighlightRange>;
-    QTest::newRow("banana ana") << "ana" << "banana" << false << R{{1, 3}};
-    QTest::newRow("banana ana whole") << "ana" << "banana" << true << R{};
-    QTest::newRow("houses house whole") << "House" << "houses house" << true << R{{7, 5}};
-    QTest::newRow("houses house") << "House" << "houses house" << false << R{{0, 5}, {7, 5}};
-    QTest::newRow("overlapping whole") << "a-a" << "a-a-a" << true << R{{0, 3}, {2, 3}};
-    QTest::newRow("non-ASCII case colours nothing") << "caf\u00e9" << "CAF\u00c9" << false << R{};
-    QTest::newRow("empty text") << "" << "abc" << false << R{};
-}
-
-void TestMasterUnits::highlight()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, description);
-    QFETCH(bool, whole);
-    QFETCH(QList<HighlightRange>, ranges);
-    QCOMPARE(highlightRanges(description, text, whole), ranges);
 }
 
 void TestMasterUnits::drawCycles()
