@@ -4,8 +4,10 @@
 #include "mainwindow/windowstate.h"
 #include "platform/guard.h"
 #include "session/listdocument.h"
+#include "session/wordmatch.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTextCursor>
@@ -139,33 +141,18 @@ void NotesEditor::startSearch()
     emit searchChanged();
 }
 
-namespace {
-QTextDocument::FindFlags findFlags(bool wholeWords)
+// The notes are searched as the descriptions are: ASCII letters without regard to case, the
+// same whole-word rule. The raw text holds one character for each position of the document.
+QList<TextRange> NotesEditor::occurrences() const
 {
-    return wholeWords ? QTextDocument::FindWholeWords : QTextDocument::FindFlags();
-}
-} // namespace
-
-int NotesEditor::occurrencesBefore(int position) const
-{
-    const QString text = m_document.list().searchText();
-    const QTextDocument *doc = m_document.notes();
-    const auto flags = findFlags(w.wholeWordBox->isChecked());
-    int count = 0;
-    for (int from = 0; !text.isEmpty();) {
-        const QTextCursor found = doc->find(text, from, flags);
-        if (found.isNull() || found.selectionStart() >= position)
-            break;
-        ++count;
-        from = found.selectionEnd();
-    }
-    return count;
+    const QString text = m_document.notes()->toRawText();
+    return findOccurrences(text, m_document.list().searchText(), w.wholeWordBox->isChecked());
 }
 
 // Counts without moving the selection of the notes.
 int NotesEditor::countOccurrences()
 {
-    m_findCount = occurrencesBefore(m_document.notes()->characterCount());
+    m_findCount = int(occurrences().size());
     m_findIndex = 0;
     m_nextStarted = false;
     w.wholeWordBox->setText(QStringLiteral("Whole word  [%1]").arg(m_findCount));
@@ -176,21 +163,22 @@ int NotesEditor::countOccurrences()
 void NotesEditor::findNext()
 {
     QTextEdit *box = w.notesBox;
-    const QString text = m_document.list().searchText();
-    const auto flags = findFlags(w.wholeWordBox->isChecked());
-    int from = 0;
-    if (m_nextStarted)
-        from = box->textCursor().selectionEnd();
+    const QList<TextRange> found = occurrences();
+    const qsizetype from = m_nextStarted ? box->textCursor().selectionEnd() : 0;
     m_nextStarted = true;
-    QTextCursor found = text.isEmpty() ? QTextCursor() : box->document()->find(text, from, flags);
-    if (found.isNull() && !text.isEmpty())
-        found = box->document()->find(text, 0, flags); // after the last, the first again
     focusNotes();
-    if (found.isNull())
+    if (found.isEmpty())
         return;
-    box->setTextCursor(found);
+    // The first at or after the end of the selection; after the last, the first again.
+    const auto next = std::find_if(found.cbegin(), found.cend(), [from](const TextRange &r) { return r.start >= from; });
+    const qsizetype index = next == found.cend() ? 0 : next - found.cbegin();
+    const TextRange &range = found.at(index);
+    QTextCursor cursor(box->document());
+    cursor.setPosition(int(range.start));
+    cursor.setPosition(int(range.start + range.length), QTextCursor::KeepAnchor);
+    box->setTextCursor(cursor);
     box->ensureCursorVisible();
     // The number of the occurrence selected, whatever the user selected between two Nexts.
-    m_findIndex = occurrencesBefore(found.selectionStart()) + 1;
+    m_findIndex = int(index) + 1;
     w.wholeWordBox->setText(QStringLiteral("Whole word  [%1/%2]").arg(m_findIndex).arg(m_findCount));
 }

@@ -2,6 +2,9 @@
 // The translation / notes box of a list: its own keys, its enlarged size, its hints, and the
 // notes part of a list search (the Whole word box and Next). What the notes hold is the open
 // list's notes document, which the box shows.
+#include "session/wordmatch.h"
+
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -46,7 +49,7 @@ private:
     void toggleEnlarged();
     void showStyleHint();
     int countOccurrences();
-    int occurrencesBefore(int position) const;
+    QList<TextRange> occurrences() const;
 
     ListDocument &m_document;
     WindowState &m_state;
