@@ -4,7 +4,7 @@
 #include "benchutil.h"
 #include "master/mastersearch.h"
 #include "master/sortkey.h"
-#include "master/tfrmmaster.h"
+#include "master/masterlistwindow.h"
 #include "platform/desktop.h"
 
 #include <QApplication>
@@ -97,7 +97,7 @@ int main(int argc, char **argv)
     QWidget main;
     main.resize(778, 703);
     main.show();
-    auto *frm = new TFrmMaster(&main);
+    auto *frm = new MasterListWindow(&main);
     const int reps = 9;
 
     // Opening: reading every list, splitting, sorting both languages, filling and painting the

@@ -1,6 +1,6 @@
 #pragma once
 // Shared by the Master List tests.
-#include "master/tfrmmaster.h"
+#include "master/masterlistwindow.h"
 #include "platform/panellabel.h"
 #include "platform/random.h"
 #include "support/harness.h"
@@ -41,13 +41,13 @@ struct Master {
     DataFolder data;
     ScriptedDesktop desktop;
     QWidget main;
-    TFrmMaster *frm = nullptr;
+    MasterListWindow *frm = nullptr;
 
     Master()
     {
         main.resize(778, 703);
         main.show();
-        frm = new TFrmMaster(&main);
+        frm = new MasterListWindow(&main);
         programRandom().seed(20210124);
     }
     ~Master()

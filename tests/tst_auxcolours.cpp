@@ -3,13 +3,13 @@
 // the files that cannot be read or written.
 #include "support/harness.h"
 
-#include "auxwindows/tfrmhelp.h"
-#include "auxwindows/tfrmtools.h"
-#include "master/tfrmmaster.h"
+#include "auxwindows/helpwindow.h"
+#include "auxwindows/aboutwindow.h"
+#include "master/masterlistwindow.h"
 #include "platform/colourfile.h"
 #include "platform/layoutstyle.h"
 #include "store/apperror.h"
-#include "quotes/tfrmquotes.h"
+#include "quotes/quotationswindow.h"
 #include <QTextEdit>
 
 #include <QDir>
@@ -32,10 +32,10 @@ QWidget *windowOf(Program &p, int row)
 {
     switch (row) {
     case MainRow: return p.windows.Form1;
-    case QuotesRow: return p.windows.FrmQuotes;
-    case MasterRow: return p.windows.FrmMaster;
-    case HelpRow: return p.windows.FrmHelp;
-    default: return p.windows.FrmTools;
+    case QuotesRow: return p.windows.quotations;
+    case MasterRow: return p.windows.masterList;
+    case HelpRow: return p.windows.help;
+    default: return p.windows.about;
     }
 }
 
@@ -45,13 +45,13 @@ QList<QWidget *> targetsOf(Program &p, int row)
     switch (row) {
     case MainRow: return {p.windows.Form1, p.windows.Form1->form()->PnlItemNo};
     case QuotesRow:
-        return {p.windows.FrmQuotes, p.windows.FrmQuotes->findChild<QWidget *>("MemQuote"),
-                p.windows.FrmQuotes->findChild<QWidget *>("MemTrans")};
+        return {p.windows.quotations, p.windows.quotations->findChild<QWidget *>("MemQuote"),
+                p.windows.quotations->findChild<QWidget *>("MemTrans")};
     case MasterRow:
-        return {p.windows.FrmMaster, p.windows.FrmMaster->findChild<QWidget *>("EdtMasterWork"),
-                p.windows.FrmMaster->findChild<QWidget *>("RedMasterDesc")};
-    case HelpRow: return {p.windows.FrmHelp};
-    default: return {p.windows.FrmTools, p.windows.FrmTools->findChild<QWidget *>("RedAbout")};
+        return {p.windows.masterList, p.windows.masterList->findChild<QWidget *>("EdtMasterWork"),
+                p.windows.masterList->findChild<QWidget *>("RedMasterDesc")};
+    case HelpRow: return {p.windows.help};
+    default: return {p.windows.about, p.windows.about->findChild<QWidget *>("RedAbout")};
     }
 }
 
@@ -178,7 +178,7 @@ void TestAuxColours::f10DuringSelfTestReachesMasterPanel()
     RecordingDesktop desktop; // in force over the harness's own desktop while the test runs
     desktop.colourAnswers << QColor(0, 0, 255) << QColor(0, 128, 0);
     Program &p = *h.program;
-    QWidget *pnlMaster = p.windows.FrmMaster->findChild<QWidget *>("PnlMaster");
+    QWidget *pnlMaster = p.windows.masterList->findChild<QWidget *>("PnlMaster");
     // No self test: F10 does nothing.
     h.press(Qt::Key_F10);
     QVERIFY(desktop.pickerTitles.isEmpty());
@@ -213,9 +213,9 @@ void TestAuxColours::coloursInForceAtNextStart()
         for (QWidget *w : targetsOf(p, row))
             QCOMPARE(backgroundColour(w), expected[row]);
     QCOMPARE(backgroundColour(p.windows.Form1->form()->Panel), 0x000080FFu);
-    QCOMPARE(backgroundColour(p.windows.FrmMaster->findChild<QWidget *>("PnlMaster")), 0x000080FFu);
+    QCOMPARE(backgroundColour(p.windows.masterList->findChild<QWidget *>("PnlMaster")), 0x000080FFu);
     // A desktop colour follows the desktop's scheme.
-    QCOMPARE(p.windows.FrmTools->palette().color(QPalette::Window), QGuiApplication::palette().color(QPalette::Button));
+    QCOMPARE(p.windows.about->palette().color(QPalette::Window), QGuiApplication::palette().color(QPalette::Button));
     QVERIFY(desktop.problems().isEmpty());
 }
 
@@ -233,8 +233,8 @@ void TestAuxColours::failedReadLeavesTheRestOfCreation()
     Program p;
     QVERIFY2(desktop.problems().isEmpty(), qPrintable(desktop.problems().join('\n')));
     // The About text was built before, the Master List's panel still takes the self-test colour.
-    QVERIFY(p.windows.FrmTools->findChild<QTextEdit *>("RedAbout")->toPlainText().startsWith("Welcome to Mnemora"));
-    QCOMPARE(backgroundColour(p.windows.FrmMaster->findChild<QWidget *>("PnlMaster")), 0x0000FFFFu);
+    QVERIFY(p.windows.about->findChild<QTextEdit *>("RedAbout")->toPlainText().startsWith("Welcome to Mnemora"));
+    QCOMPARE(backgroundColour(p.windows.masterList->findChild<QWidget *>("PnlMaster")), 0x0000FFFFu);
 }
 
 QTEST_MAIN(TestAuxColours)

@@ -2,10 +2,10 @@
 // links, the drawn keyboard map, and where the focus goes back when About or the map closes.
 #include "support/harness.h"
 
-#include "auxwindows/keyboardmap.h"
-#include "auxwindows/tfrmhelp.h"
-#include "auxwindows/tfrmspionic.h"
-#include "auxwindows/tfrmtools.h"
+#include "auxwindows/keyboardmappicture.h"
+#include "auxwindows/helpwindow.h"
+#include "auxwindows/keyboardmapwindow.h"
+#include "auxwindows/aboutwindow.h"
 #include "auxwindows/weblinks.h"
 #include "store/apperror.h"
 
@@ -67,7 +67,7 @@ private slots:
 void TestAuxWindows::helpOpensAndClosesWithEsc()
 {
     Numbers n;
-    TFrmHelp *help = n.h.program->windows.FrmHelp;
+    HelpWindow *help = n.h.program->windows.help;
     QCOMPARE(child<QLabel>(help, "Label4")->text(), QStringLiteral("Ctrl_G  Greek SPIonic font (only Translation / Notes)"));
     QCOMPARE(child(help, "BtnOnlineHelp")->toolTip(), weblinks::OnlineHelpUrl);
     bool wasOpen = false;
@@ -109,23 +109,23 @@ void TestAuxWindows::aboutFromHelp()
     QTest::keyClick(descr, Qt::Key_Left);
     QCOMPARE(n.h.form().lastEditBox(), EditBox::Description);
     QStringList seen;
-    whenOpen(w.FrmHelp, [&] {
-        whenOpen(w.FrmTools, [&] {
-            seen << QStringLiteral("about %1").arg(QApplication::activeModalWidget() == w.FrmTools);
+    whenOpen(w.help, [&] {
+        whenOpen(w.about, [&] {
+            seen << QStringLiteral("about %1").arg(QApplication::activeModalWidget() == w.about);
             seen << QStringLiteral("selection %1").arg(notes->textCursor().hasSelection());
-            QCOMPARE(w.FrmTools->focusWidget(), child(w.FrmTools, "BtnClose"));
-            QTest::keyClick(child(w.FrmTools, "BtnClose"), Qt::Key_F1); // nothing
-            QTest::keyClick(child(w.FrmTools, "BtnClose"), Qt::Key_Escape);
+            QCOMPARE(w.about->focusWidget(), child(w.about, "BtnClose"));
+            QTest::keyClick(child(w.about, "BtnClose"), Qt::Key_F1); // nothing
+            QTest::keyClick(child(w.about, "BtnClose"), Qt::Key_Escape);
         });
-        QTest::mouseClick(child(w.FrmHelp, "BtnAbout"), Qt::LeftButton);
+        QTest::mouseClick(child(w.help, "BtnAbout"), Qt::LeftButton);
         // Back in Help: the focus on "Close" again.
-        QApplication::setActiveWindow(w.FrmHelp); // as the desktop does when About goes
-        seen << QStringLiteral("help %1").arg(w.FrmHelp->focusWidget() == child(w.FrmHelp, "BtnClose"));
-        QTest::keyClick(child(w.FrmHelp, "BtnClose"), Qt::Key_Escape);
+        QApplication::setActiveWindow(w.help); // as the desktop does when About goes
+        seen << QStringLiteral("help %1").arg(w.help->focusWidget() == child(w.help, "BtnClose"));
+        QTest::keyClick(child(w.help, "BtnClose"), Qt::Key_Escape);
     });
     n.h.press(Qt::Key_F1);
     QCOMPARE(seen, QStringList({"about 1", "selection 0", "help 1"}));
-    QVERIFY(w.FrmHelp->isHidden() && w.FrmTools->isHidden());
+    QVERIFY(w.help->isHidden() && w.about->isHidden());
     // The description box is again the main window's focused control, its caret kept.
     QCOMPARE(n.h.form().focusWidget(), descr);
     QCOMPARE(descr->textCursor().position(), 1);
@@ -135,7 +135,7 @@ void TestAuxWindows::aboutFromHelp()
 void TestAuxWindows::aboutTextAndLinks()
 {
     Numbers n;
-    TFrmTools *about = n.h.program->windows.FrmTools;
+    AboutWindow *about = n.h.program->windows.about;
     QCOMPARE(child<QLabel>(about, "LblBuild")->text(), QStringLiteral("Build: 24 Jan 2021"));
     QTextDocument *doc = child<QTextEdit>(about, "RedAbout")->document();
     const QStringList paragraphs = doc->toPlainText().split('\n');
@@ -180,17 +180,17 @@ void TestAuxWindows::failedOpenIsReported()
     Program p;
     desktop.expect("Cannot open \"" + weblinks::WebsiteUrl + "\". No program.");
     desktop.expect("Cannot open \"" + weblinks::OnlineHelpUrl + "\". No program.");
-    p.windows.FrmTools->show();
-    QTest::mouseClick(child(p.windows.FrmTools, "LblWebsite"), Qt::LeftButton);
-    p.windows.FrmHelp->show();
-    QTest::mouseClick(child(p.windows.FrmHelp, "BtnOnlineHelp"), Qt::LeftButton);
+    p.windows.about->show();
+    QTest::mouseClick(child(p.windows.about, "LblWebsite"), Qt::LeftButton);
+    p.windows.help->show();
+    QTest::mouseClick(child(p.windows.help, "BtnOnlineHelp"), Qt::LeftButton);
     QVERIFY2(desktop.problems().isEmpty(), qPrintable(desktop.problems().join('\n')));
 }
 
 void TestAuxWindows::keyboardMapOpensClosesAndStretches()
 {
     Numbers n;
-    TFrmSPIonic *map = n.h.program->windows.FrmSPIonic;
+    KeyboardMapWindow *map = n.h.program->windows.keyboardMap;
     QLabel *image = child<QLabel>(map, "Image1");
     QCOMPARE(image->pixmap().size(), QSize(KeyboardMapWidth, KeyboardMapHeight));
     QCOMPARE(image->toolTip(), QStringLiteral("Esc to quit"));
@@ -247,7 +247,7 @@ void TestAuxWindows::keyboardMapPictureHasEveryKey()
 void TestAuxWindows::keyboardMapReturnsCaretToItemBox()
 {
     Numbers n;
-    TFrmSPIonic *map = n.h.program->windows.FrmSPIonic;
+    KeyboardMapWindow *map = n.h.program->windows.keyboardMap;
     QComboBox *item = n.h.ui().Cmb_Item;
     item->setFocus();
     QTest::keyClicks(item, "x");
@@ -278,7 +278,7 @@ void TestAuxWindows::keyboardMapLeavesFocusWhenBoxDisabled()
     Harness h; // no list open: the boxes are disabled
     QWidget *before = h.form().focusWidget();
     h.press(Qt::Key_Y, Qt::ControlModifier);
-    h.program->windows.FrmSPIonic->close();
+    h.program->windows.keyboardMap->close();
     QCOMPARE(h.form().focusWidget(), before);
 }
 
@@ -290,8 +290,8 @@ void TestAuxWindows::screenshots()
         QSKIP("MNEMORA_SCREENSHOTS not set");
     Numbers n;
     ProgramWindows &w = n.h.program->windows;
-    for (auto [window, name] : {std::pair<QWidget *, const char *>{w.FrmHelp, "help.png"}, {w.FrmTools, "about.png"},
-                                {w.FrmSPIonic, "keyboard-map.png"}}) {
+    for (auto [window, name] : {std::pair<QWidget *, const char *>{w.help, "help.png"}, {w.about, "about.png"},
+                                {w.keyboardMap, "keyboard-map.png"}}) {
         window->show();
         QVERIFY(window->grab().save(folder + '/' + name));
         window->hide();

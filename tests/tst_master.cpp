@@ -162,15 +162,15 @@ void TestMaster::modalOpeningAndSignals()
 {
     Master m;
     m.data.addList("Roma", "Latin", house);
-    QSignalSpy help(m.frm, &TFrmMaster::helpRequested);
-    QSignalSpy closed(m.frm, &TFrmMaster::closed);
+    QSignalSpy help(m.frm, &MasterListWindow::helpRequested);
+    QSignalSpy closed(m.frm, &MasterListWindow::closed);
     bool wasModal = false;
     QTimer::singleShot(0, m.frm, [&] {
         wasModal = m.frm->isVisible() && QApplication::activeModalWidget() == m.frm;
         QTest::keyClick(m.list(), Qt::Key_F1);
         QTest::keyClick(m.list(), Qt::Key_Escape);
     });
-    m.frm->OpenMasterList(&m.main, {"Latin", "aqua", ""});
+    m.frm->openAndWait(&m.main, {"Latin", "aqua", ""});
     QVERIFY(wasModal);
     QVERIFY(!m.frm->isVisible());
     QCOMPARE(help.count(), 1);

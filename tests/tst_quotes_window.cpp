@@ -4,7 +4,7 @@
 #include "platform/random.h"
 #include "quotes/quotationtable.h"
 #include "quotes/quotewrap.h"
-#include "quotes/tfrmquotes.h"
+#include "quotes/quotationswindow.h"
 #include "support/scripteddesktop.h"
 
 #include <QApplication>
@@ -25,7 +25,7 @@ constexpr int kHour = 3600 * 1000;
 
 struct Window {
     QWidget owner;
-    TFrmQuotes quotes{&owner};
+    QuotationsWindow quotes{&owner};
     template <class T = QWidget>
     T *child(const char *name) { return quotes.findChild<T *>(QLatin1String(name)); }
     QPlainTextEdit *memQuote() { return child<QPlainTextEdit>("MemQuote"); }
@@ -36,7 +36,7 @@ struct Window {
     // Opens the window without blocking and keeps the reveal timer for the test to tick.
     void open()
     {
-        quotes.TimerQuote.setInterval(kHour);
+        quotes.revealTimer.setInterval(kHour);
         quotes.show();
         QApplication::setActiveWindow(&quotes);
     }
@@ -92,12 +92,12 @@ void TestQuotesWindow::layoutAndFirstQuotation()
     QCOMPARE(w.memTrans()->toPlainText(), QString::fromUtf8(row.Translation));
     QCOMPARE(w.quotes.Reveal.PendingSource, QString::fromUtf8(row.Source));
     QCOMPARE(w.lblOrigin()->text(), QString());
-    QVERIFY(w.quotes.TimerQuote.isActive());
+    QVERIFY(w.quotes.revealTimer.isActive());
     QCOMPARE(QApplication::focusWidget(), w.next());
     QCOMPARE(w.memQuote()->textCursor().position(), 0);
     QVERIFY(w.child<QRadioButton>("RadBoth")->isChecked());
     w.quotes.close();
-    QVERIFY(!w.quotes.TimerQuote.isActive());
+    QVERIFY(!w.quotes.revealTimer.isActive());
 }
 
 void TestQuotesWindow::bothCycleThroughNext()
@@ -187,7 +187,7 @@ void TestQuotesWindow::reopeningResetsFilterAndRecord()
     QSet<QString> languages;
     // Opened modally as the main window does; the checks run inside the modal loop.
     QTimer::singleShot(0, &w.quotes, [&] {
-        w.quotes.TimerQuote.setInterval(kHour);
+        w.quotes.revealTimer.setInterval(kHour);
         w.click(w.child<QRadioButton>("RadGreek"));
         for (int i = 0; i < 4; ++i)
             w.click(w.next());
@@ -287,14 +287,14 @@ void TestQuotesWindow::escapeClosesFromAnyControl()
         QCOMPARE(QApplication::focusWidget(), control);
         QTest::keyClick(control, Qt::Key_Escape);
         QVERIFY2(w.quotes.isHidden(), name);
-        QVERIFY2(!w.quotes.TimerQuote.isActive(), name);
+        QVERIFY2(!w.quotes.revealTimer.isActive(), name);
     }
     // The Close button and the window itself (close box) close it too.
     Window w;
     w.open();
     w.click(w.child("BtnClose"));
     QVERIFY(w.quotes.isHidden());
-    QVERIFY(!w.quotes.TimerQuote.isActive());
+    QVERIFY(!w.quotes.revealTimer.isActive());
 }
 
 void TestQuotesWindow::sourceRevealedByTheTimer()
@@ -306,19 +306,19 @@ void TestQuotesWindow::sourceRevealedByTheTimer()
     const QString source = QString::fromUtf8(quotationRow(w.quotes.currentRow()).Source);
     QCOMPARE(w.lblOrigin()->text(), QString());
     for (int tick = 1; tick <= 7; ++tick) {
-        w.quotes.TimerQuoteTimer();
+        w.quotes.advanceSourceReveal();
         QCOMPARE(w.lblOrigin()->text(), QString());
     }
     for (int length = 1; length <= source.size(); ++length) {
-        QVERIFY(w.quotes.TimerQuote.isActive());
-        w.quotes.TimerQuoteTimer();
+        QVERIFY(w.quotes.revealTimer.isActive());
+        w.quotes.advanceSourceReveal();
         QCOMPARE(w.lblOrigin()->text(), source.left(length));
     }
-    QVERIFY(!w.quotes.TimerQuote.isActive()); // stops itself when the source is complete
+    QVERIFY(!w.quotes.revealTimer.isActive()); // stops itself when the source is complete
     // The next quotation empties the label and starts the reveal again.
     w.click(w.lblOrigin());
     QCOMPARE(w.lblOrigin()->text(), QString());
-    QVERIFY(w.quotes.TimerQuote.isActive());
+    QVERIFY(w.quotes.revealTimer.isActive());
     QCOMPARE(w.quotes.Reveal.RevealDelayTicks, 0);
 }
 
@@ -335,7 +335,7 @@ void TestQuotesWindow::everyQuotationFitsItsBox()
         const QuotationRow &row = quotationRow(n);
         w.memQuote()->clear();
         w.memTrans()->clear();
-        QVERIFY(w.quotes.RowDisplay(n));
+        QVERIFY(w.quotes.showRow(n));
         QCOMPARE(unwrapped(w.memQuote()->toPlainText()), shownQuotation(row));
         for (QPlainTextEdit *memo : {w.memQuote(), w.memTrans()}) {
             QTextCursor end(memo->document());

@@ -2,14 +2,14 @@
 // box rules, the error report and closing with each answer.
 #include "support/harness.h"
 
-#include "auxwindows/tfrmhelp.h"
-#include "auxwindows/tfrmspionic.h"
-#include "auxwindows/tfrmtools.h"
-#include "master/tfrmmaster.h"
+#include "auxwindows/helpwindow.h"
+#include "auxwindows/keyboardmapwindow.h"
+#include "auxwindows/aboutwindow.h"
+#include "master/masterlistwindow.h"
 #include "platform/guard.h"
 #include "platform/layoutstyle.h"
 #include "platform/messagedlg.h"
-#include "quotes/tfrmquotes.h"
+#include "quotes/quotationswindow.h"
 
 #include <QApplication>
 #include <QImage>
@@ -52,12 +52,12 @@ void TestShell::startupCreatesFoldersWindowsAndPrompt()
     QVERIFY(h.form().session().isSaved());
     // The five other windows exist, hidden, with their captions.
     const auto &w = h.program->windows;
-    QCOMPARE(w.FrmTools->windowTitle(), QStringLiteral("About"));
-    QCOMPARE(w.FrmQuotes->windowTitle(), QStringLiteral("Quotations and Sayings"));
-    QCOMPARE(w.FrmMaster->windowTitle(), QStringLiteral("Master List"));
-    QCOMPARE(w.FrmHelp->windowTitle(), QStringLiteral("Help"));
-    QCOMPARE(w.FrmSPIonic->windowTitle(), QStringLiteral("SPIonic Keyboard Mapping"));
-    for (QWidget *x : std::initializer_list<QWidget *>{w.FrmTools, w.FrmQuotes, w.FrmMaster, w.FrmHelp, w.FrmSPIonic})
+    QCOMPARE(w.about->windowTitle(), QStringLiteral("About"));
+    QCOMPARE(w.quotations->windowTitle(), QStringLiteral("Quotations and Sayings"));
+    QCOMPARE(w.masterList->windowTitle(), QStringLiteral("Master List"));
+    QCOMPARE(w.help->windowTitle(), QStringLiteral("Help"));
+    QCOMPARE(w.keyboardMap->windowTitle(), QStringLiteral("SPIonic Keyboard Mapping"));
+    for (QWidget *x : std::initializer_list<QWidget *>{w.about, w.quotations, w.masterList, w.help, w.keyboardMap})
         QVERIFY(x->isHidden());
     // Initial control states of the layout.
     QVERIFY(!h.ui().Cmb_Item->isEnabled());
@@ -202,27 +202,27 @@ void TestShell::windowKeysOpenWindows()
         });
     };
     bool seen = false;
-    closeWhenShown(w.FrmQuotes, &seen);
+    closeWhenShown(w.quotations, &seen);
     h.press(Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(seen);
     seen = false;
-    closeWhenShown(w.FrmQuotes, &seen);
+    closeWhenShown(w.quotations, &seen);
     h.press(Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(seen);
     seen = false;
-    closeWhenShown(w.FrmHelp, &seen);
+    closeWhenShown(w.help, &seen);
     h.press(Qt::Key_F1);
     QVERIFY(seen);
     seen = false;
-    closeWhenShown(w.FrmQuotes, &seen);
+    closeWhenShown(w.quotations, &seen);
     QTest::mouseClick(h.ui().ImgBackground, Qt::LeftButton);
     QVERIFY(seen);
     QApplication::setActiveWindow(&h.form());
     h.ui().CmbWork->setFocus();
     h.press(Qt::Key_Y, Qt::ControlModifier);
-    QVERIFY(w.FrmSPIonic->isVisible()); // not modal: stays open beside the main window
-    QVERIFY(!w.FrmSPIonic->isModal());
-    w.FrmSPIonic->close();
+    QVERIFY(w.keyboardMap->isVisible()); // not modal: stays open beside the main window
+    QVERIFY(!w.keyboardMap->isModal());
+    w.keyboardMap->close();
     QVERIFY(h.desktop.problems().isEmpty());
 }
 
