@@ -43,15 +43,15 @@ QWidget *windowOf(Program &p, int row)
 QList<QWidget *> targetsOf(Program &p, int row)
 {
     switch (row) {
-    case MainRow: return {p.windows.Form1, p.windows.Form1->form()->PnlItemNo};
+    case MainRow: return {p.windows.Form1, controlsOf(p.windows.Form1).itemCounter()};
     case QuotesRow:
-        return {p.windows.quotations, p.windows.quotations->findChild<QWidget *>("MemQuote"),
-                p.windows.quotations->findChild<QWidget *>("MemTrans")};
+        return {p.windows.quotations, controlsOf(p.windows.quotations).quotationBox(),
+                controlsOf(p.windows.quotations).translationBox()};
     case MasterRow:
-        return {p.windows.masterList, p.windows.masterList->findChild<QWidget *>("EdtMasterWork"),
-                p.windows.masterList->findChild<QWidget *>("RedMasterDesc")};
+        return {p.windows.masterList, controlsOf(p.windows.masterList).listNameBox(),
+                controlsOf(p.windows.masterList).descriptionBox()};
     case HelpRow: return {p.windows.help};
-    default: return {p.windows.about, p.windows.about->findChild<QWidget *>("RedAbout")};
+    default: return {p.windows.about, controlsOf(p.windows.about).aboutText()};
     }
 }
 
@@ -178,15 +178,15 @@ void TestAuxColours::f10DuringSelfTestReachesMasterPanel()
     RecordingDesktop desktop; // in force over the harness's own desktop while the test runs
     desktop.colourAnswers << QColor(0, 0, 255) << QColor(0, 128, 0);
     Program &p = *h.program;
-    QWidget *pnlMaster = p.windows.masterList->findChild<QWidget *>("PnlMaster");
+    QWidget *pnlMaster = controlsOf(p.windows.masterList).testPanel();
     // No self test: F10 does nothing.
     h.press(Qt::Key_F10);
     QVERIFY(desktop.pickerTitles.isEmpty());
     h.openList("Numbers");
-    h.ui().BtnSelfTest->click();
+    h.selfTestButton()->click();
     h.press(Qt::Key_F10, Qt::ControlModifier);
     QCOMPARE(desktop.pickerTitles, QStringList{"Set Colour: Self Test Panel"});
-    QCOMPARE(backgroundColour(h.ui().Panel), 0x00FF0000u);
+    QCOMPARE(backgroundColour(h.testPanel()), 0x00FF0000u);
     QCOMPARE(backgroundColour(pnlMaster), 0x00FF0000u);
     QCOMPARE(data.read("Setup/SelfTestPanelColor.ini"), QByteArray("clBlue\r\n"));
     // The main window's one picker serves both settings and starts on its last choice.
@@ -212,8 +212,8 @@ void TestAuxColours::coloursInForceAtNextStart()
     for (int row = MainRow; row <= AboutRow; ++row)
         for (QWidget *w : targetsOf(p, row))
             QCOMPARE(backgroundColour(w), expected[row]);
-    QCOMPARE(backgroundColour(p.windows.Form1->form()->Panel), 0x000080FFu);
-    QCOMPARE(backgroundColour(p.windows.masterList->findChild<QWidget *>("PnlMaster")), 0x000080FFu);
+    QCOMPARE(backgroundColour(controlsOf(p.windows.Form1).testPanel()), 0x000080FFu);
+    QCOMPARE(backgroundColour(controlsOf(p.windows.masterList).testPanel()), 0x000080FFu);
     // A desktop colour follows the desktop's scheme.
     QCOMPARE(p.windows.about->palette().color(QPalette::Window), QGuiApplication::palette().color(QPalette::Button));
     QVERIFY(desktop.problems().isEmpty());
@@ -233,8 +233,8 @@ void TestAuxColours::failedReadLeavesTheRestOfCreation()
     Program p;
     QVERIFY2(desktop.problems().isEmpty(), qPrintable(desktop.problems().join('\n')));
     // The About text was built before, the Master List's panel still takes the self-test colour.
-    QVERIFY(p.windows.about->findChild<QTextEdit *>("RedAbout")->toPlainText().startsWith("Welcome to Mnemora"));
-    QCOMPARE(backgroundColour(p.windows.masterList->findChild<QWidget *>("PnlMaster")), 0x0000FFFFu);
+    QVERIFY(controlsOf(p.windows.about).aboutText()->toPlainText().startsWith("Welcome to Mnemora"));
+    QCOMPARE(backgroundColour(controlsOf(p.windows.masterList).testPanel()), 0x0000FFFFu);
 }
 
 QTEST_MAIN(TestAuxColours)
