@@ -1,13 +1,13 @@
 #include "app/program.h"
 
-#include "auxwindows/tfrmhelp.h"
-#include "auxwindows/tfrmspionic.h"
-#include "auxwindows/tfrmtools.h"
+#include "auxwindows/helpwindow.h"
+#include "auxwindows/keyboardmapwindow.h"
+#include "auxwindows/aboutwindow.h"
 #include "mainwindow/mainwindow.h"
-#include "master/tfrmmaster.h"
+#include "master/masterlistwindow.h"
 #include "platform/fonts.h"
 #include "platform/guard.h"
-#include "quotes/tfrmquotes.h"
+#include "quotes/quotationswindow.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -18,11 +18,11 @@ Program::Program()
     m_main = std::make_unique<MainWindow>();
     windows.main = m_main.get();
     // The secondary windows are owned by the main window: hidden until opened, never destroyed.
-    windows.FrmTools = new TFrmTools(m_main.get(), m_main->buildDate());
-    windows.FrmQuotes = new TFrmQuotes(m_main.get());
-    windows.FrmMaster = new TFrmMaster(m_main.get());
-    windows.FrmHelp = new TFrmHelp(m_main.get());
-    windows.FrmSPIonic = new TFrmSPIonic(m_main.get());
+    windows.about = new AboutWindow(m_main.get(), m_main->buildDate());
+    windows.quotations = new QuotationsWindow(m_main.get());
+    windows.masterList = new MasterListWindow(m_main.get());
+    windows.help = new HelpWindow(m_main.get());
+    windows.keyboardMap = new KeyboardMapWindow(m_main.get());
     connectWindows();
 }
 
@@ -33,33 +33,33 @@ void Program::connectWindows()
     MainWindow *main = m_main.get();
     const ProgramWindows w = windows;
     QObject::connect(main, &MainWindow::quotationsRequested, main, [main, w] {
-        guarded([&] { w.FrmQuotes->showModalOver(main); });
+        guarded([&] { w.quotations->showModalOver(main); });
     });
     QObject::connect(main, &MainWindow::helpRequested, main, [main, w] {
-        guarded([&] { w.FrmHelp->showModalOver(main); });
+        guarded([&] { w.help->showModalOver(main); });
     });
     QObject::connect(main, &MainWindow::keyboardMapRequested, main, [main, w] {
-        guarded([&] { w.FrmSPIonic->showModelessOver(main); });
+        guarded([&] { w.keyboardMap->showModelessOver(main); });
     });
     QObject::connect(main, &MainWindow::masterListRequested, main,
                      [main, w](const QString &language, const QString &headword, const QString &searchText) {
-                         guarded([&] { w.FrmMaster->OpenMasterList(main, MasterOpening{language, headword, searchText}); });
+                         guarded([&] { w.masterList->openAndWait(main, MasterOpening{language, headword, searchText}); });
                      });
-    QObject::connect(w.FrmMaster, &TFrmMaster::closed, main, &MainWindow::restoreEditFocus);
-    QObject::connect(w.FrmMaster, &TFrmMaster::helpRequested, main, [main, w] {
-        guarded([&] { w.FrmHelp->showModalOver(main); });
+    QObject::connect(w.masterList, &MasterListWindow::closed, main, &MainWindow::restoreEditFocus);
+    QObject::connect(w.masterList, &MasterListWindow::helpRequested, main, [main, w] {
+        guarded([&] { w.help->showModalOver(main); });
     });
-    QObject::connect(w.FrmHelp, &TFrmHelp::aboutRequested, main, [main, w] {
+    QObject::connect(w.help, &HelpWindow::aboutRequested, main, [main, w] {
         guarded([&] {
             main->collapseNotesSelection();
-            w.FrmTools->showModalOver(main);
+            w.about->showModalOver(main);
         });
     });
-    QObject::connect(w.FrmTools, &TFrmTools::closed, main, &MainWindow::restoreEditFocus);
-    QObject::connect(w.FrmSPIonic, &TFrmSPIonic::closed, main, &MainWindow::restoreEditFocusPlacingCaret);
+    QObject::connect(w.about, &AboutWindow::closed, main, &MainWindow::restoreEditFocus);
+    QObject::connect(w.keyboardMap, &KeyboardMapWindow::closed, main, &MainWindow::restoreEditFocusPlacingCaret);
     // The Master List's random-word panel has the main window's self-test colour.
-    w.FrmMaster->setTestPanelColour(main->selfTestColour());
-    QObject::connect(main, &MainWindow::selfTestColourChanged, w.FrmMaster, &TFrmMaster::setTestPanelColour);
+    w.masterList->setTestPanelColour(main->selfTestColour());
+    QObject::connect(main, &MainWindow::selfTestColourChanged, w.masterList, &MasterListWindow::setTestPanelColour);
 }
 
 void Program::show()

@@ -4,19 +4,19 @@
 #include <memory>
 
 class MainWindow;
-class TFrmTools;
-class TFrmQuotes;
-class TFrmMaster;
-class TFrmHelp;
-class TFrmSPIonic;
+class AboutWindow;
+class QuotationsWindow;
+class MasterListWindow;
+class HelpWindow;
+class KeyboardMapWindow;
 
 struct ProgramWindows {
     MainWindow *main = nullptr;
-    TFrmTools *FrmTools = nullptr;
-    TFrmQuotes *FrmQuotes = nullptr;
-    TFrmMaster *FrmMaster = nullptr;
-    TFrmHelp *FrmHelp = nullptr;
-    TFrmSPIonic *FrmSPIonic = nullptr;
+    AboutWindow *about = nullptr;
+    QuotationsWindow *quotations = nullptr;
+    MasterListWindow *masterList = nullptr;
+    HelpWindow *help = nullptr;
+    KeyboardMapWindow *keyboardMap = nullptr;
 };
 
 class Program {

@@ -5,7 +5,7 @@
 #include "session/listsession.h"
 #include "benchutil.h"
 #include "platform/desktop.h"
-#include "ui_mainwindow.h"
+#include "tests/support/controls.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -34,16 +34,16 @@ int main(int argc, char **argv)
     program.show();
     MainWindow &form = *program.windows.main;
     QApplication::setActiveWindow(&form);
-    Ui::MainWindow &ui = *form.form();
+    const MainWindowControls controls = controlsOf(&form);
     const int reps = 9;
 
     // What the user waits for: a list chosen in the selector until the window is painted again.
     auto openAndPaint = [&](const QString &name) {
-        ui.CmbWork->showPopup();
-        const int row = ui.CmbWork->findText(name);
-        ui.CmbWork->hidePopup();
-        ui.CmbWork->setCurrentIndex(row);
-        emit ui.CmbWork->activated(row);
+        controls.listSelector()->showPopup();
+        const int row = controls.listSelector()->findText(name);
+        controls.listSelector()->hidePopup();
+        controls.listSelector()->setCurrentIndex(row);
+        emit controls.listSelector()->activated(row);
         QCoreApplication::processEvents();
         form.repaint();
         if (form.session().name() != name)
@@ -54,7 +54,7 @@ int main(int argc, char **argv)
     bench::report("open a 10,000-item list (choose to painted)", open, "read bytes", rawRead, 30);
 
     // 100 KB of notes in a few formats.
-    QTextCursor c(ui.RedTranslation->document());
+    QTextCursor c(controls.notesBox()->document());
     QTextCharFormat bold;
     bold.setFontWeight(QFont::Bold);
     for (int i = 0; i < 1000; ++i) {
@@ -64,8 +64,8 @@ int main(int argc, char **argv)
     }
     // Save as the user does: a click on Save, until both files are on disk.
     const double save = bench::medianMs(reps, [&] {
-        ui.BtnSave->setEnabled(true); // each round saves again what the first saved
-        ui.BtnSave->click();
+        controls.saveButton()->setEnabled(true); // each round saves again what the first saved
+        controls.saveButton()->click();
         if (form.document().isModified())
             qFatal("the list was not saved");
     });
@@ -101,8 +101,8 @@ int main(int argc, char **argv)
         bench::writeFile(name + ".rtf", "{\\rtf1}");
     }
     const double enumerate = bench::medianMs(reps, [&] {
-        ui.CmbWork->showPopup();
-        ui.CmbWork->hidePopup();
+        controls.listSelector()->showPopup();
+        controls.listSelector()->hidePopup();
     });
     const double rawList = bench::medianMs(reps, [&] { QDir(".").entryList(QDir::Files); });
     bench::report("find 1,000 lists and drop the selector down", enumerate, "QDir listing", rawList, 30);

@@ -4,8 +4,9 @@
 #include "benchutil.h"
 #include "master/mastersearch.h"
 #include "master/sortkey.h"
-#include "master/tfrmmaster.h"
+#include "master/masterlistwindow.h"
 #include "platform/desktop.h"
+#include "tests/support/controls.h"
 
 #include <QApplication>
 #include <QDir>
@@ -97,28 +98,28 @@ int main(int argc, char **argv)
     QWidget main;
     main.resize(778, 703);
     main.show();
-    auto *frm = new TFrmMaster(&main);
+    auto *window = new MasterListWindow(&main);
     const int reps = 9;
 
     // Opening: reading every list, splitting, sorting both languages, filling and painting the
     // view of the Greek master list.
     const double open = bench::medianMs(reps, [&] {
-        frm->openOver(&main, {QStringLiteral("Greek"), QStringLiteral("lo/goj"), QString()});
-        frm->repaint();
+        window->openOver(&main, {QStringLiteral("Greek"), QStringLiteral("lo/goj"), QString()});
+        window->repaint();
         QCoreApplication::processEvents();
-        frm->close();
+        window->close();
     });
-    const int greekCount = frm->tables().count(master::MasterLanguage::Greek);
-    const int latinCount = frm->tables().count(master::MasterLanguage::Latin);
+    const int greekCount = window->tables().count(master::MasterLanguage::Greek);
+    const int latinCount = window->tables().count(master::MasterLanguage::Latin);
     if (greekCount + latinCount != 100000)
         qFatal("expected 100000 entries, found %d", greekCount + latinCount);
 
     // The same keys, sorted with std::sort: the raw cost beside the bytes read.
     QList<QByteArray> greekKeys;
     QList<QByteArray> latinKeys;
-    for (const master::MasterEntry &e : frm->tables().master(master::MasterLanguage::Greek))
+    for (const master::MasterEntry &e : window->tables().master(master::MasterLanguage::Greek))
         greekKeys << master::greekSortKey(e.Item, int(greekKeys.size()) + 1);
-    for (const master::MasterEntry &e : frm->tables().master(master::MasterLanguage::Latin))
+    for (const master::MasterEntry &e : window->tables().master(master::MasterLanguage::Latin))
         latinKeys << master::latinSortKey(e.Item, int(latinKeys.size()) + 1);
     // In reading order, as the opening meets them.
     std::shuffle(greekKeys.begin(), greekKeys.end(), std::mt19937(7));
@@ -145,20 +146,21 @@ int main(int argc, char **argv)
                 partBuild, open - partRead - partBuild);
 
     // Language switch (the lists read again) for the record.
-    frm->openOver(&main, {QStringLiteral("Greek"), QString(), QString()});
-    auto *latin = frm->findChild<QWidget *>(QStringLiteral("RadMasterLatin"));
-    auto *greek = frm->findChild<QWidget *>(QStringLiteral("RadMasterGreek"));
+    window->openOver(&main, {QStringLiteral("Greek"), QString(), QString()});
+    const MasterListControls controls(window);
+    QWidget *latin = controls.latinButton();
+    QWidget *greek = controls.greekButton();
     const double switching = bench::medianMs(reps, [&] {
         QMetaObject::invokeMethod(latin, "click");
         QMetaObject::invokeMethod(greek, "click");
-        frm->repaint();
+        window->repaint();
     }) / 2;
     bench::report("switch language (read all lists again, show)", switching, "read + std::sort", rawRead + rawSort, 100);
 
     // Searching: the matcher over all 100,000 descriptions, and the window's search of the
     // language shown with its hits displayed.
-    QList<master::MasterEntry> all = frm->tables().master(master::MasterLanguage::Greek);
-    all += frm->tables().master(master::MasterLanguage::Latin);
+    QList<master::MasterEntry> all = window->tables().master(master::MasterLanguage::Greek);
+    all += window->tables().master(master::MasterLanguage::Latin);
     int hits = 0;
     const double search = bench::medianMs(reps, [&] {
         hits = int(master::searchMaster(all, DescriptionMatcher(QStringLiteral("house"), false)).size());
@@ -176,17 +178,17 @@ int main(int argc, char **argv)
     bench::report("search 100,000 descriptions (house)", search, "QString::contains", rawScan, 20);
     bench::report("search 100,000 descriptions, whole word", searchWhole, "QString::contains", rawScan, 20);
     std::printf("    %d hits\n", hits);
-    auto *box = frm->findChild<QLineEdit *>(QStringLiteral("EdtMasterSearch"));
-    auto *button = frm->findChild<QPushButton *>(QStringLiteral("BtnMasterSearch"));
+    QLineEdit *box = controls.searchBox();
+    QPushButton *button = controls.searchButton();
     const double windowSearch = bench::medianMs(reps, [&] {
         box->setText(QStringLiteral("house"));
         emit box->textEdited(box->text()); // as typed: the box no longer shows its prompt
         button->click(); // search
-        frm->repaint();
+        window->repaint();
         button->click(); // end search
     }) ;
     bench::report("window: search 50,000, show hits, end search", windowSearch, "QString::contains", rawScan / 2, 20);
-    frm->close();
+    window->close();
 
     std::printf("peak memory (ru_maxrss): %.1f MB\n", peakKb() / 1024.0);
     return 0;

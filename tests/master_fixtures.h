@@ -1,6 +1,6 @@
 #pragma once
 // Shared by the Master List tests.
-#include "master/tfrmmaster.h"
+#include "master/masterlistwindow.h"
 #include "platform/panellabel.h"
 #include "platform/random.h"
 #include "support/harness.h"
@@ -37,49 +37,35 @@ inline const QString NoRecords = QStringLiteral("No records to show!");
 inline const QString Placeholder = QStringLiteral("Enter search text");
 
 // The window opened over a plain widget standing in for the main window, in a fresh data folder.
-struct Master {
+struct Master : MasterListControls {
     DataFolder data;
     ScriptedDesktop desktop;
     QWidget main;
-    TFrmMaster *frm = nullptr;
+    MasterListWindow *window = nullptr;
 
     Master()
     {
         main.resize(778, 703);
         main.show();
-        frm = new TFrmMaster(&main);
+        window = new MasterListWindow(&main);
+        setWindow(window);
         programRandom().seed(20210124);
     }
     ~Master()
     {
-        if (frm->isVisible())
-            frm->close();
+        if (window->isVisible())
+            window->close();
     }
     bool open(const QString &language, const QString &headword = QString(), const QString &mainSearch = QString())
     {
-        if (!frm->openOver(&main, {language, headword, mainSearch}))
+        if (!window->openOver(&main, {language, headword, mainSearch}))
             return false;
         // A desktop activates a window it shows; the offscreen platform is told to.
-        QApplication::setActiveWindow(frm);
-        return QTest::qWaitForWindowActive(frm);
+        QApplication::setActiveWindow(window);
+        return QTest::qWaitForWindowActive(window);
     }
-    template <class T> T *w(const char *name) const
-    {
-        T *found = frm->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-    QListView *list() const { return w<QListView>("ListMaster"); }
-    QString work() const { return w<QLineEdit>("EdtMasterWork")->text(); }
-    QTextEdit *descBox() const { return w<QTextEdit>("RedMasterDesc"); }
-    QString desc() const { return descBox()->toPlainText(); }
-    QLineEdit *searchBox() const { return w<QLineEdit>("EdtMasterSearch"); }
-    QPushButton *searchButton() const { return w<QPushButton>("BtnMasterSearch"); }
-    QPushButton *testButton() const { return w<QPushButton>("BtnMasterTest"); }
-    PanelLabel *panel() const { return w<PanelLabel>("PnlMaster"); }
-    QRadioButton *greek() const { return w<QRadioButton>("RadMasterGreek"); }
-    QRadioButton *latin() const { return w<QRadioButton>("RadMasterLatin"); }
+    QString work() const { return listNameBox()->text(); }
+    QString desc() const { return descriptionBox()->toPlainText(); }
     QStringList lines() const
     {
         QStringList out;
@@ -92,7 +78,7 @@ struct Master {
         const QModelIndexList rows = list()->selectionModel()->selectedRows();
         return rows.size() == 1 ? rows.first().row() : -1;
     }
-    QString captions() const { return greek()->text() + '|' + latin()->text(); }
+    QString captions() const { return greekButton()->text() + '|' + latinButton()->text(); }
     void clickLine(int row) const
     {
         const QRect r = list()->visualRect(list()->model()->index(row, 0));
@@ -101,7 +87,7 @@ struct Master {
     void press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) const
     {
         QWidget *target = QApplication::focusWidget();
-        QTest::keyClick(target && target->window() == frm ? target : frm, Qt::Key(key), mods);
+        QTest::keyClick(target && target->window() == window ? target : window, Qt::Key(key), mods);
     }
     void search(const QString &text) const
     {

@@ -99,9 +99,8 @@ inline void leave(QWidget *w)
 // Starts a list search for text from the search box.
 inline void searchFor(Harness &h, const QString &text)
 {
-    Ui::MainWindow &ui = h.ui();
-    QTest::mouseClick(ui.EdtSearch, Qt::LeftButton);
-    QTest::keyClicks(ui.EdtSearch, text);
-    QTest::keyClick(ui.EdtSearch, Qt::Key_Return);
+    QTest::mouseClick(h.searchBox(), Qt::LeftButton);
+    QTest::keyClicks(h.searchBox(), text);
+    QTest::keyClick(h.searchBox(), Qt::Key_Return);
 }
 

@@ -3,13 +3,13 @@
 // the files that cannot be read or written.
 #include "support/harness.h"
 
-#include "auxwindows/tfrmhelp.h"
-#include "auxwindows/tfrmtools.h"
-#include "master/tfrmmaster.h"
+#include "auxwindows/helpwindow.h"
+#include "auxwindows/aboutwindow.h"
+#include "master/masterlistwindow.h"
 #include "platform/colourfile.h"
 #include "platform/layoutstyle.h"
 #include "store/apperror.h"
-#include "quotes/tfrmquotes.h"
+#include "quotes/quotationswindow.h"
 #include <QTextEdit>
 
 #include <QDir>
@@ -32,10 +32,10 @@ QWidget *windowOf(Program &p, int row)
 {
     switch (row) {
     case MainRow: return p.windows.main;
-    case QuotesRow: return p.windows.FrmQuotes;
-    case MasterRow: return p.windows.FrmMaster;
-    case HelpRow: return p.windows.FrmHelp;
-    default: return p.windows.FrmTools;
+    case QuotesRow: return p.windows.quotations;
+    case MasterRow: return p.windows.masterList;
+    case HelpRow: return p.windows.help;
+    default: return p.windows.about;
     }
 }
 
@@ -43,15 +43,15 @@ QWidget *windowOf(Program &p, int row)
 QList<QWidget *> targetsOf(Program &p, int row)
 {
     switch (row) {
-    case MainRow: return {p.windows.main, p.windows.main->form()->PnlItemNo};
+    case MainRow: return {p.windows.main, controlsOf(p.windows.main).itemCounter()};
     case QuotesRow:
-        return {p.windows.FrmQuotes, p.windows.FrmQuotes->findChild<QWidget *>("MemQuote"),
-                p.windows.FrmQuotes->findChild<QWidget *>("MemTrans")};
+        return {p.windows.quotations, controlsOf(p.windows.quotations).quotationBox(),
+                controlsOf(p.windows.quotations).translationBox()};
     case MasterRow:
-        return {p.windows.FrmMaster, p.windows.FrmMaster->findChild<QWidget *>("EdtMasterWork"),
-                p.windows.FrmMaster->findChild<QWidget *>("RedMasterDesc")};
-    case HelpRow: return {p.windows.FrmHelp};
-    default: return {p.windows.FrmTools, p.windows.FrmTools->findChild<QWidget *>("RedAbout")};
+        return {p.windows.masterList, controlsOf(p.windows.masterList).listNameBox(),
+                controlsOf(p.windows.masterList).descriptionBox()};
+    case HelpRow: return {p.windows.help};
+    default: return {p.windows.about, controlsOf(p.windows.about).aboutText()};
     }
 }
 
@@ -178,15 +178,15 @@ void TestAuxColours::f10DuringSelfTestReachesMasterPanel()
     RecordingDesktop desktop; // in force over the harness's own desktop while the test runs
     desktop.colourAnswers << QColor(0, 0, 255) << QColor(0, 128, 0);
     Program &p = *h.program;
-    QWidget *pnlMaster = p.windows.FrmMaster->findChild<QWidget *>("PnlMaster");
+    QWidget *pnlMaster = controlsOf(p.windows.masterList).testPanel();
     // No self test: F10 does nothing.
     h.press(Qt::Key_F10);
     QVERIFY(desktop.pickerTitles.isEmpty());
     h.openList("Numbers");
-    h.ui().BtnSelfTest->click();
+    h.selfTestButton()->click();
     h.press(Qt::Key_F10, Qt::ControlModifier);
     QCOMPARE(desktop.pickerTitles, QStringList{"Set Colour: Self Test Panel"});
-    QCOMPARE(backgroundColour(h.ui().Panel), 0x00FF0000u);
+    QCOMPARE(backgroundColour(h.testPanel()), 0x00FF0000u);
     QCOMPARE(backgroundColour(pnlMaster), 0x00FF0000u);
     QCOMPARE(data.read("Setup/SelfTestPanelColor.ini"), QByteArray("clBlue\r\n"));
     // The main window's one picker serves both settings and starts on its last choice.
@@ -212,10 +212,10 @@ void TestAuxColours::coloursInForceAtNextStart()
     for (int row = MainRow; row <= AboutRow; ++row)
         for (QWidget *w : targetsOf(p, row))
             QCOMPARE(backgroundColour(w), expected[row]);
-    QCOMPARE(backgroundColour(p.windows.main->form()->Panel), 0x000080FFu);
-    QCOMPARE(backgroundColour(p.windows.FrmMaster->findChild<QWidget *>("PnlMaster")), 0x000080FFu);
+    QCOMPARE(backgroundColour(controlsOf(p.windows.main).testPanel()), 0x000080FFu);
+    QCOMPARE(backgroundColour(controlsOf(p.windows.masterList).testPanel()), 0x000080FFu);
     // A desktop colour follows the desktop's scheme.
-    QCOMPARE(p.windows.FrmTools->palette().color(QPalette::Window), QGuiApplication::palette().color(QPalette::Button));
+    QCOMPARE(p.windows.about->palette().color(QPalette::Window), QGuiApplication::palette().color(QPalette::Button));
     QVERIFY(desktop.problems().isEmpty());
 }
 
@@ -233,8 +233,8 @@ void TestAuxColours::failedReadLeavesTheRestOfCreation()
     Program p;
     QVERIFY2(desktop.problems().isEmpty(), qPrintable(desktop.problems().join('\n')));
     // The About text was built before, the Master List's panel still takes the self-test colour.
-    QVERIFY(p.windows.FrmTools->findChild<QTextEdit *>("RedAbout")->toPlainText().startsWith("Welcome to Mnemora"));
-    QCOMPARE(backgroundColour(p.windows.FrmMaster->findChild<QWidget *>("PnlMaster")), 0x0000FFFFu);
+    QVERIFY(controlsOf(p.windows.about).aboutText()->toPlainText().startsWith("Welcome to Mnemora"));
+    QCOMPARE(backgroundColour(controlsOf(p.windows.masterList).testPanel()), 0x0000FFFFu);
 }
 
 QTEST_MAIN(TestAuxColours)

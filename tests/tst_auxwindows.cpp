@@ -2,10 +2,10 @@
 // links, the drawn keyboard map, and where the focus goes back when About or the map closes.
 #include "support/harness.h"
 
-#include "auxwindows/keyboardmap.h"
-#include "auxwindows/tfrmhelp.h"
-#include "auxwindows/tfrmspionic.h"
-#include "auxwindows/tfrmtools.h"
+#include "auxwindows/keyboardmappicture.h"
+#include "auxwindows/helpwindow.h"
+#include "auxwindows/keyboardmapwindow.h"
+#include "auxwindows/aboutwindow.h"
 #include "auxwindows/weblinks.h"
 #include "store/apperror.h"
 
@@ -17,9 +17,6 @@
 #include <QTimer>
 
 namespace {
-template <class T = QWidget>
-T *child(QWidget *window, const char *name) { return window->findChild<T *>(QLatin1String(name)); }
-
 // Runs body once the modal window is up and active (the caller then opens it and blocks); closes
 // the window afterwards should a failed check have left it open.
 void whenOpen(QWidget *window, std::function<void()> body)
@@ -67,15 +64,15 @@ private slots:
 void TestAuxWindows::helpOpensAndClosesWithEsc()
 {
     Numbers n;
-    TFrmHelp *help = n.h.program->windows.FrmHelp;
-    QCOMPARE(child<QLabel>(help, "Label4")->text(), QStringLiteral("Ctrl_G  Greek SPIonic font (only Translation / Notes)"));
-    QCOMPARE(child(help, "BtnOnlineHelp")->toolTip(), weblinks::OnlineHelpUrl);
+    HelpWindow *help = n.h.program->windows.help;
+    QCOMPARE(controlsOf(help).greekFontShortcutLine()->text(), QStringLiteral("Ctrl_G  Greek SPIonic font (only Translation / Notes)"));
+    QCOMPARE(controlsOf(help).onlineHelpButton()->toolTip(), weblinks::OnlineHelpUrl);
     bool wasOpen = false;
     whenOpen(help, [&] {
         wasOpen = help->isVisible() && QApplication::activeModalWidget() == help;
-        QCOMPARE(help->focusWidget(), child(help, "BtnClose"));
-        QTest::keyClick(child(help, "BtnClose"), Qt::Key_F1); // nothing: not opened twice
-        QTest::keyClick(child(help, "BtnOnlineHelp"), Qt::Key_Escape);
+        QCOMPARE(help->focusWidget(), controlsOf(help).closeButton());
+        QTest::keyClick(controlsOf(help).closeButton(), Qt::Key_F1); // nothing: not opened twice
+        QTest::keyClick(controlsOf(help).onlineHelpButton(), Qt::Key_Escape);
     });
     n.h.press(Qt::Key_F1);
     QVERIFY(wasOpen);
@@ -83,10 +80,10 @@ void TestAuxWindows::helpOpensAndClosesWithEsc()
     QCOMPARE(n.h.desktop.opened, QList<QUrl>());
     // The help icon opens it too; "Online Help" opens the page; "Close" closes.
     whenOpen(help, [&] {
-        QTest::mouseClick(child(help, "BtnOnlineHelp"), Qt::LeftButton);
-        QTest::mouseClick(child(help, "BtnClose"), Qt::LeftButton);
+        QTest::mouseClick(controlsOf(help).onlineHelpButton(), Qt::LeftButton);
+        QTest::mouseClick(controlsOf(help).closeButton(), Qt::LeftButton);
     });
-    QTest::mouseClick(n.h.ui().ImgHelp, Qt::LeftButton);
+    QTest::mouseClick(n.h.helpIcon(), Qt::LeftButton);
     QVERIFY(help->isHidden());
     QCOMPARE(n.h.desktop.opened, QList<QUrl>{QUrl(weblinks::OnlineHelpUrl)});
 }
@@ -96,36 +93,36 @@ void TestAuxWindows::aboutFromHelp()
     Numbers n;
     ProgramWindows &w = n.h.program->windows;
     // Text selected in the notes; the user last worked in the description.
-    QTextEdit *notes = n.h.ui().RedTranslation;
+    QTextEdit *notes = n.h.notesBox();
     notes->setFocus();
     QTest::mouseClick(notes->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::keyClick(notes, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(notes, "abc");
     QTest::keyClick(notes, Qt::Key_Left, Qt::ShiftModifier);
-    QTextEdit *descr = n.h.ui().RichDescr;
+    QTextEdit *descr = n.h.descriptionBox();
     descr->setFocus();
     QTest::mouseClick(descr->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::keyClicks(descr, "xy");
     QTest::keyClick(descr, Qt::Key_Left);
     QCOMPARE(n.h.form().lastEditBox(), EditBox::Description);
     QStringList seen;
-    whenOpen(w.FrmHelp, [&] {
-        whenOpen(w.FrmTools, [&] {
-            seen << QStringLiteral("about %1").arg(QApplication::activeModalWidget() == w.FrmTools);
+    whenOpen(w.help, [&] {
+        whenOpen(w.about, [&] {
+            seen << QStringLiteral("about %1").arg(QApplication::activeModalWidget() == w.about);
             seen << QStringLiteral("selection %1").arg(notes->textCursor().hasSelection());
-            QCOMPARE(w.FrmTools->focusWidget(), child(w.FrmTools, "BtnClose"));
-            QTest::keyClick(child(w.FrmTools, "BtnClose"), Qt::Key_F1); // nothing
-            QTest::keyClick(child(w.FrmTools, "BtnClose"), Qt::Key_Escape);
+            QCOMPARE(w.about->focusWidget(), controlsOf(w.about).closeButton());
+            QTest::keyClick(controlsOf(w.about).closeButton(), Qt::Key_F1); // nothing
+            QTest::keyClick(controlsOf(w.about).closeButton(), Qt::Key_Escape);
         });
-        QTest::mouseClick(child(w.FrmHelp, "BtnAbout"), Qt::LeftButton);
+        QTest::mouseClick(controlsOf(w.help).aboutButton(), Qt::LeftButton);
         // Back in Help: the focus on "Close" again.
-        QApplication::setActiveWindow(w.FrmHelp); // as the desktop does when About goes
-        seen << QStringLiteral("help %1").arg(w.FrmHelp->focusWidget() == child(w.FrmHelp, "BtnClose"));
-        QTest::keyClick(child(w.FrmHelp, "BtnClose"), Qt::Key_Escape);
+        QApplication::setActiveWindow(w.help); // as the desktop does when About goes
+        seen << QStringLiteral("help %1").arg(w.help->focusWidget() == controlsOf(w.help).closeButton());
+        QTest::keyClick(controlsOf(w.help).closeButton(), Qt::Key_Escape);
     });
     n.h.press(Qt::Key_F1);
     QCOMPARE(seen, QStringList({"about 1", "selection 0", "help 1"}));
-    QVERIFY(w.FrmHelp->isHidden() && w.FrmTools->isHidden());
+    QVERIFY(w.help->isHidden() && w.about->isHidden());
     // The description box is again the main window's focused control, its caret kept.
     QCOMPARE(n.h.form().focusWidget(), descr);
     QCOMPARE(descr->textCursor().position(), 1);
@@ -135,9 +132,9 @@ void TestAuxWindows::aboutFromHelp()
 void TestAuxWindows::aboutTextAndLinks()
 {
     Numbers n;
-    TFrmTools *about = n.h.program->windows.FrmTools;
-    QCOMPARE(child<QLabel>(about, "LblBuild")->text(), QStringLiteral("Build: 24 Jan 2021"));
-    QTextDocument *doc = child<QTextEdit>(about, "RedAbout")->document();
+    AboutWindow *about = n.h.program->windows.about;
+    QCOMPARE(controlsOf(about).buildLabel()->text(), QStringLiteral("Build: 24 Jan 2021"));
+    QTextDocument *doc = controlsOf(about).aboutText()->document();
     const QStringList paragraphs = doc->toPlainText().split('\n');
     QCOMPARE(paragraphs.size(), 9); // heading, three paragraphs and the signature, a blank line between
     QCOMPARE(paragraphs[0], QStringLiteral("Welcome to Mnemora"));
@@ -153,12 +150,11 @@ void TestAuxWindows::aboutTextAndLinks()
         }
     about->show();
     // A click in the text leaves no caret there.
-    QWidget *text = child<QTextEdit>(about, "RedAbout")->viewport();
+    QWidget *text = controlsOf(about).aboutText()->viewport();
     QTest::mouseClick(text, Qt::LeftButton, {}, QPoint(20, 20));
-    QCOMPARE(about->focusWidget(), child(about, "BtnClose"));
+    QCOMPARE(about->focusWidget(), controlsOf(about).closeButton());
     // The links: the pointing hand while over them, and the desktop's open action.
-    for (const char *name : {"LblWebsite", "LblEmail"}) {
-        QWidget *link = child(about, name);
+    for (QWidget *link : std::initializer_list<QWidget *>{controlsOf(about).websiteLink(), controlsOf(about).emailLink()}) {
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
         QApplication::sendEvent(link, &enter);
         QCOMPARE(about->cursor().shape(), Qt::PointingHandCursor);
@@ -169,7 +165,7 @@ void TestAuxWindows::aboutTextAndLinks()
     }
     QCOMPARE(n.h.desktop.opened, (QList<QUrl>{QUrl(weblinks::WebsiteUrl),
                                              QUrl("mailto:" + weblinks::EmailAddress + "?subject= Mnemora")}));
-    QCOMPARE(child<QLabel>(about, "LblEmail")->text(), weblinks::EmailAddress);
+    QCOMPARE(controlsOf(about).emailLink()->text(), weblinks::EmailAddress);
     about->close();
 }
 
@@ -180,25 +176,25 @@ void TestAuxWindows::failedOpenIsReported()
     Program p;
     desktop.expect("Cannot open \"" + weblinks::WebsiteUrl + "\". No program.");
     desktop.expect("Cannot open \"" + weblinks::OnlineHelpUrl + "\". No program.");
-    p.windows.FrmTools->show();
-    QTest::mouseClick(child(p.windows.FrmTools, "LblWebsite"), Qt::LeftButton);
-    p.windows.FrmHelp->show();
-    QTest::mouseClick(child(p.windows.FrmHelp, "BtnOnlineHelp"), Qt::LeftButton);
+    p.windows.about->show();
+    QTest::mouseClick(controlsOf(p.windows.about).websiteLink(), Qt::LeftButton);
+    p.windows.help->show();
+    QTest::mouseClick(controlsOf(p.windows.help).onlineHelpButton(), Qt::LeftButton);
     QVERIFY2(desktop.problems().isEmpty(), qPrintable(desktop.problems().join('\n')));
 }
 
 void TestAuxWindows::keyboardMapOpensClosesAndStretches()
 {
     Numbers n;
-    TFrmSPIonic *map = n.h.program->windows.FrmSPIonic;
-    QLabel *image = child<QLabel>(map, "Image1");
+    KeyboardMapWindow *map = n.h.program->windows.keyboardMap;
+    QLabel *image = controlsOf(map).picture();
     QCOMPARE(image->pixmap().size(), QSize(KeyboardMapWidth, KeyboardMapHeight));
     QCOMPARE(image->toolTip(), QStringLiteral("Esc to quit"));
     n.h.press(Qt::Key_Y, Qt::ControlModifier);
     QVERIFY(map->isVisible() && !map->isModal());
     QCOMPARE(map->size(), QSize(600, 600));
     // The main window still takes work while it is open; opening it again moves nothing.
-    QVERIFY(n.h.ui().Cmb_Item->isEnabled());
+    QVERIFY(n.h.itemBox()->isEnabled());
     map->move(map->pos() + QPoint(37, 11));
     const QPoint where = map->pos();
     QContextMenuEvent right(QContextMenuEvent::Mouse, QPoint(3, 3));
@@ -247,8 +243,8 @@ void TestAuxWindows::keyboardMapPictureHasEveryKey()
 void TestAuxWindows::keyboardMapReturnsCaretToItemBox()
 {
     Numbers n;
-    TFrmSPIonic *map = n.h.program->windows.FrmSPIonic;
-    QComboBox *item = n.h.ui().Cmb_Item;
+    KeyboardMapWindow *map = n.h.program->windows.keyboardMap;
+    QComboBox *item = n.h.itemBox();
     item->setFocus();
     QTest::keyClicks(item, "x");
     QTest::keyClick(item, Qt::Key_Home);
@@ -260,7 +256,7 @@ void TestAuxWindows::keyboardMapReturnsCaretToItemBox()
     QCOMPARE(item->lineEdit()->cursorPosition(), QStringLiteral("unusx").size());
     QVERIFY(!item->lineEdit()->hasSelectedText());
     // The description box: the caret after what was selected, nothing selected.
-    QTextEdit *descr = n.h.ui().RichDescr;
+    QTextEdit *descr = n.h.descriptionBox();
     descr->setFocus();
     QTest::keyClicks(descr, "uno");
     QCOMPARE(n.h.form().lastEditBox(), EditBox::Description);
@@ -278,7 +274,7 @@ void TestAuxWindows::keyboardMapLeavesFocusWhenBoxDisabled()
     Harness h; // no list open: the boxes are disabled
     QWidget *before = h.form().focusWidget();
     h.press(Qt::Key_Y, Qt::ControlModifier);
-    h.program->windows.FrmSPIonic->close();
+    h.program->windows.keyboardMap->close();
     QCOMPARE(h.form().focusWidget(), before);
 }
 
@@ -290,8 +286,8 @@ void TestAuxWindows::screenshots()
         QSKIP("MNEMORA_SCREENSHOTS not set");
     Numbers n;
     ProgramWindows &w = n.h.program->windows;
-    for (auto [window, name] : {std::pair<QWidget *, const char *>{w.FrmHelp, "help.png"}, {w.FrmTools, "about.png"},
-                                {w.FrmSPIonic, "keyboard-map.png"}}) {
+    for (auto [window, name] : {std::pair<QWidget *, const char *>{w.help, "help.png"}, {w.about, "about.png"},
+                                {w.keyboardMap, "keyboard-map.png"}}) {
         window->show();
         QVERIFY(window->grab().save(folder + '/' + name));
         window->hide();

@@ -29,22 +29,21 @@ void TestGreekInput::pastedAndTypedGreekIsStoredAsSpionic()
     data.addList("Iliad", "Greek", {"mh~ninzxwrath"});
     Harness h;
     h.openList("Iliad");
-    Ui::MainWindow &ui = h.ui();
     // Pasted over the headword...
     QApplication::clipboard()->setText(QStringLiteral("λόγος"));
-    ui.Cmb_Item->setFocus();
-    ui.Cmb_Item->lineEdit()->selectAll();
+    h.itemBox()->setFocus();
+    h.itemBox()->lineEdit()->selectAll();
     h.press(Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("lo&goj"));
-    QVERIFY(ui.BtnSave->isEnabled());
-    QTest::mouseClick(ui.BtnSave, Qt::LeftButton);
+    QCOMPARE(h.itemBox()->currentText(), QStringLiteral("lo&goj"));
+    QVERIFY(h.saveButton()->isEnabled());
+    QTest::mouseClick(h.saveButton(), Qt::LeftButton);
     QCOMPARE(data.read("Iliad.vocab"), QByteArray("Greek\r\nlo&gojzxwrath\r\n"));
     // ...and typed letter by letter, marks included, with the caret where the typing goes on.
     h.retypeHeadword(QString());
-    typeText(ui.Cmb_Item, QStringLiteral("ἄνθρωπος"));
-    QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("a!nqrwpoj"));
-    QCOMPARE(ui.Cmb_Item->lineEdit()->cursorPosition(), 9);
-    QTest::mouseClick(ui.BtnSave, Qt::LeftButton);
+    typeText(h.itemBox(), QStringLiteral("ἄνθρωπος"));
+    QCOMPARE(h.itemBox()->currentText(), QStringLiteral("a!nqrwpoj"));
+    QCOMPARE(h.itemBox()->lineEdit()->cursorPosition(), 9);
+    QTest::mouseClick(h.saveButton(), Qt::LeftButton);
     QCOMPARE(data.read("Iliad.vocab"), QByteArray("Greek\r\na!nqrwpojzxwrath\r\n"));
 }
 
@@ -55,8 +54,8 @@ void TestGreekInput::latinListsAndDescriptionsKeepWhatIsTyped()
     Harness h;
     h.openList("Verbs");
     h.retypeHeadword("café");
-    QCOMPARE(h.ui().Cmb_Item->currentText(), QStringLiteral("café"));
-    QTest::mouseClick(h.ui().BtnSave, Qt::LeftButton);
+    QCOMPARE(h.itemBox()->currentText(), QStringLiteral("café"));
+    QTest::mouseClick(h.saveButton(), Qt::LeftButton);
     QCOMPARE(data.read("Verbs.vocab"), QByteArray("Latin\r\ncaf\xE9zxto love\r\n"));
 }
 
@@ -67,22 +66,21 @@ void TestGreekInput::characterAFileCannotHoldIsRefused()
     const QByteArray before = data.read("Verbs.vocab");
     Harness h;
     h.openList("Verbs");
-    Ui::MainWindow &ui = h.ui();
-    ui.RichDescr->setFocus();
-    ui.RichDescr->selectAll();
-    typeText(ui.RichDescr, QStringLiteral("love → amor, ā"));
+    h.descriptionBox()->setFocus();
+    h.descriptionBox()->selectAll();
+    typeText(h.descriptionBox(), QStringLiteral("love → amor, ā"));
     h.desktop.expectError();
-    QTest::mouseClick(ui.BtnSave, Qt::LeftButton);
+    QTest::mouseClick(h.saveButton(), Qt::LeftButton);
     const QString told = h.desktop.shown.last().text;
     QVERIFY2(told.contains(QStringLiteral("\"amare\"")) && told.contains(QStringLiteral("→ ā")), qPrintable(told));
     QCOMPARE(data.read("Verbs.vocab"), before);
     QVERIFY(h.form().document().isModified());
-    QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("love → amor, ā")); // as typed, to be changed
+    QCOMPARE(h.descriptionBox()->toPlainText(), QStringLiteral("love → amor, ā")); // as typed, to be changed
     // Changed, it saves.
-    ui.RichDescr->setFocus();
-    ui.RichDescr->selectAll();
-    typeText(ui.RichDescr, QStringLiteral("love, amor"));
-    QTest::mouseClick(ui.BtnSave, Qt::LeftButton);
+    h.descriptionBox()->setFocus();
+    h.descriptionBox()->selectAll();
+    typeText(h.descriptionBox(), QStringLiteral("love, amor"));
+    QTest::mouseClick(h.saveButton(), Qt::LeftButton);
     QCOMPARE(data.read("Verbs.vocab"), QByteArray("Latin\r\namarezxlove, amor\r\nessezxto be\r\n"));
 }
 

@@ -56,126 +56,121 @@ private slots:
 void TestItems::browsingWithArrowKeys()
 {
     Five f;
-    Ui::MainWindow &ui = f.h.ui();
-    QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
+    QCOMPARE(QApplication::focusWidget(), f.h.itemBox());
     f.h.press(Qt::Key_Down);
     QCOMPARE(f.h.form().session().currentItem(), 2);
-    QCOMPARE(ui.Heading->text(), QStringLiteral("duo"));
-    QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("two"));
-    QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("2 of 5"));
-    QVERIFY(ui.BtnSwopUp->isEnabled() && ui.BtnSwopDown->isEnabled());
+    QCOMPARE(f.h.heading()->text(), QStringLiteral("duo"));
+    QCOMPARE(f.h.descriptionBox()->toPlainText(), QStringLiteral("two"));
+    QCOMPARE(f.h.itemCounter()->text(), QStringLiteral("2 of 5"));
+    QVERIFY(f.h.upButton()->isEnabled() && f.h.downButton()->isEnabled());
     for (int i = 0; i < 5; ++i)
         f.h.press(Qt::Key_Down);
-    QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("5 of 5"));
-    QVERIFY(ui.BtnSwopUp->isEnabled());
-    QVERIFY(!ui.BtnSwopDown->isEnabled());
+    QCOMPARE(f.h.itemCounter()->text(), QStringLiteral("5 of 5"));
+    QVERIFY(f.h.upButton()->isEnabled());
+    QVERIFY(!f.h.downButton()->isEnabled());
     // A pick in the dropped-down list.
-    ui.Cmb_Item->showPopup();
-    ui.Cmb_Item->hidePopup();
-    ui.Cmb_Item->setCurrentIndex(0);
-    emit ui.Cmb_Item->activated(0);
+    f.h.itemBox()->showPopup();
+    f.h.itemBox()->hidePopup();
+    f.h.itemBox()->setCurrentIndex(0);
+    emit f.h.itemBox()->activated(0);
     f.h.settle();
-    QCOMPARE(ui.Heading->text(), QStringLiteral("unus"));
-    QVERIFY(!ui.BtnSwopUp->isEnabled());
-    QVERIFY(ui.BtnDel->isEnabled()); // the close-up enables Remove
-    QVERIFY(!ui.BtnIns->isEnabled());
+    QCOMPARE(f.h.heading()->text(), QStringLiteral("unus"));
+    QVERIFY(!f.h.upButton()->isEnabled());
+    QVERIFY(f.h.removeButton()->isEnabled()); // the close-up enables Remove
+    QVERIFY(!f.h.addButton()->isEnabled());
     QCOMPARE(f.h.form().lastEditBox(), EditBox::Item);
 }
 
 void TestItems::typingInTheItemBox()
 {
     Five f(2);
-    Ui::MainWindow &ui = f.h.ui();
-    QTest::keyClicks(ui.Cmb_Item, "x");
-    QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("duox"));
-    QCOMPARE(ui.Heading->text(), QString());
-    QVERIFY(ui.BtnIns->isEnabled());
-    QVERIFY(ui.BtnSave->isEnabled());
-    QVERIFY(!ui.BtnDel->isEnabled());
+    QTest::keyClicks(f.h.itemBox(), "x");
+    QCOMPARE(f.h.itemBox()->currentText(), QStringLiteral("duox"));
+    QCOMPARE(f.h.heading()->text(), QString());
+    QVERIFY(f.h.addButton()->isEnabled());
+    QVERIFY(f.h.saveButton()->isEnabled());
+    QVERIFY(!f.h.removeButton()->isEnabled());
     QVERIFY(f.h.form().document().isModified());
-    for (QWidget *w : std::initializer_list<QWidget *>{ui.RadioGreek, ui.RadioLatin, ui.BtnSwopUp, ui.BtnSwopDown,
-                                                      ui.Btn_Search, ui.EdtSearch, ui.ChkWhole})
+    for (QWidget *w : std::initializer_list<QWidget *>{f.h.greekButton(), f.h.latinButton(), f.h.upButton(), f.h.downButton(),
+                                                      f.h.searchButton(), f.h.searchBox(), f.h.wholeWordBox()})
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-    QCOMPARE(ui.EdtSearch->text(), QStringLiteral("Enter search text"));
+    QCOMPARE(f.h.searchBox()->text(), QStringLiteral("Enter search text"));
     // A letter beyond ASCII is a change like any other: "cafe" corrected to "café" is unsaved work.
     Five g;
-    QTest::sendKeyEvent(QTest::Click, g.h.ui().Cmb_Item, Qt::Key_Eacute, QStringLiteral("é"), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Click, g.h.itemBox(), Qt::Key_Eacute, QStringLiteral("é"), Qt::NoModifier);
     QVERIFY(g.h.form().document().isModified());
-    QVERIFY(g.h.ui().BtnSave->isEnabled());
-    QCOMPARE(g.h.ui().Cmb_Item->currentText(), QStringLiteral("unusé"));
+    QVERIFY(g.h.saveButton()->isEnabled());
+    QCOMPARE(g.h.itemBox()->currentText(), QStringLiteral("unusé"));
     // Delete in the item box starts an edit while the description has 2 characters or more.
     Five d;
     d.h.press(Qt::Key_Delete);
-    QVERIFY(d.h.ui().BtnIns->isEnabled());
-    QCOMPARE(d.h.ui().Heading->text(), QString());
-    QVERIFY(d.h.ui().Btn_Search->isEnabled()); // Delete alone leaves the search controls
+    QVERIFY(d.h.addButton()->isEnabled());
+    QCOMPARE(d.h.heading()->text(), QString());
+    QVERIFY(d.h.searchButton()->isEnabled()); // Delete alone leaves the search controls
 }
 
 void TestItems::typingInTheDescriptionBox()
 {
     Five f(3);
-    Ui::MainWindow &ui = f.h.ui();
-    ui.RichDescr->setFocus();
-    QCOMPARE(ui.RichDescr->textCursor().selectedText(), QStringLiteral("three")); // selected on entry
-    QTest::keyClicks(ui.RichDescr, "3");
-    QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("3"));
-    QCOMPARE(ui.Heading->text(), QStringLiteral("tres"));
-    QVERIFY(ui.BtnSave->isEnabled());
-    QVERIFY(ui.BtnDel->isEnabled());
-    QVERIFY(!ui.Btn_Search->isEnabled());
+    f.h.descriptionBox()->setFocus();
+    QCOMPARE(f.h.descriptionBox()->textCursor().selectedText(), QStringLiteral("three")); // selected on entry
+    QTest::keyClicks(f.h.descriptionBox(), "3");
+    QCOMPARE(f.h.descriptionBox()->toPlainText(), QStringLiteral("3"));
+    QCOMPARE(f.h.heading()->text(), QStringLiteral("tres"));
+    QVERIFY(f.h.saveButton()->isEnabled());
+    QVERIFY(f.h.removeButton()->isEnabled());
+    QVERIFY(!f.h.searchButton()->isEnabled());
     QCOMPARE(f.h.form().lastEditBox(), EditBox::Description);
     // Enter never makes a line break.
-    QTest::keyClick(ui.RichDescr, Qt::Key_Return);
-    QTest::keyClick(ui.RichDescr, Qt::Key_Enter);
-    QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("3"));
+    QTest::keyClick(f.h.descriptionBox(), Qt::Key_Return);
+    QTest::keyClick(f.h.descriptionBox(), Qt::Key_Enter);
+    QCOMPARE(f.h.descriptionBox()->toPlainText(), QStringLiteral("3"));
 }
 
 void TestItems::escapeRevertsTheHeadword()
 {
     Five f(2);
-    Ui::MainWindow &ui = f.h.ui();
-    QTest::keyClicks(ui.Cmb_Item, "xyz");
+    QTest::keyClicks(f.h.itemBox(), "xyz");
     f.h.press(Qt::Key_Escape);
-    QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("duo"));
-    QCOMPARE(ui.Heading->text(), QStringLiteral("duo"));
-    QCOMPARE(ui.Cmb_Item->lineEdit()->selectedText(), QStringLiteral("duo"));
-    QVERIFY(!ui.BtnIns->isEnabled());
-    QVERIFY(ui.BtnDel->isEnabled());
-    QVERIFY(ui.Btn_Search->isEnabled() && ui.EdtSearch->isEnabled());
-    QVERIFY(ui.BtnSwopUp->isEnabled() && ui.BtnSwopDown->isEnabled());
+    QCOMPARE(f.h.itemBox()->currentText(), QStringLiteral("duo"));
+    QCOMPARE(f.h.heading()->text(), QStringLiteral("duo"));
+    QCOMPARE(f.h.itemBox()->lineEdit()->selectedText(), QStringLiteral("duo"));
+    QVERIFY(!f.h.addButton()->isEnabled());
+    QVERIFY(f.h.removeButton()->isEnabled());
+    QVERIFY(f.h.searchButton()->isEnabled() && f.h.searchBox()->isEnabled());
+    QVERIFY(f.h.upButton()->isEnabled() && f.h.downButton()->isEnabled());
 }
 
 void TestItems::addInTheMiddleAndAtTheEnd()
 {
     Five f(3);
-    Ui::MainWindow &ui = f.h.ui();
-    ui.Cmb_Item->setEditText("decem");
-    ui.RichDescr->setPlainText("ten");
-    ui.BtnIns->setEnabled(true);
-    ui.BtnIns->click();
+    f.h.itemBox()->setEditText("decem");
+    f.h.descriptionBox()->setPlainText("ten");
+    f.h.addButton()->setEnabled(true);
+    f.h.addButton()->click();
     QCOMPARE(f.headwords(), QStringList({"unus", "duo", "tres", "decem", "quattuor", "quinque"}));
     QCOMPARE(f.h.form().session().currentItem(), 4);
-    QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("4 of 6"));
-    QCOMPARE(ui.Heading->text(), QStringLiteral("decem"));
+    QCOMPARE(f.h.itemCounter()->text(), QStringLiteral("4 of 6"));
+    QCOMPARE(f.h.heading()->text(), QStringLiteral("decem"));
     QVERIFY(f.h.form().document().isModified());
-    QVERIFY(!ui.BtnIns->isEnabled());
-    QVERIFY(ui.BtnSwopUp->isEnabled() && ui.BtnSwopDown->isEnabled());
-    QVERIFY(ui.Btn_Search->isEnabled());
-    QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
+    QVERIFY(!f.h.addButton()->isEnabled());
+    QVERIFY(f.h.upButton()->isEnabled() && f.h.downButton()->isEnabled());
+    QVERIFY(f.h.searchButton()->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), f.h.itemBox());
     // Add does not write the file.
     QCOMPARE(f.data.read("Numbers.vocab"), crlf(QStringList{"Latin"} + fiveItems()));
     // At the end, with a pasted description of several lines (kept up to the first break).
     f.h.press(Qt::Key_End);
     for (int i = 0; i < 6; ++i)
         f.h.press(Qt::Key_Down);
-    ui.Cmb_Item->setEditText("sex");
-    ui.RichDescr->setPlainText("six\nthe number");
-    ui.BtnIns->setEnabled(true);
-    ui.BtnIns->click();
+    f.h.itemBox()->setEditText("sex");
+    f.h.descriptionBox()->setPlainText("six\nthe number");
+    f.h.addButton()->setEnabled(true);
+    f.h.addButton()->click();
     QCOMPARE(f.headwords().last(), QStringLiteral("sex"));
     QCOMPARE(f.h.form().session().items().last().Description, QStringLiteral("six"));
-    QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("six"));
-    QVERIFY(!ui.BtnSwopDown->isEnabled());
+    QCOMPARE(f.h.descriptionBox()->toPlainText(), QStringLiteral("six"));
+    QVERIFY(!f.h.downButton()->isEnabled());
     QVERIFY(f.h.desktop.problems().isEmpty());
 }
 
@@ -185,39 +180,38 @@ void TestItems::addToAnEmptyList()
     data.addList("Empty", "Latin", {});
     Harness h;
     h.openList("Empty");
-    h.ui().Cmb_Item->setFocus();
-    QTest::keyClicks(h.ui().Cmb_Item, "aqua");
-    h.ui().RichDescr->setPlainText("water");
-    QVERIFY(h.ui().BtnIns->isEnabled());
+    h.itemBox()->setFocus();
+    QTest::keyClicks(h.itemBox(), "aqua");
+    h.descriptionBox()->setPlainText("water");
+    QVERIFY(h.addButton()->isEnabled());
     h.press(Qt::Key_I, Qt::ControlModifier);
     QCOMPARE(h.form().session().itemCount(), 1);
     QCOMPARE(h.form().session().currentItem(), 1);
-    QCOMPARE(h.ui().PnlItemNo->text(), QStringLiteral("1 of 1"));
-    QVERIFY(!h.ui().BtnSelfTest->isEnabled());
-    QVERIFY(!h.ui().BtnSwopUp->isEnabled() && !h.ui().BtnSwopDown->isEnabled());
+    QCOMPARE(h.itemCounter()->text(), QStringLiteral("1 of 1"));
+    QVERIFY(!h.selfTestButton()->isEnabled());
+    QVERIFY(!h.upButton()->isEnabled() && !h.downButton()->isEnabled());
     QVERIFY(h.desktop.problems().isEmpty());
 }
 
 void TestItems::addTooShort()
 {
     Five f(2);
-    Ui::MainWindow &ui = f.h.ui();
-    QTest::keyClicks(ui.Cmb_Item, "que");
-    ui.RichDescr->setFocus();
-    QTest::keyClicks(ui.RichDescr, "x"); // one character, typed in the description box
+    QTest::keyClicks(f.h.itemBox(), "que");
+    f.h.descriptionBox()->setFocus();
+    QTest::keyClicks(f.h.descriptionBox(), "x"); // one character, typed in the description box
     f.h.desktop.expect("Vocabulary item or description too short.");
-    ui.BtnIns->click();
+    f.h.addButton()->click();
     QCOMPARE(f.h.form().session().itemCount(), 5);
-    QCOMPARE(QApplication::focusWidget(), ui.RichDescr);
+    QCOMPARE(QApplication::focusWidget(), f.h.descriptionBox());
     QCOMPARE(f.h.form().lastEditBox(), EditBox::None);
     // A one-letter headword: the focus goes to the item box with the caret at its end.
-    ui.RichDescr->showPlainText("seven");
-    ui.Cmb_Item->setEditText("s");
+    f.h.descriptionBox()->showPlainText("seven");
+    f.h.itemBox()->setEditText("s");
     f.h.desktop.expect("Vocabulary item or description too short.");
-    ui.BtnIns->click();
+    f.h.addButton()->click();
     QCOMPARE(f.h.form().session().itemCount(), 5);
-    QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
-    QCOMPARE(ui.Cmb_Item->lineEdit()->cursorPosition(), 1);
+    QCOMPARE(QApplication::focusWidget(), f.h.itemBox());
+    QCOMPARE(f.h.itemBox()->lineEdit()->cursorPosition(), 1);
     QVERIFY(f.h.desktop.problems().isEmpty());
 }
 
@@ -237,19 +231,18 @@ void TestItems::addDuplicate()
     QFETCH(int, answer);
     QFETCH(int, count);
     Five f(2);
-    Ui::MainWindow &ui = f.h.ui();
-    ui.Cmb_Item->setEditText(headword);
-    ui.RichDescr->setPlainText("three again");
+    f.h.itemBox()->setEditText(headword);
+    f.h.descriptionBox()->setPlainText("three again");
     if (answer != int(MsgButton::None))
         f.h.desktop.expect("Duplicate/s found. Add anyway?", MsgButton(answer));
-    ui.BtnIns->setEnabled(true);
-    ui.BtnIns->click();
+    f.h.addButton()->setEnabled(true);
+    f.h.addButton()->click();
     QCOMPARE(f.h.form().session().itemCount(), count);
     if (MsgButton(answer) == MsgButton::Cancel) {
         // The current item is shown again.
-        QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("duo"));
-        QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("two"));
-        QCOMPARE(ui.Heading->text(), QStringLiteral("duo"));
+        QCOMPARE(f.h.itemBox()->currentText(), QStringLiteral("duo"));
+        QCOMPARE(f.h.descriptionBox()->toPlainText(), QStringLiteral("two"));
+        QCOMPARE(f.h.heading()->text(), QStringLiteral("duo"));
     } else {
         QCOMPARE(f.h.form().session().items().at(2).Item, headword);
     }
@@ -262,42 +255,41 @@ void TestItems::addToAFullListIsRefused()
     data.addList("Full", "Latin", numberedItems(10000));
     Harness h;
     h.openList("Full");
-    h.ui().Cmb_Item->setEditText("novum");
-    h.ui().RichDescr->setPlainText("new");
+    h.itemBox()->setEditText("novum");
+    h.descriptionBox()->setPlainText("new");
     h.desktop.expect("The list is full: a list holds at most 10000 items. The item was not added.");
-    h.ui().BtnIns->setEnabled(true);
-    h.ui().BtnIns->click();
+    h.addButton()->setEnabled(true);
+    h.addButton()->click();
     QCOMPARE(h.form().session().itemCount(), 10000);
-    QCOMPARE(h.ui().Cmb_Item->currentText(), QStringLiteral("novum")); // the edit is kept
+    QCOMPARE(h.itemBox()->currentText(), QStringLiteral("novum")); // the edit is kept
     QVERIFY(h.desktop.problems().isEmpty());
 }
 
 void TestItems::removeMiddleLastAndOnly()
 {
     Five f(2);
-    Ui::MainWindow &ui = f.h.ui();
     f.h.desktop.expect("Remove item?", MsgButton::Cancel);
-    ui.BtnDel->click();
+    f.h.removeButton()->click();
     QCOMPARE(f.h.form().session().itemCount(), 5);
     f.h.desktop.expect("Remove item?", MsgButton::Yes);
-    ui.BtnDel->click();
+    f.h.removeButton()->click();
     QCOMPARE(f.headwords(), QStringList({"unus", "tres", "quattuor", "quinque"}));
     QCOMPARE(f.h.form().session().currentItem(), 2);
-    QCOMPARE(ui.Heading->text(), QStringLiteral("tres"));
-    QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("2 of 4"));
+    QCOMPARE(f.h.heading()->text(), QStringLiteral("tres"));
+    QCOMPARE(f.h.itemCounter()->text(), QStringLiteral("2 of 4"));
     QVERIFY(f.h.form().document().isModified());
     // The last item: the one before becomes current.
     for (int i = 0; i < 3; ++i)
         f.h.press(Qt::Key_Down);
     f.h.desktop.expect("Remove item?", MsgButton::Yes);
-    ui.BtnDel->click();
+    f.h.removeButton()->click();
     QCOMPARE(f.h.form().session().currentItem(), 3);
-    QCOMPARE(ui.Heading->text(), QStringLiteral("quattuor"));
-    QVERIFY(!ui.BtnSwopDown->isEnabled());
+    QCOMPARE(f.h.heading()->text(), QStringLiteral("quattuor"));
+    QVERIFY(!f.h.downButton()->isEnabled());
     // While a headword is being typed (heading empty), Remove does nothing at all.
-    QTest::keyClicks(ui.Cmb_Item, "x");
-    ui.BtnDel->setEnabled(true);
-    ui.BtnDel->click();
+    QTest::keyClicks(f.h.itemBox(), "x");
+    f.h.removeButton()->setEnabled(true);
+    f.h.removeButton()->click();
     QCOMPARE(f.h.form().session().itemCount(), 3);
     QVERIFY(f.h.desktop.problems().isEmpty());
 
@@ -306,57 +298,55 @@ void TestItems::removeMiddleLastAndOnly()
     Harness h;
     h.openList("One");
     h.desktop.expect("Remove item?", MsgButton::Yes);
-    h.ui().BtnDel->click();
+    h.removeButton()->click();
     QCOMPARE(h.form().session().itemCount(), 0);
-    QCOMPARE(h.ui().PnlItemNo->text(), QStringLiteral("0 of 0"));
-    QCOMPARE(h.ui().Heading->text(), QString());
-    QVERIFY(!h.ui().BtnDel->isEnabled());
-    QVERIFY(!h.ui().Btn_Search->isEnabled()); // no items and no notes: nothing to search
+    QCOMPARE(h.itemCounter()->text(), QStringLiteral("0 of 0"));
+    QCOMPARE(h.heading()->text(), QString());
+    QVERIFY(!h.removeButton()->isEnabled());
+    QVERIFY(!h.searchButton()->isEnabled()); // no items and no notes: nothing to search
     QVERIFY(h.desktop.problems().isEmpty());
 }
 
 void TestItems::upAndDownAtBothEnds()
 {
     Five f(2);
-    Ui::MainWindow &ui = f.h.ui();
-    ui.BtnSwopUp->click();
+    f.h.upButton()->click();
     QCOMPARE(f.headwords().mid(0, 2), QStringList({"duo", "unus"}));
     QCOMPARE(f.h.form().session().currentItem(), 1);
-    QVERIFY(!ui.BtnSwopUp->isEnabled());
-    QVERIFY(ui.BtnSwopDown->isEnabled());
-    QVERIFY(ui.BtnSave->isEnabled());
+    QVERIFY(!f.h.upButton()->isEnabled());
+    QVERIFY(f.h.downButton()->isEnabled());
+    QVERIFY(f.h.saveButton()->isEnabled());
     QVERIFY(f.h.form().document().isModified());
     for (int i = 0; i < 4; ++i)
-        ui.BtnSwopDown->click();
+        f.h.downButton()->click();
     QCOMPARE(f.headwords(), QStringList({"unus", "tres", "quattuor", "quinque", "duo"}));
     QCOMPARE(f.h.form().session().currentItem(), 5);
-    QVERIFY(!ui.BtnSwopDown->isEnabled());
-    QCOMPARE(ui.Heading->text(), QStringLiteral("duo"));
-    QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
+    QVERIFY(!f.h.downButton()->isEnabled());
+    QCOMPARE(f.h.heading()->text(), QStringLiteral("duo"));
+    QCOMPARE(QApplication::focusWidget(), f.h.itemBox());
 }
 
 void TestItems::saveOverwritesAndCutsLines()
 {
     Five f(2);
-    Ui::MainWindow &ui = f.h.ui();
-    QTest::keyClicks(ui.Cmb_Item, "que"); // duoque
-    ui.RichDescr->setPlainText("and two\r\nmore text");
-    ui.BtnSave->click();
+    QTest::keyClicks(f.h.itemBox(), "que"); // duoque
+    f.h.descriptionBox()->setPlainText("and two\r\nmore text");
+    f.h.saveButton()->click();
     QCOMPARE(f.data.read("Numbers.vocab"),
              crlf({"Latin", "unuszxone", "duoquezxand two", "treszxthree", "quattuorzxfour", "quinquezxfive"}));
     QVERIFY(f.data.read("Numbers.rtf").startsWith("{\\rtf1"));
-    QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("and two"));
-    QCOMPARE(ui.Cmb_Item->itemText(1), QStringLiteral("duoque"));
+    QCOMPARE(f.h.descriptionBox()->toPlainText(), QStringLiteral("and two"));
+    QCOMPARE(f.h.itemBox()->itemText(1), QStringLiteral("duoque"));
     QVERIFY(!f.h.form().document().isModified());
-    QVERIFY(!ui.BtnSave->isEnabled());
-    QVERIFY(!ui.BtnIns->isEnabled());
-    QVERIFY(ui.BtnDel->isEnabled() && ui.Btn_Search->isEnabled());
-    QVERIFY(ui.BtnSwopUp->isEnabled() && ui.BtnSwopDown->isEnabled());
+    QVERIFY(!f.h.saveButton()->isEnabled());
+    QVERIFY(!f.h.addButton()->isEnabled());
+    QVERIFY(f.h.removeButton()->isEnabled() && f.h.searchButton()->isEnabled());
+    QVERIFY(f.h.upButton()->isEnabled() && f.h.downButton()->isEnabled());
     // Save refuses a description shorter than 2 characters.
-    ui.RichDescr->setPlainText("x");
+    f.h.descriptionBox()->setPlainText("x");
     f.h.desktop.expect("Vocabulary item or description too short.");
-    ui.BtnSave->setEnabled(true);
-    ui.BtnSave->click();
+    f.h.saveButton()->setEnabled(true);
+    f.h.saveButton()->click();
     QCOMPARE(f.data.read("Numbers.vocab").count("\r\n"), 6);
     QVERIFY(f.h.desktop.problems().isEmpty());
 }
@@ -364,27 +354,26 @@ void TestItems::saveOverwritesAndCutsLines()
 void TestItems::keyboardCommands()
 {
     Five f(2);
-    Ui::MainWindow &ui = f.h.ui();
     // Ctrl+U and Ctrl+D in the item box move the item.
     f.h.press(Qt::Key_U, Qt::ControlModifier);
     QCOMPARE(f.headwords().first(), QStringLiteral("duo"));
-    QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("duo")); // the text box did not act on it
+    QCOMPARE(f.h.itemBox()->currentText(), QStringLiteral("duo")); // the text box did not act on it
     f.h.press(Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(f.headwords().mid(0, 2), QStringList({"unus", "duo"}));
     // Ctrl+S in the item box saves even while Save is disabled...
-    ui.BtnSave->setEnabled(false);
+    f.h.saveButton()->setEnabled(false);
     f.data.write("Numbers.vocab", "Latin\r\n");
     f.h.press(Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(f.data.read("Numbers.vocab"), crlf(QStringList{"Latin"} + fiveItems()));
     // ...in the description box only while it is enabled.
     f.data.write("Numbers.vocab", "Latin\r\n");
-    ui.RichDescr->setFocus();
+    f.h.descriptionBox()->setFocus();
     f.h.press(Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(f.data.read("Numbers.vocab"), QByteArray("Latin\r\n"));
-    QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
+    QCOMPARE(QApplication::focusWidget(), f.h.itemBox());
     // Ctrl+M runs the Master List button; with unsaved work it asks first.
-    ui.RichDescr->setFocus();
-    QTest::keyClicks(ui.RichDescr, "!");
+    f.h.descriptionBox()->setFocus();
+    QTest::keyClicks(f.h.descriptionBox(), "!");
     f.h.desktop.expect("Save work first?", MsgButton::Cancel);
     f.h.press(Qt::Key_M, Qt::ControlModifier);
     QVERIFY(f.h.desktop.problems().isEmpty());
@@ -393,52 +382,50 @@ void TestItems::keyboardCommands()
 void TestItems::fontSizeKeysAndButtons()
 {
     Five f;
-    Ui::MainWindow &ui = f.h.ui();
     for (int i = 0; i < 5; ++i)
         f.h.press(Qt::Key_F12);
-    QCOMPARE(ui.Cmb_Item->font().pointSize(), 20);
-    QCOMPARE(ui.Heading->font().pointSize(), 28);
+    QCOMPARE(f.h.itemBox()->font().pointSize(), 20);
+    QCOMPARE(f.h.heading()->font().pointSize(), 28);
     for (int i = 0; i < 20; ++i)
         f.h.press(Qt::Key_F11);
-    QCOMPARE(ui.Cmb_Item->font().pointSize(), 8);
-    QCOMPARE(ui.Heading->font().pointSize(), 16);
+    QCOMPARE(f.h.itemBox()->font().pointSize(), 8);
+    QCOMPARE(f.h.heading()->font().pointSize(), 16);
     // The description box starts at 13 pt; eleven presses reach 24 pt and disable the button.
     for (int i = 0; i < 11; ++i) {
-        QVERIFY(ui.BtnRichdescrFontIncrease->isEnabled());
-        ui.BtnRichdescrFontIncrease->click();
+        QVERIFY(f.h.descriptionBiggerButton()->isEnabled());
+        f.h.descriptionBiggerButton()->click();
     }
-    QCOMPARE(ui.RichDescr->font().pointSize(), 24);
-    QVERIFY(!ui.BtnRichdescrFontIncrease->isEnabled());
-    QCOMPARE(ui.BtnRichdescrFontIncrease->toolTip(), QStringLiteral("Size = 24"));
-    QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
+    QCOMPARE(f.h.descriptionBox()->font().pointSize(), 24);
+    QVERIFY(!f.h.descriptionBiggerButton()->isEnabled());
+    QCOMPARE(f.h.descriptionBiggerButton()->toolTip(), QStringLiteral("Size = 24"));
+    QCOMPARE(QApplication::focusWidget(), f.h.itemBox());
     for (int i = 0; i < 16; ++i)
-        if (ui.BtnRichdescrFontDecrease->isEnabled())
-            ui.BtnRichdescrFontDecrease->click();
-    QCOMPARE(ui.RichDescr->font().pointSize(), 8);
-    QVERIFY(ui.BtnRichdescrFontIncrease->isEnabled());
+        if (f.h.descriptionSmallerButton()->isEnabled())
+            f.h.descriptionSmallerButton()->click();
+    QCOMPARE(f.h.descriptionBox()->font().pointSize(), 8);
+    QVERIFY(f.h.descriptionBiggerButton()->isEnabled());
 }
 
 void TestItems::widthCycles()
 {
     Five f(2);
-    Ui::MainWindow &ui = f.h.ui();
-    QTest::mouseDClick(ui.Cmb_Item->lineEdit(), Qt::LeftButton);
-    QCOMPARE(ui.Cmb_Item->width(), 577);
-    QVERIFY(ui.BtnIns->isHidden() && ui.BtnMaster->isHidden() && ui.PnlTop1->isHidden());
+    QTest::mouseDClick(f.h.itemBox()->lineEdit(), Qt::LeftButton);
+    QCOMPARE(f.h.itemBox()->width(), 577);
+    QVERIFY(f.h.addButton()->isHidden() && f.h.masterListButton()->isHidden() && f.h.stayOnTopPanel()->isHidden());
     QCOMPARE(f.h.form().headingMaxWidth(), 720);
-    QTest::mouseDClick(ui.Cmb_Item->lineEdit(), Qt::LeftButton);
-    QCOMPARE(ui.Cmb_Item->width(), 724);
-    QVERIFY(ui.BtnSave->isHidden() && ui.ImgHelp->isHidden());
-    QTest::mouseDClick(ui.Cmb_Item->lineEdit(), Qt::LeftButton);
-    QCOMPARE(ui.Cmb_Item->width(), 215);
-    QVERIFY(!ui.BtnIns->isHidden() && !ui.BtnSave->isHidden() && !ui.ImgHelp->isHidden());
+    QTest::mouseDClick(f.h.itemBox()->lineEdit(), Qt::LeftButton);
+    QCOMPARE(f.h.itemBox()->width(), 724);
+    QVERIFY(f.h.saveButton()->isHidden() && f.h.helpIcon()->isHidden());
+    QTest::mouseDClick(f.h.itemBox()->lineEdit(), Qt::LeftButton);
+    QCOMPARE(f.h.itemBox()->width(), 215);
+    QVERIFY(!f.h.addButton()->isHidden() && !f.h.saveButton()->isHidden() && !f.h.helpIcon()->isHidden());
     QCOMPARE(f.h.form().headingMaxWidth(), 575);
-    QTest::mouseDClick(ui.RichDescr->viewport(), Qt::LeftButton);
-    QCOMPARE(ui.RichDescr->width(), 722);
-    QVERIFY(ui.BtnSelfTest->isHidden());
-    QTest::mouseDClick(ui.RichDescr->viewport(), Qt::LeftButton);
-    QCOMPARE(ui.RichDescr->width(), 577);
-    QVERIFY(!ui.BtnSelfTest->isHidden());
+    QTest::mouseDClick(f.h.descriptionBox()->viewport(), Qt::LeftButton);
+    QCOMPARE(f.h.descriptionBox()->width(), 722);
+    QVERIFY(f.h.selfTestButton()->isHidden());
+    QTest::mouseDClick(f.h.descriptionBox()->viewport(), Qt::LeftButton);
+    QCOMPARE(f.h.descriptionBox()->width(), 577);
+    QVERIFY(!f.h.selfTestButton()->isHidden());
 }
 
 void TestItems::counterFontAtAThousand()
@@ -448,8 +435,8 @@ void TestItems::counterFontAtAThousand()
         data.addList("Many", "Latin", numberedItems(n));
         Harness h;
         h.openList("Many");
-        QCOMPARE(h.ui().PnlItemNo->font().pointSize(), n == 999 ? 12 : 11);
-        QCOMPARE(h.ui().PnlItemNo->text(), QStringLiteral("1 of %1").arg(n));
+        QCOMPARE(h.itemCounter()->font().pointSize(), n == 999 ? 12 : 11);
+        QCOMPARE(h.itemCounter()->text(), QStringLiteral("1 of %1").arg(n));
     }
 }
 
@@ -465,37 +452,36 @@ void TestItems::editSaveCloseReopen()
     {
         Harness h;
         h.openList("Verbs");
-        QTest::keyClicks(h.ui().Cmb_Item, "s"); // amares
-        h.ui().RichDescr->setPlainText("you would love");
-        h.ui().BtnIns->click();               // new item 2
+        QTest::keyClicks(h.itemBox(), "s"); // amares
+        h.descriptionBox()->setPlainText("you would love");
+        h.addButton()->click();               // new item 2
         h.press(Qt::Key_D, Qt::ControlModifier); // moved to 3
         h.press(Qt::Key_Down);
         h.desktop.expect("Remove item?", MsgButton::Yes);
-        h.ui().BtnDel->click(); // removes "ire"
+        h.removeButton()->click(); // removes "ire"
         h.press(Qt::Key_S, Qt::ControlModifier);
-        h.ui().BtnClose->click();
+        h.closeButton()->click();
         QVERIFY(h.form().programEnded());
         QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
     }
     QCOMPARE(data.read("Verbs.vocab"), crlf({"Latin", "amarezxto love", "essezxto be", "amareszxyou would love"}));
     Harness again;
     again.openList("Verbs");
-    QCOMPARE(again.ui().Cmb_Item->count(), 3);
-    QCOMPARE(again.ui().Cmb_Item->itemText(2), QStringLiteral("amares"));
+    QCOMPARE(again.itemBox()->count(), 3);
+    QCOMPARE(again.itemBox()->itemText(2), QStringLiteral("amares"));
 }
 
 void TestItems::notesChangesAreUnsavedWork()
 {
     Five f;
-    Ui::MainWindow &ui = f.h.ui();
     QVERIFY(!f.h.form().document().isModified());
-    ui.RedTranslation->setFocus();
-    ui.RedTranslation->moveCursor(QTextCursor::End);
-    QTest::keyClicks(ui.RedTranslation, " more");
+    f.h.notesBox()->setFocus();
+    f.h.notesBox()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(f.h.notesBox(), " more");
     QVERIFY(f.h.form().document().isModified());
-    QVERIFY(ui.BtnSave->isEnabled());
+    QVERIFY(f.h.saveButton()->isEnabled());
     f.h.desktop.expect("Save work before closing?", MsgButton::Yes);
-    ui.BtnClose->click();
+    f.h.closeButton()->click();
     QVERIFY(f.h.form().programEnded());
     QVERIFY(f.data.read("Numbers.rtf").contains("Notes more"));
     QVERIFY(f.h.desktop.problems().isEmpty());

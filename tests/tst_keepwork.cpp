@@ -17,7 +17,7 @@ void clickIn(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)
 // Clicks into the description box as a user does: the box gets the focus and selects all.
 void clickDescription(Harness &h)
 {
-    QTextEdit *box = h.ui().RichDescr;
+    QTextEdit *box = h.descriptionBox();
     box->setFocus();
     QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     box->selectAll();
@@ -59,21 +59,20 @@ void TestKeepWork::typedHeadwordIsNoPick()
     data.addList("Numbers", "Latin", fiveItems());
     Harness h;
     h.openList("Numbers");
-    Ui::MainWindow &ui = h.ui();
     h.retypeHeadword(typed); // the headword of item 2 (or it in capitals) over item 1
     if (leave == 0)
         h.press(Qt::Key_Tab);
     else
         clickDescription(h);
     QCOMPARE(h.form().session().currentItem(), 1);
-    QCOMPARE(ui.Cmb_Item->currentText(), typed);
-    QVERIFY(ui.BtnIns->isEnabled());
-    QTest::keyClicks(ui.RichDescr, "two again");
-    QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("two again"));
+    QCOMPARE(h.itemBox()->currentText(), typed);
+    QVERIFY(h.addButton()->isEnabled());
+    QTest::keyClicks(h.descriptionBox(), "two again");
+    QCOMPARE(h.descriptionBox()->toPlainText(), QStringLiteral("two again"));
     if (leave == 2 || typed == QLatin1String("duo")) {
         if (typed == QLatin1String("duo"))
             h.desktop.expect("Duplicate/s found. Add anyway?", MsgButton::Yes);
-        QTest::mouseClick(ui.BtnIns, Qt::LeftButton);
+        QTest::mouseClick(h.addButton(), Qt::LeftButton);
         QCOMPARE(h.form().session().item(2), (VocabItem{typed, "two again"})); // after item 1, not item 2
         QCOMPARE(h.form().session().itemCount(), 6);
     }
@@ -85,21 +84,20 @@ void TestKeepWork::selfTestTakesNoKeysInHiddenBoxes()
     data.addList("Numbers", "Latin", fiveItems());
     Harness h;
     h.openList("Numbers");
-    Ui::MainWindow &ui = h.ui();
     clickDescription(h);
-    QTest::keyClicks(ui.RichDescr, "uno");
+    QTest::keyClicks(h.descriptionBox(), "uno");
     h.desktop.expect("Save work first?", MsgButton::Yes);
-    QTest::mouseClick(ui.BtnSelfTest, Qt::LeftButton);
-    QVERIFY(ui.Panel->isVisible());
+    QTest::mouseClick(h.selfTestButton(), Qt::LeftButton);
+    QVERIFY(h.testPanel()->isVisible());
     const QByteArray saved = data.read("Numbers.vocab");
     QVERIFY(saved.contains("unuszxuno"));
-    const QString shown = ui.RichDescr->toPlainText();
+    const QString shown = h.descriptionBox()->toPlainText();
     // The guess typed and Ctrl+S go nowhere that changes the list.
     QWidget *focus = QApplication::focusWidget();
-    QVERIFY(focus != ui.RichDescr && focus != ui.Cmb_Item);
+    QVERIFY(focus != h.descriptionBox() && focus != h.itemBox());
     QTest::keyClicks(focus, "guess");
     h.press(Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(ui.RichDescr->toPlainText(), shown);
+    QCOMPARE(h.descriptionBox()->toPlainText(), shown);
     QCOMPARE(data.read("Numbers.vocab"), saved);
     QVERIFY(!h.form().document().isModified());
 }
@@ -111,37 +109,36 @@ void TestKeepWork::pastedAndCutTextIsWork()
     for (int way = 0; way < 4; ++way) {
         Harness h;
         h.openList("Numbers");
-        Ui::MainWindow &ui = h.ui();
         QApplication::clipboard()->setText(QStringLiteral("pasted"));
         switch (way) {
         case 0: // Ctrl+V in the item box
-            ui.Cmb_Item->setFocus();
-            ui.Cmb_Item->lineEdit()->selectAll();
+            h.itemBox()->setFocus();
+            h.itemBox()->lineEdit()->selectAll();
             h.press(Qt::Key_V, Qt::ControlModifier);
-            QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("pasted"));
+            QCOMPARE(h.itemBox()->currentText(), QStringLiteral("pasted"));
             break;
         case 1: // Ctrl+X in the item box
-            ui.Cmb_Item->setFocus();
-            ui.Cmb_Item->lineEdit()->selectAll();
+            h.itemBox()->setFocus();
+            h.itemBox()->lineEdit()->selectAll();
             h.press(Qt::Key_X, Qt::ControlModifier);
-            QCOMPARE(ui.Cmb_Item->currentText(), QString());
+            QCOMPARE(h.itemBox()->currentText(), QString());
             break;
         case 2: // Shift+Insert in the description box
             clickDescription(h);
             h.press(Qt::Key_Insert, Qt::ShiftModifier);
-            QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("pasted"));
+            QCOMPARE(h.descriptionBox()->toPlainText(), QStringLiteral("pasted"));
             break;
         case 3: // Ctrl+X in the description box
             clickDescription(h);
             h.press(Qt::Key_X, Qt::ControlModifier);
-            QCOMPARE(ui.RichDescr->toPlainText(), QString());
+            QCOMPARE(h.descriptionBox()->toPlainText(), QString());
             break;
         }
         QVERIFY2(h.form().document().isModified(), qPrintable(QString::number(way)));
-        QVERIFY(ui.BtnSave->isEnabled());
+        QVERIFY(h.saveButton()->isEnabled());
         // Closing asks, and Cancel keeps the program and the work.
         h.desktop.expect("Save work before closing?", MsgButton::Cancel);
-        QTest::mouseClick(ui.BtnClose, Qt::LeftButton);
+        QTest::mouseClick(h.closeButton(), Qt::LeftButton);
         QVERIFY(!h.form().programEnded());
     }
 }
@@ -152,17 +149,16 @@ void TestKeepWork::pastedLineBreakIsCut()
     data.addList("Numbers", "Latin", fiveItems());
     Harness h;
     h.openList("Numbers");
-    Ui::MainWindow &ui = h.ui();
     QApplication::clipboard()->setText(QStringLiteral("alpha\nbeta"));
-    ui.Cmb_Item->setFocus();
-    ui.Cmb_Item->lineEdit()->selectAll();
+    h.itemBox()->setFocus();
+    h.itemBox()->lineEdit()->selectAll();
     h.press(Qt::Key_V, Qt::ControlModifier);
-    QTest::mouseClick(ui.BtnSave, Qt::LeftButton);
+    QTest::mouseClick(h.saveButton(), Qt::LeftButton);
     const QByteArray bytes = data.read("Numbers.vocab");
     QCOMPARE(bytes.count("\r\n"), 6); // still one line an item
     QVERIFY(!bytes.contains("beta"));
     QVERIFY(bytes.contains("zxone\r\n"));
-    QVERIFY(!ui.Cmb_Item->currentText().contains(u'\n'));
+    QVERIFY(!h.itemBox()->currentText().contains(u'\n'));
 }
 
 void TestKeepWork::listDropDownKeepsRefusedWork()
@@ -172,21 +168,20 @@ void TestKeepWork::listDropDownKeepsRefusedWork()
     data.addList("Beta", "Latin", {"rosazxrose"});
     Harness h;
     h.openList("Alpha");
-    Ui::MainWindow &ui = h.ui();
     h.retypeHeadword("u"); // too short to save
     // Yes, and Save refuses: the list does not drop down and the work stays.
     h.desktop.expect("Save work first?", MsgButton::Yes);
     h.desktop.expect("Vocabulary item or description too short.");
-    ui.CmbWork->showPopup();
+    h.listSelector()->showPopup();
     h.settle();
-    QVERIFY(!ui.CmbWork->view()->isVisible());
+    QVERIFY(!h.listSelector()->view()->isVisible());
     QCOMPARE(h.form().session().name(), QStringLiteral("Alpha"));
-    QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("u"));
+    QCOMPARE(h.itemBox()->currentText(), QStringLiteral("u"));
     // Cancel: no drop-down either, so no other list can be picked without the question.
     h.desktop.expect("Save work first?", MsgButton::Cancel);
-    ui.CmbWork->showPopup();
+    h.listSelector()->showPopup();
     h.settle();
-    QVERIFY(!ui.CmbWork->view()->isVisible());
+    QVERIFY(!h.listSelector()->view()->isVisible());
     QCOMPARE(h.form().session().name(), QStringLiteral("Alpha"));
     QVERIFY(h.form().document().isModified());
     QCOMPARE(data.read("Alpha.vocab"), crlf(QStringList{"Latin"} + fiveItems()));
@@ -199,17 +194,17 @@ void TestKeepWork::missingNotesAreNotTheLastListsNotes()
     data.addList("Beta", "Latin", {"lupuszxwolf"}, "Notes of Beta");
     Harness h;
     h.openList("Alpha");
-    QVERIFY(h.ui().RedTranslation->toPlainText().contains("Notes of Alpha"));
-    h.ui().CmbWork->showPopup(); // Beta is listed...
+    QVERIFY(h.notesBox()->toPlainText().contains("Notes of Alpha"));
+    h.listSelector()->showPopup(); // Beta is listed...
     QVERIFY(QFile::remove(data.path("Beta.rtf"))); // ...and its notes go before it is picked
     h.desktop.expect("The notes file of the list \"Beta\" is missing. The list is opened with empty notes.");
-    h.ui().CmbWork->hidePopup();
-    h.ui().CmbWork->setCurrentIndex(h.ui().CmbWork->findText("Beta"));
-    emit h.ui().CmbWork->activated(h.ui().CmbWork->currentIndex());
+    h.listSelector()->hidePopup();
+    h.listSelector()->setCurrentIndex(h.listSelector()->findText("Beta"));
+    emit h.listSelector()->activated(h.listSelector()->currentIndex());
     h.settle();
     QCOMPARE(h.form().session().name(), QStringLiteral("Beta"));
-    QCOMPARE(h.ui().RedTranslation->toPlainText(), QString());
-    QTest::keyClick(h.ui().Cmb_Item, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(h.notesBox()->toPlainText(), QString());
+    QTest::keyClick(h.itemBox(), Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!data.read("Beta.rtf").contains("Alpha"));
     QVERIFY(data.read("Alpha.rtf").contains("Notes of Alpha"));
 }
@@ -225,14 +220,14 @@ void TestKeepWork::longHeadwordsKeptWhole()
     h.openList("Long");
     // An edit of another item, and a save with the long item current and untouched.
     clickDescription(h);
-    QTest::keyClicks(h.ui().RichDescr, "uno");
-    QTest::mouseClick(h.ui().BtnSave, Qt::LeftButton);
-    h.ui().Cmb_Item->setFocus();
+    QTest::keyClicks(h.descriptionBox(), "uno");
+    QTest::mouseClick(h.saveButton(), Qt::LeftButton);
+    h.itemBox()->setFocus();
     h.press(Qt::Key_Down);
     QCOMPARE(h.form().session().currentItem(), 2);
     clickDescription(h);
-    QTest::keyClicks(h.ui().RichDescr, "very long");
-    QTest::mouseClick(h.ui().BtnSave, Qt::LeftButton);
+    QTest::keyClicks(h.descriptionBox(), "very long");
+    QTest::mouseClick(h.saveButton(), Qt::LeftButton);
     QCOMPARE(data.read("Long.vocab"), crlf({"Latin", "unuszxuno", longWord + "zxvery long"}));
 }
 
@@ -242,18 +237,17 @@ void TestKeepWork::savingDuringSearchWithoutHits()
     data.addList("Numbers", "Latin", fiveItems(), "Old notes");
     Harness h;
     h.openList("Numbers");
-    Ui::MainWindow &ui = h.ui();
-    ui.RedTranslation->setFocus();
-    QTest::keyClick(ui.RedTranslation, Qt::Key_End, Qt::ControlModifier);
-    QTest::keyClicks(ui.RedTranslation, " and new");
+    h.notesBox()->setFocus();
+    QTest::keyClick(h.notesBox(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(h.notesBox(), " and new");
     QVERIFY(h.form().document().isModified());
-    clickIn(ui.EdtSearch);
-    QTest::keyClicks(ui.EdtSearch, "nothing like it");
+    clickIn(h.searchBox());
+    QTest::keyClicks(h.searchBox(), "nothing like it");
     h.press(Qt::Key_Return);
     QVERIFY(h.form().mode().listSearch());
-    QCOMPARE(ui.LblSearchString->text(), QStringLiteral("0/0"));
+    QCOMPARE(h.hitCounter()->text(), QStringLiteral("0/0"));
     h.desktop.expect("Save work before closing?", MsgButton::Yes);
-    QTest::mouseClick(ui.BtnClose, Qt::LeftButton);
+    QTest::mouseClick(h.closeButton(), Qt::LeftButton);
     QVERIFY(h.form().programEnded());
     QVERIFY(data.read("Numbers.rtf").contains("Old notes and new"));
     QCOMPARE(data.read("Numbers.vocab"), crlf(QStringList{"Latin"} + fiveItems()));
@@ -265,21 +259,20 @@ void TestKeepWork::tooShortCutsFirstAndPutsCaretAtEnd()
     data.addList("Numbers", "Latin", fiveItems());
     Harness h;
     h.openList("Numbers");
-    Ui::MainWindow &ui = h.ui();
     // "x" and a line break: too short once cut, for Save as for Add.
     QApplication::clipboard()->setText(QStringLiteral("x\nand more"));
     clickDescription(h);
     h.press(Qt::Key_V, Qt::ControlModifier);
     h.desktop.expect("Vocabulary item or description too short.");
-    QTest::mouseClick(ui.BtnSave, Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), ui.RichDescr);
-    QVERIFY(!ui.RichDescr->textCursor().hasSelection());
-    QCOMPARE(ui.RichDescr->textCursor().position(), int(ui.RichDescr->toPlainText().size()));
+    QTest::mouseClick(h.saveButton(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), h.descriptionBox());
+    QVERIFY(!h.descriptionBox()->textCursor().hasSelection());
+    QCOMPARE(h.descriptionBox()->textCursor().position(), int(h.descriptionBox()->toPlainText().size()));
     h.retypeHeadword("ab");
     clickDescription(h);
     h.press(Qt::Key_V, Qt::ControlModifier);
     h.desktop.expect("Vocabulary item or description too short.");
-    QTest::mouseClick(ui.BtnIns, Qt::LeftButton);
+    QTest::mouseClick(h.addButton(), Qt::LeftButton);
     QCOMPARE(h.form().session().itemCount(), 5);
     QCOMPARE(data.read("Numbers.vocab"), crlf(QStringList{"Latin"} + fiveItems()));
 }
@@ -290,27 +283,26 @@ void TestKeepWork::descriptionSizeButtonsStayAtTheirLimits()
     data.addList("Numbers", "Latin", fiveItems());
     Harness h;
     h.openList("Numbers");
-    Ui::MainWindow &ui = h.ui();
-    for (int i = 0; i < 30 && ui.BtnRichdescrFontIncrease->isEnabled(); ++i)
-        QTest::mouseClick(ui.BtnRichdescrFontIncrease, Qt::LeftButton);
-    QCOMPARE(ui.RichDescr->font().pointSize(), 24);
-    QVERIFY(!ui.BtnRichdescrFontIncrease->isEnabled());
+    for (int i = 0; i < 30 && h.descriptionBiggerButton()->isEnabled(); ++i)
+        QTest::mouseClick(h.descriptionBiggerButton(), Qt::LeftButton);
+    QCOMPARE(h.descriptionBox()->font().pointSize(), 24);
+    QVERIFY(!h.descriptionBiggerButton()->isEnabled());
     // Opening a list, a search ended and a test answer revealed leave it at its limit.
     h.openList("Numbers");
-    QVERIFY(!ui.BtnRichdescrFontIncrease->isEnabled());
-    clickIn(ui.EdtSearch);
-    QTest::keyClicks(ui.EdtSearch, "on");
+    QVERIFY(!h.descriptionBiggerButton()->isEnabled());
+    clickIn(h.searchBox());
+    QTest::keyClicks(h.searchBox(), "on");
     h.press(Qt::Key_Return);
     h.press(Qt::Key_Escape);
-    QVERIFY(!ui.BtnRichdescrFontIncrease->isEnabled());
-    QTest::mouseClick(ui.BtnSelfTest, Qt::LeftButton);
+    QVERIFY(!h.descriptionBiggerButton()->isEnabled());
+    QTest::mouseClick(h.selfTestButton(), Qt::LeftButton);
     h.press(Qt::Key_Escape);
-    QVERIFY(!ui.BtnRichdescrFontIncrease->isEnabled());
-    QCOMPARE(ui.RichDescr->font().pointSize(), 24);
-    for (int i = 0; i < 30 && ui.BtnRichdescrFontDecrease->isEnabled(); ++i)
-        QTest::mouseClick(ui.BtnRichdescrFontDecrease, Qt::LeftButton);
-    QCOMPARE(ui.RichDescr->font().pointSize(), 8);
-    QVERIFY(ui.BtnRichdescrFontIncrease->isEnabled());
+    QVERIFY(!h.descriptionBiggerButton()->isEnabled());
+    QCOMPARE(h.descriptionBox()->font().pointSize(), 24);
+    for (int i = 0; i < 30 && h.descriptionSmallerButton()->isEnabled(); ++i)
+        QTest::mouseClick(h.descriptionSmallerButton(), Qt::LeftButton);
+    QCOMPARE(h.descriptionBox()->font().pointSize(), 8);
+    QVERIFY(h.descriptionBiggerButton()->isEnabled());
 }
 
 void TestKeepWork::filesThatCannotBeListsAreNamedOnce()
@@ -324,14 +316,14 @@ void TestKeepWork::filesThatCannotBeListsAreNamedOnce()
     const QString told = store::skippedListsMessage(store::findLists(QString()));
     QVERIFY(told.contains("Folder.vocab"));
     h.desktop.expect(told);
-    h.ui().CmbWork->showPopup();
-    QCOMPARE(h.ui().CmbWork->entries().join("|"), QStringLiteral(".Hidden|Good"));
-    h.ui().CmbWork->hidePopup();
+    h.listSelector()->showPopup();
+    QCOMPARE(h.listSelector()->entries().join("|"), QStringLiteral(".Hidden|Good"));
+    h.listSelector()->hidePopup();
     h.settle();
     QCOMPARE(h.desktop.shown.size(), 1);
     h.desktop.shown.clear();
-    h.ui().CmbWork->showPopup(); // told once, not at every drop-down
-    h.ui().CmbWork->hidePopup();
+    h.listSelector()->showPopup(); // told once, not at every drop-down
+    h.listSelector()->hidePopup();
     h.settle();
     QVERIFY(h.desktop.shown.isEmpty());
 }

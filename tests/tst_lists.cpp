@@ -19,16 +19,16 @@ const QString NewBanner = QStringLiteral("Enter new list name and select languag
 const QString OpenBanner = QStringLiteral("Change current item ONLY and click Update");
 const QStringList AlphaItems = {"unuszxone", "duozxtwo"};
 
-void clickUpdate(Harness &h) { QTest::mouseClick(h.ui().BtnChangeList, Qt::LeftButton); }
+void clickUpdate(Harness &h) { QTest::mouseClick(h.changeListButton(), Qt::LeftButton); }
 
 // Replaces the text of the selector's box as a user does: select all, type.
 void retypeName(Harness &h, const QString &text)
 {
-    QTest::keyClick(h.ui().CmbWork, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(h.listSelector(), Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty())
-        QTest::keyClick(h.ui().CmbWork, Qt::Key_Backspace);
+        QTest::keyClick(h.listSelector(), Qt::Key_Backspace);
     else
-        QTest::keyClicks(h.ui().CmbWork, text);
+        QTest::keyClicks(h.listSelector(), text);
 }
 
 QStringList filesIn(const DataFolder &data)
@@ -45,27 +45,25 @@ QByteArray emptyNotes()
 // Update mode as the user sees it: the caption, the banner, the bar, the buttons, the box.
 void verifyUpdateMode(Harness &h, const QString &banner)
 {
-    Ui::MainWindow &ui = h.ui();
     QVERIFY(h.form().mode().updateMode);
-    QCOMPARE(ui.BtnChangeList->text(), QStringLiteral("Update"));
-    QVERIFY(ui.PnlHideBottomHalf->isVisible());
-    QCOMPARE(ui.PnlHideBottomHalf->text(), banner);
-    QCOMPARE(ui.PnlHideBottomHalf->height(), 281);
-    QVERIFY(ui.ShpUpdate->isVisible() && h.form().animationTimer().isActive());
-    QVERIFY(ui.RadioGreek->isVisible() && ui.RadioLatin->isVisible());
-    QVERIFY(ui.CmbWork->isEditable());
-    QVERIFY(!ui.RedTranslation->isEnabled());
-    QVERIFY(ui.BtnExpandReduce->isHidden() && ui.ImgHelp->isHidden());
+    QCOMPARE(h.changeListButton()->text(), QStringLiteral("Update"));
+    QVERIFY(h.updateBanner()->isVisible());
+    QCOMPARE(h.updateBanner()->text(), banner);
+    QCOMPARE(h.updateBanner()->height(), 281);
+    QVERIFY(h.updateBar()->isVisible() && h.form().animationTimer().isActive());
+    QVERIFY(h.greekButton()->isVisible() && h.latinButton()->isVisible());
+    QVERIFY(h.listSelector()->isEditable());
+    QVERIFY(!h.notesBox()->isEnabled());
+    QVERIFY(h.expandNotesButton()->isHidden() && h.helpIcon()->isHidden());
 }
 
 void verifyLeftUpdateMode(Harness &h)
 {
-    Ui::MainWindow &ui = h.ui();
     QVERIFY(!h.form().mode().updateMode);
-    QCOMPARE(ui.BtnChangeList->text(), QStringLiteral("Change"));
-    QVERIFY(ui.PnlHideBottomHalf->isHidden() && ui.ShpUpdate->isHidden());
-    QVERIFY(ui.RadioGreek->isHidden() && ui.RadioLatin->isHidden() && ui.PnlLanguage->isHidden());
-    QVERIFY(!ui.CmbWork->isEditable());
+    QCOMPARE(h.changeListButton()->text(), QStringLiteral("Change"));
+    QVERIFY(h.updateBanner()->isHidden() && h.updateBar()->isHidden());
+    QVERIFY(h.greekButton()->isHidden() && h.latinButton()->isHidden() && h.languagePanel()->isHidden());
+    QVERIFY(!h.listSelector()->isEditable());
 }
 } // namespace
 
@@ -91,53 +89,52 @@ void TestLists::createVerbsAsLatin()
     DataFolder data;
     data.addList("Alpha", "Greek", {"lo/gojzxword"});
     Harness h;
-    Ui::MainWindow &ui = h.ui();
     clickUpdate(h);
     verifyUpdateMode(h, NewBanner);
-    QVERIFY(!ui.RadioGreek->isChecked() && !ui.RadioLatin->isChecked());
-    QCOMPARE(ui.CmbWork->currentText(), QString());
-    QCOMPARE(ui.CmbWork->count(), 0);
-    QCOMPARE(QApplication::focusWidget(), ui.CmbWork);
+    QVERIFY(!h.greekButton()->isChecked() && !h.latinButton()->isChecked());
+    QCOMPARE(h.listSelector()->currentText(), QString());
+    QCOMPARE(h.listSelector()->count(), 0);
+    QCOMPARE(QApplication::focusWidget(), h.listSelector());
 
-    QTest::keyClicks(ui.CmbWork, "Ve");
+    QTest::keyClicks(h.listSelector(), "Ve");
     h.desktop.expect("Name too short.");
-    QTest::keyClick(ui.CmbWork, Qt::Key_Return);
+    QTest::keyClick(h.listSelector(), Qt::Key_Return);
     verifyUpdateMode(h, NewBanner);
-    QCOMPARE(ui.CmbWork->lineEdit()->cursorPosition(), 2);
-    QTest::keyClicks(ui.CmbWork, "rbs");
+    QCOMPARE(h.listSelector()->lineEdit()->cursorPosition(), 2);
+    QTest::keyClicks(h.listSelector(), "rbs");
     // No language yet: the yellow panel asks for one, and nothing is written.
     clickUpdate(h);
-    QVERIFY(ui.PnlLanguage->isVisible());
+    QVERIFY(h.languagePanel()->isVisible());
     verifyUpdateMode(h, NewBanner);
-    QTest::mouseClick(ui.RadioLatin, Qt::LeftButton);
-    QVERIFY(ui.RadioLatin->isChecked() && !ui.RadioGreek->isChecked());
-    QVERIFY(ui.PnlLanguage->isHidden());
-    QCOMPARE(QApplication::focusWidget(), ui.BtnChangeList);
+    QTest::mouseClick(h.latinButton(), Qt::LeftButton);
+    QVERIFY(h.latinButton()->isChecked() && !h.greekButton()->isChecked());
+    QVERIFY(h.languagePanel()->isHidden());
+    QCOMPARE(QApplication::focusWidget(), h.changeListButton());
     QCOMPARE(filesIn(data), QStringList({"Alpha.rtf", "Alpha.vocab"}));
 
     clickUpdate(h);
     verifyLeftUpdateMode(h);
     QCOMPARE(data.read("Verbs.vocab"), QByteArray("Latin\r\n"));
     QCOMPARE(data.read("Verbs.rtf"), emptyNotes());
-    QCOMPARE(ui.CmbWork->entries(), QStringList({"Alpha", "Verbs"}));
-    QCOMPARE(ui.CmbWork->currentText(), QStringLiteral("Verbs"));
+    QCOMPARE(h.listSelector()->entries(), QStringList({"Alpha", "Verbs"}));
+    QCOMPARE(h.listSelector()->currentText(), QStringLiteral("Verbs"));
     const ListSession &s = h.form().session();
     QVERIFY(s.isOpen() && s.isSaved());
     QCOMPARE(s.name(), QStringLiteral("Verbs"));
     QCOMPARE(s.language(), QStringLiteral("Latin"));
     QCOMPARE(s.itemCount(), 0);
-    QVERIFY(ui.Cmb_Item->isEnabled() && ui.RedTranslation->isEnabled() && ui.RedTranslation->isVisible());
-    QCOMPARE(ui.Cmb_Item->font().family(), QStringLiteral("Tahoma"));
-    QCOMPARE(ui.RedTranslation->toPlainText(), QString());
-    QVERIFY(ui.CmbFont->isVisible() && ui.CmbFont->isEnabled());
-    QVERIFY(ui.BtnExpandReduce->isVisible() && ui.BtnExpandReduce->isEnabled());
+    QVERIFY(h.itemBox()->isEnabled() && h.notesBox()->isEnabled() && h.notesBox()->isVisible());
+    QCOMPARE(h.itemBox()->font().family(), QStringLiteral("Tahoma"));
+    QCOMPARE(h.notesBox()->toPlainText(), QString());
+    QVERIFY(h.fontList()->isVisible() && h.fontList()->isEnabled());
+    QVERIFY(h.expandNotesButton()->isVisible() && h.expandNotesButton()->isEnabled());
 
     // The new list is a list like any other: an item added to it is saved into it.
-    QTest::keyClicks(ui.Cmb_Item, "amare");
-    ui.RichDescr->setFocus();
-    QTest::keyClicks(ui.RichDescr, "to love");
-    QTest::mouseClick(ui.BtnIns, Qt::LeftButton);
-    QTest::mouseClick(ui.BtnSave, Qt::LeftButton);
+    QTest::keyClicks(h.itemBox(), "amare");
+    h.descriptionBox()->setFocus();
+    QTest::keyClicks(h.descriptionBox(), "to love");
+    QTest::mouseClick(h.addButton(), Qt::LeftButton);
+    QTest::mouseClick(h.saveButton(), Qt::LeftButton);
     QCOMPARE(data.read("Verbs.vocab"), QByteArray("Latin\r\namarezxto love\r\n"));
 }
 
@@ -146,32 +143,31 @@ void TestLists::overwriteQuestionAndLanguageChange()
     DataFolder data;
     data.addList("Alpha", "Latin", AlphaItems, "Notes of Alpha");
     Harness h;
-    Ui::MainWindow &ui = h.ui();
     h.openList("Alpha");
     clickUpdate(h);
     verifyUpdateMode(h, OpenBanner);
-    QCOMPARE(ui.CmbWork->currentText(), QStringLiteral("Alpha"));
-    QVERIFY(ui.RadioLatin->isChecked() && !ui.RadioGreek->isChecked());
-    QVERIFY(ui.CmbFont->isHidden());
+    QCOMPARE(h.listSelector()->currentText(), QStringLiteral("Alpha"));
+    QVERIFY(h.latinButton()->isChecked() && !h.greekButton()->isChecked());
+    QVERIFY(h.fontList()->isHidden());
 
     // The same name: either file there asks first; Cancel goes on in update mode.
     h.desktop.expect("File already exists. Overwrite?", MsgButton::Cancel);
     clickUpdate(h);
     verifyUpdateMode(h, OpenBanner);
-    QCOMPARE(ui.CmbWork->lineEdit()->cursorPosition(), 5);
+    QCOMPARE(h.listSelector()->lineEdit()->cursorPosition(), 5);
 
     // Only the language changes: the list is written again in Greek, its fonts follow at once.
-    QTest::mouseClick(ui.RadioGreek, Qt::LeftButton);
-    QVERIFY(ui.RadioGreek->isChecked() && !ui.RadioLatin->isChecked());
-    QCOMPARE(ui.Cmb_Item->font().family(), QStringLiteral("SPIonic"));
+    QTest::mouseClick(h.greekButton(), Qt::LeftButton);
+    QVERIFY(h.greekButton()->isChecked() && !h.latinButton()->isChecked());
+    QCOMPARE(h.itemBox()->font().family(), QStringLiteral("SPIonic"));
     h.desktop.expect("File already exists. Overwrite?", MsgButton::OK);
     clickUpdate(h);
     verifyLeftUpdateMode(h);
     QCOMPARE(data.read("Alpha.vocab"), crlf(QStringList{"Greek"} + AlphaItems));
     QCOMPARE(h.form().session().language(), QStringLiteral("Greek"));
-    QCOMPARE(ui.Heading->font().family(), QStringLiteral("SPIonic"));
+    QCOMPARE(h.heading()->font().family(), QStringLiteral("SPIonic"));
     h.openList("Alpha");
-    QCOMPARE(ui.RedTranslation->toPlainText(), QStringLiteral("Notes of Alpha"));
+    QCOMPARE(h.notesBox()->toPlainText(), QStringLiteral("Notes of Alpha"));
     QCOMPARE(h.form().session().itemCount(), 2);
 }
 
@@ -184,37 +180,36 @@ void TestLists::renamingOntoAnotherListAndAnewName()
     const QByteArray alphaVocab = data.read("Alpha.vocab");
     const QByteArray alphaNotes = data.read("Alpha.rtf");
     Harness h;
-    Ui::MainWindow &ui = h.ui();
     h.openList("Alpha");
 
     // A list file without notes is a file of that name too: Cancel writes nothing.
     clickUpdate(h);
     retypeName(h, "Lone");
     h.desktop.expect("File already exists. Overwrite?", MsgButton::Cancel);
-    QTest::keyClick(ui.CmbWork, Qt::Key_Return);
+    QTest::keyClick(h.listSelector(), Qt::Key_Return);
     QCOMPARE(data.read("Lone.vocab"), crlf({"Latin", "solazxalone"}));
     QVERIFY(!data.exists("Lone.rtf"));
 
     // Onto Beta: OK writes Alpha's items and notes as Beta, in Alpha's language.
     retypeName(h, "Beta");
     h.desktop.expect("File already exists. Overwrite?", MsgButton::OK);
-    QTest::keyClick(ui.CmbWork, Qt::Key_Return);
+    QTest::keyClick(h.listSelector(), Qt::Key_Return);
     verifyLeftUpdateMode(h);
     QCOMPARE(data.read("Beta.vocab"), alphaVocab);
-    QCOMPARE(data.read("Beta.rtf"), rtf::write(ui.RedTranslation->document()));
+    QCOMPARE(data.read("Beta.rtf"), rtf::write(h.notesBox()->document()));
     QVERIFY(data.read("Beta.rtf").contains("Notes of Alpha"));
     QCOMPARE(data.read("Alpha.vocab"), alphaVocab);
     QCOMPARE(data.read("Alpha.rtf"), alphaNotes);
     QCOMPARE(h.form().session().name(), QStringLiteral("Beta"));
-    QCOMPARE(ui.CmbWork->currentText(), QStringLiteral("Beta"));
+    QCOMPARE(h.listSelector()->currentText(), QStringLiteral("Beta"));
 
     // A new name asks nothing; both names are offered from then on.
     clickUpdate(h);
     retypeName(h, "Gamma");
     clickUpdate(h);
     QCOMPARE(data.read("Gamma.vocab"), alphaVocab);
-    QCOMPARE(ui.CmbWork->entries(), QStringList({"Alpha", "Beta", "Gamma"}));
-    QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
+    QCOMPARE(h.listSelector()->entries(), QStringList({"Alpha", "Beta", "Gamma"}));
+    QCOMPARE(QApplication::focusWidget(), h.itemBox());
 }
 
 void TestLists::deletingWithYesAndCancel()
@@ -223,7 +218,6 @@ void TestLists::deletingWithYesAndCancel()
     data.addList("Alpha", "Latin", AlphaItems);
     data.addList("Beta", "Latin", {"rosazxrose"});
     Harness h;
-    Ui::MainWindow &ui = h.ui();
     h.openList("Alpha");
     QVERIFY(data.exists("Backups/Alpha.vocab"));
 
@@ -232,10 +226,10 @@ void TestLists::deletingWithYesAndCancel()
     h.desktop.expect("Delete list ALPHA ?", MsgButton::Cancel);
     clickUpdate(h);
     verifyLeftUpdateMode(h);
-    QCOMPARE(ui.CmbWork->currentText(), QStringLiteral("Alpha"));
+    QCOMPARE(h.listSelector()->currentText(), QStringLiteral("Alpha"));
     QVERIFY(h.form().session().isOpen());
-    QVERIFY(ui.RedTranslation->isEnabled() && ui.CmbFont->isVisible());
-    QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
+    QVERIFY(h.notesBox()->isEnabled() && h.fontList()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), h.itemBox());
 
     // A file that cannot be deleted is reported, and update mode goes on.
     clickUpdate(h);
@@ -251,20 +245,20 @@ void TestLists::deletingWithYesAndCancel()
     data.write("Alpha.vocab", crlf(QStringList{"Latin"} + AlphaItems));
 
     h.desktop.expect("Delete list ALPHA ?", MsgButton::Yes);
-    ui.CmbWork->setFocus();
-    QTest::keyClick(ui.CmbWork, Qt::Key_Return);
+    h.listSelector()->setFocus();
+    QTest::keyClick(h.listSelector(), Qt::Key_Return);
     verifyLeftUpdateMode(h);
     QVERIFY(!data.exists("Alpha.vocab") && !data.exists("Alpha.rtf"));
     QVERIFY(data.exists("Backups/Alpha.vocab") && data.exists("Backups/Alpha.rtf"));
     QVERIFY(data.exists("Beta.vocab"));
     QVERIFY(!h.form().session().isOpen());
     QVERIFY(!h.form().mode().listOpen());
-    QCOMPARE(ui.CmbWork->entries(), ListChooser::promptEntries());
-    QVERIFY(!ui.Cmb_Item->isEnabled() && ui.RedTranslation->isHidden() && ui.ImgBackground->isVisible());
-    QCOMPARE(QApplication::focusWidget(), ui.CmbWork);
-    ui.CmbWork->showPopup();
-    QCOMPARE(ui.CmbWork->entries(), QStringList{"Beta"});
-    ui.CmbWork->hidePopup();
+    QCOMPARE(h.listSelector()->entries(), ListChooser::promptEntries());
+    QVERIFY(!h.itemBox()->isEnabled() && h.notesBox()->isHidden() && h.quotationsPicture()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), h.listSelector());
+    h.listSelector()->showPopup();
+    QCOMPARE(h.listSelector()->entries(), QStringList{"Beta"});
+    h.listSelector()->hidePopup();
     h.settle();
 }
 
@@ -273,21 +267,20 @@ void TestLists::escInBothKindsChangesNothing()
     DataFolder data;
     data.addList("Alpha", "Latin", AlphaItems);
     Harness h;
-    Ui::MainWindow &ui = h.ui();
     const QStringList before = filesIn(data);
-    const QString fontBefore = ui.Cmb_Item->font().family();
+    const QString fontBefore = h.itemBox()->font().family();
 
     // A new list: the prompt comes back and nothing is made.
     clickUpdate(h);
-    QTest::keyClicks(ui.CmbWork, "Nouns");
-    QTest::mouseClick(ui.RadioGreek, Qt::LeftButton);
-    ui.CmbWork->setFocus();
+    QTest::keyClicks(h.listSelector(), "Nouns");
+    QTest::mouseClick(h.greekButton(), Qt::LeftButton);
+    h.listSelector()->setFocus();
     h.press(Qt::Key_Escape);
     verifyLeftUpdateMode(h);
-    QCOMPARE(ui.CmbWork->entries(), ListChooser::promptEntries());
-    QCOMPARE(ui.CmbWork->currentText(), ListChooser::promptEntries().first());
+    QCOMPARE(h.listSelector()->entries(), ListChooser::promptEntries());
+    QCOMPARE(h.listSelector()->currentText(), ListChooser::promptEntries().first());
     QVERIFY(h.form().animationTimer().isActive());
-    QCOMPARE(ui.Cmb_Item->font().family(), fontBefore);
+    QCOMPARE(h.itemBox()->font().family(), fontBefore);
     QCOMPARE(filesIn(data), before);
 
     // The open list: its name back, and the language chosen meanwhile forgotten, so the next
@@ -295,19 +288,19 @@ void TestLists::escInBothKindsChangesNothing()
     h.openList("Alpha");
     clickUpdate(h);
     retypeName(h, "Other");
-    QTest::mouseClick(ui.RadioGreek, Qt::LeftButton);
-    QCOMPARE(ui.Cmb_Item->font().family(), QStringLiteral("SPIonic"));
-    QCOMPARE(QApplication::focusWidget(), ui.BtnChangeList);
+    QTest::mouseClick(h.greekButton(), Qt::LeftButton);
+    QCOMPARE(h.itemBox()->font().family(), QStringLiteral("SPIonic"));
+    QCOMPARE(QApplication::focusWidget(), h.changeListButton());
     h.press(Qt::Key_Escape);
     verifyLeftUpdateMode(h);
-    QCOMPARE(ui.CmbWork->currentText(), QStringLiteral("Alpha"));
-    QCOMPARE(ui.Cmb_Item->font().family(), QStringLiteral("Tahoma"));
-    QVERIFY(ui.RadioLatin->isChecked() && !ui.RadioGreek->isChecked());
+    QCOMPARE(h.listSelector()->currentText(), QStringLiteral("Alpha"));
+    QCOMPARE(h.itemBox()->font().family(), QStringLiteral("Tahoma"));
+    QVERIFY(h.latinButton()->isChecked() && !h.greekButton()->isChecked());
     QCOMPARE(h.form().session().language(), QStringLiteral("Latin"));
-    QVERIFY(ui.RedTranslation->isEnabled() && ui.CmbFont->isVisible() && ui.BtnExpandReduce->isEnabled());
-    QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
+    QVERIFY(h.notesBox()->isEnabled() && h.fontList()->isVisible() && h.expandNotesButton()->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), h.itemBox());
     h.retypeHeadword("uno");
-    QTest::mouseClick(ui.BtnSave, Qt::LeftButton);
+    QTest::mouseClick(h.saveButton(), Qt::LeftButton);
     QCOMPARE(data.read("Alpha.vocab"), crlf({"Latin", "unozxone", "duozxtwo"}));
     QVERIFY(!data.exists("Other.vocab"));
 }
@@ -317,21 +310,20 @@ void TestLists::enterAfterNameTooShort()
     DataFolder data;
     data.addList("Alpha", "Latin", AlphaItems);
     Harness h;
-    Ui::MainWindow &ui = h.ui();
     h.openList("Alpha");
     clickUpdate(h);
-    QVERIFY(ui.CmbFont->isHidden());
+    QVERIFY(h.fontList()->isHidden());
     retypeName(h, "Al");
     h.desktop.expect("Name too short.");
-    QTest::keyClick(ui.CmbWork, Qt::Key_Return);
+    QTest::keyClick(h.listSelector(), Qt::Key_Return);
     verifyUpdateMode(h, OpenBanner);
-    QCOMPARE(ui.CmbWork->currentText(), QStringLiteral("Al"));
-    QCOMPARE(ui.CmbWork->lineEdit()->cursorPosition(), 2);
+    QCOMPARE(h.listSelector()->currentText(), QStringLiteral("Al"));
+    QCOMPARE(h.listSelector()->lineEdit()->cursorPosition(), 2);
     // The notes cannot be edited in update mode: the format bar stays away.
-    QVERIFY(ui.CmbFont->isHidden() && ui.BtnFormatBold->isHidden());
+    QVERIFY(h.fontList()->isHidden() && h.boldButton()->isHidden());
     // Three characters pass.
-    QTest::keyClicks(ui.CmbWork, "f");
-    QTest::keyClick(ui.CmbWork, Qt::Key_Return);
+    QTest::keyClicks(h.listSelector(), "f");
+    QTest::keyClick(h.listSelector(), Qt::Key_Return);
     verifyLeftUpdateMode(h);
     QCOMPARE(data.read("Alf.vocab"), crlf(QStringList{"Latin"} + AlphaItems));
 }
@@ -340,30 +332,29 @@ void TestLists::refusedNames()
 {
     DataFolder data;
     Harness h;
-    Ui::MainWindow &ui = h.ui();
     clickUpdate(h);
-    QTest::mouseClick(ui.RadioLatin, Qt::LeftButton);
+    QTest::mouseClick(h.latinButton(), Qt::LeftButton);
     const QStringList before = filesIn(data);
     const QStringList refused = {"Verbs: 1", "a*b", "Verbs.", "Verbs ", "CON", "lpt1.notes", ".hidden",
                                  QString(250, u'a'), QString(125, QChar(0x03BB)), QStringLiteral("ab\tc")};
     for (const QString &name : refused) {
         // Pasted, as names with tabs or Greek letters come.
-        ui.CmbWork->setFocus();
+        h.listSelector()->setFocus();
         QApplication::clipboard()->setText(name);
-        QTest::keyClick(ui.CmbWork, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(ui.CmbWork, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(ui.CmbWork->currentText(), name);
+        QTest::keyClick(h.listSelector(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(h.listSelector(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(h.listSelector()->currentText(), name);
         h.desktop.expect(store::listNameRefusalMessage(store::checkListName(name), name));
-        QTest::keyClick(ui.CmbWork, Qt::Key_Return);
-        QCOMPARE(ui.CmbWork->currentText(), name);
-        QCOMPARE(QApplication::focusWidget(), ui.CmbWork);
+        QTest::keyClick(h.listSelector(), Qt::Key_Return);
+        QCOMPARE(h.listSelector()->currentText(), name);
+        QCOMPARE(QApplication::focusWidget(), h.listSelector());
         verifyUpdateMode(h, NewBanner);
         QCOMPARE(filesIn(data), before);
     }
     QVERIFY(h.desktop.problems().isEmpty());
     // 249 bytes with ".vocab" fit the limit exactly.
     retypeName(h, QString(249, u'b'));
-    QTest::keyClick(ui.CmbWork, Qt::Key_Return);
+    QTest::keyClick(h.listSelector(), Qt::Key_Return);
     verifyLeftUpdateMode(h);
     QCOMPARE(data.read(QString(249, u'b') + ".vocab"), QByteArray("Latin\r\n"));
 }
@@ -374,7 +365,6 @@ void TestLists::saveQuestionYesRefusedAndNo()
     data.addList("Alpha", "Latin", AlphaItems);
     const QByteArray alphaVocab = data.read("Alpha.vocab");
     Harness h;
-    Ui::MainWindow &ui = h.ui();
     h.openList("Alpha");
     h.retypeHeadword("u"); // too short to save
 
@@ -383,10 +373,10 @@ void TestLists::saveQuestionYesRefusedAndNo()
     h.desktop.expect("Vocabulary item or description too short.");
     clickUpdate(h);
     QVERIFY(!h.form().mode().updateMode);
-    QVERIFY(ui.PnlHideBottomHalf->isHidden());
-    QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
-    QVERIFY(ui.Cmb_Item->isVisible());
-    QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("u"));
+    QVERIFY(h.updateBanner()->isHidden());
+    QCOMPARE(QApplication::focusWidget(), h.itemBox());
+    QVERIFY(h.itemBox()->isVisible());
+    QCOMPARE(h.itemBox()->currentText(), QStringLiteral("u"));
     QVERIFY(h.form().document().isModified());
     QCOMPARE(data.read("Alpha.vocab"), alphaVocab);
 
@@ -403,10 +393,10 @@ void TestLists::saveQuestionYesRefusedAndNo()
     h.press(Qt::Key_Escape);
     verifyLeftUpdateMode(h);
     QVERIFY(h.form().document().isModified());
-    QVERIFY(ui.BtnSave->isEnabled());
-    QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("u"));
+    QVERIFY(h.saveButton()->isEnabled());
+    QCOMPARE(h.itemBox()->currentText(), QStringLiteral("u"));
     h.desktop.expect("Save work before closing?", MsgButton::Cancel);
-    QTest::mouseClick(ui.BtnClose, Qt::LeftButton);
+    QTest::mouseClick(h.closeButton(), Qt::LeftButton);
     QVERIFY(!h.form().programEnded());
 
     // Saved under a new name, the headword typed and not stored is still unsaved work.
@@ -417,7 +407,7 @@ void TestLists::saveQuestionYesRefusedAndNo()
     QCOMPARE(data.read("Copy.vocab"), alphaVocab);
     QVERIFY(h.form().document().isModified());
     h.desktop.expect("Save work before closing?", MsgButton::Cancel);
-    QTest::mouseClick(ui.BtnClose, Qt::LeftButton);
+    QTest::mouseClick(h.closeButton(), Qt::LeftButton);
 }
 
 void TestLists::failedCommitKeepsUpdateMode()
@@ -426,7 +416,6 @@ void TestLists::failedCommitKeepsUpdateMode()
     data.addList("Alpha", "Latin", AlphaItems);
     QVERIFY(QDir().mkdir(data.path("Target.rtf"))); // a folder where the notes would go
     Harness h;
-    Ui::MainWindow &ui = h.ui();
     h.openList("Alpha");
     clickUpdate(h);
     retypeName(h, "Target");
@@ -435,7 +424,7 @@ void TestLists::failedCommitKeepsUpdateMode()
     clickUpdate(h);
     QVERIFY(h.desktop.shown.last().text.contains("Target.rtf"));
     verifyUpdateMode(h, OpenBanner);
-    QCOMPARE(ui.CmbWork->currentText(), QStringLiteral("Target"));
+    QCOMPARE(h.listSelector()->currentText(), QStringLiteral("Target"));
     QCOMPARE(h.form().session().name(), QStringLiteral("Alpha"));
     QVERIFY(h.form().session().isOpen());
     QVERIFY(!data.exists("Target.vocab"));
@@ -451,18 +440,17 @@ void TestLists::updateModeWithTheNotesEnlarged()
     DataFolder data;
     data.addList("Alpha", "Latin", AlphaItems);
     Harness h;
-    Ui::MainWindow &ui = h.ui();
     h.openList("Alpha");
-    const int normalHeight = ui.RedTranslation->height();
-    QTest::mouseClick(ui.BtnExpandReduce, Qt::LeftButton);
+    const int normalHeight = h.notesBox()->height();
+    QTest::mouseClick(h.expandNotesButton(), Qt::LeftButton);
     QVERIFY(h.form().mode().notesEnlarged);
-    QVERIFY(ui.RedTranslation->height() > normalHeight);
+    QVERIFY(h.notesBox()->height() > normalHeight);
     // Update mode brings the notes back to their size, and the item area stays covered.
     clickUpdate(h);
     QVERIFY(!h.form().mode().notesEnlarged);
-    QCOMPARE(ui.RedTranslation->height(), normalHeight);
+    QCOMPARE(h.notesBox()->height(), normalHeight);
     verifyUpdateMode(h, OpenBanner);
-    QVERIFY(ui.BtnRichdescrFontIncrease->isHidden() && ui.BtnRichdescrFontDecrease->isHidden());
+    QVERIFY(h.descriptionBiggerButton()->isHidden() && h.descriptionSmallerButton()->isHidden());
     h.press(Qt::Key_Escape);
     QVERIFY(!h.form().mode().updateMode);
 }
@@ -473,7 +461,6 @@ void TestLists::selectorOpensNothingInUpdateMode()
     data.addList("Alpha", "Latin", AlphaItems);
     data.addList("Beta", "Latin", {"rosazxrose"});
     Harness h;
-    Ui::MainWindow &ui = h.ui();
     h.openList("Alpha");
     clickUpdate(h);
     // F7 picks no window colour while a list is being named.
@@ -482,32 +469,32 @@ void TestLists::selectorOpensNothingInUpdateMode()
 
     // The drop-down is refused; the program and update mode go on.
     h.desktop.expect("Do not use the drop-down in Update mode.");
-    ui.CmbWork->showPopup();
+    h.listSelector()->showPopup();
     h.settle();
-    QVERIFY(!ui.CmbWork->view()->isVisible());
+    QVERIFY(!h.listSelector()->view()->isVisible());
     QVERIFY(!h.form().programEnded());
     verifyUpdateMode(h, OpenBanner);
-    QCOMPARE(ui.CmbWork->currentText(), QStringLiteral("Alpha"));
+    QCOMPARE(h.listSelector()->currentText(), QStringLiteral("Alpha"));
     h.desktop.expect("Do not use the drop-down in Update mode.");
-    QTest::keyClick(ui.CmbWork, Qt::Key_Down, Qt::AltModifier);
+    QTest::keyClick(h.listSelector(), Qt::Key_Down, Qt::AltModifier);
     h.settle();
-    QVERIFY(!ui.CmbWork->view()->isVisible());
+    QVERIFY(!h.listSelector()->view()->isVisible());
 
     // The arrow keys and the wheel change the name only; no list is opened.
-    QTest::keyClick(ui.CmbWork, Qt::Key_Down);
-    QCOMPARE(ui.CmbWork->currentText(), QStringLiteral("Beta"));
-    QWheelEvent up(QPointF(5, 5), ui.CmbWork->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120), Qt::NoButton,
+    QTest::keyClick(h.listSelector(), Qt::Key_Down);
+    QCOMPARE(h.listSelector()->currentText(), QStringLiteral("Beta"));
+    QWheelEvent up(QPointF(5, 5), h.listSelector()->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120), Qt::NoButton,
                    Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(ui.CmbWork, &up);
-    QWheelEvent down(QPointF(5, 5), ui.CmbWork->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+    QApplication::sendEvent(h.listSelector(), &up);
+    QWheelEvent down(QPointF(5, 5), h.listSelector()->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(ui.CmbWork, &down);
+    QApplication::sendEvent(h.listSelector(), &down);
     h.settle();
     verifyUpdateMode(h, OpenBanner);
     QCOMPARE(h.form().session().name(), QStringLiteral("Alpha"));
     // Tabbing away with a typed entry's name is no choice either.
     retypeName(h, "Beta");
-    QTest::keyClick(ui.CmbWork, Qt::Key_Tab);
+    QTest::keyClick(h.listSelector(), Qt::Key_Tab);
     h.settle();
     QCOMPARE(h.form().session().name(), QStringLiteral("Alpha"));
     QCOMPARE(h.form().session().itemCount(), 2);

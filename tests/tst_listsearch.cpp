@@ -30,10 +30,10 @@ QString colours(QTextEdit *box)
 // A click into the search box (which removes the placeholder), the text typed, a click on Search.
 void search(Harness &h, const QString &text)
 {
-    QTest::mouseClick(h.ui().EdtSearch, Qt::LeftButton);
-    h.ui().EdtSearch->selectAll();
-    QTest::keyClicks(h.ui().EdtSearch, text);
-    QTest::mouseClick(h.ui().Btn_Search, Qt::LeftButton);
+    QTest::mouseClick(h.searchBox(), Qt::LeftButton);
+    h.searchBox()->selectAll();
+    QTest::keyClicks(h.searchBox(), text);
+    QTest::mouseClick(h.searchButton(), Qt::LeftButton);
 }
 
 QWidget *focused() { return QApplication::focusWidget(); }
@@ -58,33 +58,32 @@ void TestListSearch::threeHitsSteppedAndPicked()
     data.addList("Flora", "Latin", flora, "Flower notes: a flower, FLOWERS");
     Harness h;
     h.openList("Flora");
-    Ui::MainWindow &ui = h.ui();
     search(h, "flower");
     auto shows = [&](const QString &label, bool left, bool right, const QString &red) {
-        QCOMPARE(ui.LblSearchString->text(), label);
-        QCOMPARE(ui.BtnLeft->isEnabled(), left);
-        QCOMPARE(ui.BtnRight->isEnabled(), right);
-        QCOMPARE(colours(ui.RichDescr), red);
-        QCOMPARE(focused(), ui.Cmb_Item);
+        QCOMPARE(h.hitCounter()->text(), label);
+        QCOMPARE(h.previousHitButton()->isEnabled(), left);
+        QCOMPARE(h.nextHitButton()->isEnabled(), right);
+        QCOMPARE(colours(h.descriptionBox()), red);
+        QCOMPARE(focused(), h.itemBox());
     };
     shows("1/3", false, true, "..........RRRRRR");
-    QCOMPARE(ui.Cmb_Item->entries(), QStringList({"rosa", "flor", "flos"}));
-    QVERIFY(!ui.Cmb_Item->isEditable() && ui.Heading->isHidden() && ui.PnlItemNo->isHidden());
-    QVERIFY(ui.LblSearchString->isVisible() && ui.BtnLeft->isVisible() && ui.BtnSwopUp->isHidden());
-    QCOMPARE(ui.PnlSearch->width(), 577);
-    QVERIFY(ui.RichDescr->isReadOnly() && ui.RedTranslation->isReadOnly());
-    for (QWidget *w : std::initializer_list<QWidget *>{ui.BtnIns, ui.BtnDel, ui.BtnSelfTest, ui.CmbWork, ui.BtnFormatBold})
+    QCOMPARE(h.itemBox()->entries(), QStringList({"rosa", "flor", "flos"}));
+    QVERIFY(!h.itemBox()->isEditable() && h.heading()->isHidden() && h.itemCounter()->isHidden());
+    QVERIFY(h.hitCounter()->isVisible() && h.previousHitButton()->isVisible() && h.upButton()->isHidden());
+    QCOMPARE(h.searchPanel()->width(), 577);
+    QVERIFY(h.descriptionBox()->isReadOnly() && h.notesBox()->isReadOnly());
+    for (QWidget *w : std::initializer_list<QWidget *>{h.addButton(), h.removeButton(), h.selfTestButton(), h.listSelector(), h.boldButton()})
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
     QCOMPARE(h.form().session().currentItem(), 2); // the hit's own item
-    QVERIFY(ui.ChkWholeWOrd->isVisible() && ui.BtnNextTranslation->isEnabled());
-    QCOMPARE(ui.ChkWholeWOrd->text(), QStringLiteral("Whole word  [3]"));
+    QVERIFY(h.notesWholeWordBox()->isVisible() && h.notesNextButton()->isEnabled());
+    QCOMPARE(h.notesWholeWordBox()->text(), QStringLiteral("Whole word  [3]"));
 
-    QTest::mouseClick(ui.BtnRight, Qt::LeftButton);
+    QTest::mouseClick(h.nextHitButton(), Qt::LeftButton);
     shows("2/3", true, true, "RRRRRR..RRRRRR...");
-    QTest::mouseClick(ui.BtnRight, Qt::LeftButton);
+    QTest::mouseClick(h.nextHitButton(), Qt::LeftButton);
     shows("3/3", true, false, "RRRRRR"); // "Flower"
-    QTest::mouseClick(ui.BtnLeft, Qt::LeftButton);
-    QTest::mouseClick(ui.BtnLeft, Qt::LeftButton);
+    QTest::mouseClick(h.previousHitButton(), Qt::LeftButton);
+    QTest::mouseClick(h.previousHitButton(), Qt::LeftButton);
     shows("1/3", false, true, "..........RRRRRR");
     h.press(Qt::Key_Down); // the arrow keys pick a hit
     shows("2/3", true, true, "RRRRRR..RRRRRR...");
@@ -92,11 +91,11 @@ void TestListSearch::threeHitsSteppedAndPicked()
 
     // Nothing edits the list during a search; Ctrl+D in the description box would move item 4.
     h.press(Qt::Key_Delete);
-    ui.RichDescr->setFocus();
+    h.descriptionBox()->setFocus();
     h.press(Qt::Key_D, Qt::ControlModifier);
     h.press(Qt::Key_U, Qt::ControlModifier);
-    QCOMPARE(ui.Cmb_Item->entries(), QStringList({"rosa", "flor", "flos"}));
-    QVERIFY(!h.form().document().isModified() && !ui.BtnSave->isEnabled());
+    QCOMPARE(h.itemBox()->entries(), QStringList({"rosa", "flor", "flos"}));
+    QVERIFY(!h.form().document().isModified() && !h.saveButton()->isEnabled());
     QCOMPARE(h.form().session().items().at(3).Item, QStringLiteral("flor"));
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
 }
@@ -107,34 +106,33 @@ void TestListSearch::oneHitNoHitAndTooShort()
     data.addList("Verbs", "Latin", {"amarezxto love", "aquazxwater", "esse zxto be"}, "Nothing here");
     Harness h;
     h.openList("Verbs");
-    Ui::MainWindow &ui = h.ui();
     // The placeholder and a one-letter text only move the focus to the search box.
-    QTest::mouseClick(ui.Btn_Search, Qt::LeftButton);
-    QCOMPARE(focused(), ui.EdtSearch);
+    QTest::mouseClick(h.searchButton(), Qt::LeftButton);
+    QCOMPARE(focused(), h.searchBox());
     search(h, "w");
-    QCOMPARE(ui.Btn_Search->text(), QStringLiteral("Search"));
-    QCOMPARE(focused(), ui.EdtSearch);
+    QCOMPARE(h.searchButton()->text(), QStringLiteral("Search"));
+    QCOMPARE(focused(), h.searchBox());
 
     search(h, "water");
-    QCOMPARE(ui.LblSearchString->text(), QStringLiteral("1/1"));
-    QCOMPARE(focused(), ui.Btn_Search);
-    QVERIFY(ui.BtnLeft->isVisible() && !ui.BtnLeft->isEnabled() && !ui.BtnRight->isEnabled());
-    QCOMPARE(colours(ui.RichDescr), QStringLiteral("RRRRR"));
-    QVERIFY(ui.ChkWholeWOrd->isHidden() && !ui.BtnNextTranslation->isEnabled());
-    QCOMPARE(ui.ChkWholeWOrd->text(), QStringLiteral("Whole word  [0]"));
-    QTest::mouseClick(ui.Btn_Search, Qt::LeftButton);
+    QCOMPARE(h.hitCounter()->text(), QStringLiteral("1/1"));
+    QCOMPARE(focused(), h.searchButton());
+    QVERIFY(h.previousHitButton()->isVisible() && !h.previousHitButton()->isEnabled() && !h.nextHitButton()->isEnabled());
+    QCOMPARE(colours(h.descriptionBox()), QStringLiteral("RRRRR"));
+    QVERIFY(h.notesWholeWordBox()->isHidden() && !h.notesNextButton()->isEnabled());
+    QCOMPARE(h.notesWholeWordBox()->text(), QStringLiteral("Whole word  [0]"));
+    QTest::mouseClick(h.searchButton(), Qt::LeftButton);
 
     // "amare" is only a headword: descriptions alone are searched. Enter starts the search.
-    QTest::mouseClick(ui.EdtSearch, Qt::LeftButton);
-    QTest::keyClicks(ui.EdtSearch, "amare");
+    QTest::mouseClick(h.searchBox(), Qt::LeftButton);
+    QTest::keyClicks(h.searchBox(), "amare");
     h.press(Qt::Key_Return);
-    QCOMPARE(ui.Btn_Search->text(), QStringLiteral("End Search"));
-    QCOMPARE(ui.LblSearchString->text(), QStringLiteral("0/0"));
-    QCOMPARE(ui.Cmb_Item->count(), 0);
-    QVERIFY(ui.RichDescr->toPlainText().isEmpty() && ui.Heading->text().isEmpty());
-    QCOMPARE(focused(), ui.EdtSearch);
-    QCOMPARE(ui.EdtSearch->selectedText(), QStringLiteral("amare"));
-    QVERIFY(!ui.BtnLeft->isEnabled() && !ui.BtnRight->isEnabled());
+    QCOMPARE(h.searchButton()->text(), QStringLiteral("End Search"));
+    QCOMPARE(h.hitCounter()->text(), QStringLiteral("0/0"));
+    QCOMPARE(h.itemBox()->count(), 0);
+    QVERIFY(h.descriptionBox()->toPlainText().isEmpty() && h.heading()->text().isEmpty());
+    QCOMPARE(focused(), h.searchBox());
+    QCOMPARE(h.searchBox()->selectedText(), QStringLiteral("amare"));
+    QVERIFY(!h.previousHitButton()->isEnabled() && !h.nextHitButton()->isEnabled());
     QVERIFY(h.desktop.problems().isEmpty());
 }
 
@@ -144,25 +142,24 @@ void TestListSearch::wholeToggledDuringSearch()
     data.addList("Boves", "Latin", {"boszxan ox", "boveszxoxen", "buxumzxbox, ox", "pariszx(ox)", "universitaszxoxford"});
     Harness h;
     h.openList("Boves");
-    Ui::MainWindow &ui = h.ui();
     search(h, "ox");
-    QTest::mouseClick(ui.BtnRight, Qt::LeftButton);
-    QTest::mouseClick(ui.BtnRight, Qt::LeftButton);
-    QCOMPARE(ui.LblSearchString->text(), QStringLiteral("3/5"));
-    QCOMPARE(colours(ui.RichDescr), QStringLiteral(".RR..RR"));
-    QTest::mouseClick(ui.ChkWhole, Qt::LeftButton);
-    QCOMPARE(ui.Cmb_Item->entries(), QStringList({"bos", "buxum", "paris"}));
-    QCOMPARE(ui.LblSearchString->text(), QStringLiteral("1/3"));
-    QVERIFY(!ui.BtnLeft->isEnabled() && ui.BtnRight->isEnabled());
-    QTest::mouseClick(ui.BtnRight, Qt::LeftButton);
-    QCOMPARE(colours(ui.RichDescr), QStringLiteral(".....RR")); // "box, ox"
-    QTest::mouseClick(ui.ChkWhole, Qt::LeftButton);
-    QCOMPARE(ui.LblSearchString->text(), QStringLiteral("1/5"));
+    QTest::mouseClick(h.nextHitButton(), Qt::LeftButton);
+    QTest::mouseClick(h.nextHitButton(), Qt::LeftButton);
+    QCOMPARE(h.hitCounter()->text(), QStringLiteral("3/5"));
+    QCOMPARE(colours(h.descriptionBox()), QStringLiteral(".RR..RR"));
+    QTest::mouseClick(h.wholeWordBox(), Qt::LeftButton);
+    QCOMPARE(h.itemBox()->entries(), QStringList({"bos", "buxum", "paris"}));
+    QCOMPARE(h.hitCounter()->text(), QStringLiteral("1/3"));
+    QVERIFY(!h.previousHitButton()->isEnabled() && h.nextHitButton()->isEnabled());
+    QTest::mouseClick(h.nextHitButton(), Qt::LeftButton);
+    QCOMPARE(colours(h.descriptionBox()), QStringLiteral(".....RR")); // "box, ox"
+    QTest::mouseClick(h.wholeWordBox(), Qt::LeftButton);
+    QCOMPARE(h.hitCounter()->text(), QStringLiteral("1/5"));
     // Outside a search the option only sends the focus to the search box.
-    QTest::mouseClick(ui.Btn_Search, Qt::LeftButton);
-    QTest::mouseClick(ui.ChkWhole, Qt::LeftButton);
-    QCOMPARE(ui.Btn_Search->text(), QStringLiteral("Search"));
-    QCOMPARE(focused(), ui.EdtSearch);
+    QTest::mouseClick(h.searchButton(), Qt::LeftButton);
+    QTest::mouseClick(h.wholeWordBox(), Qt::LeftButton);
+    QCOMPARE(h.searchButton()->text(), QStringLiteral("Search"));
+    QCOMPARE(focused(), h.searchBox());
 }
 
 void TestListSearch::endings_data()
@@ -179,49 +176,48 @@ void TestListSearch::endings()
     data.addList("Flora", "Latin", flora, "Flower notes");
     Harness h;
     h.openList("Flora");
-    Ui::MainWindow &ui = h.ui();
     search(h, "flower");
-    QTest::mouseClick(ui.BtnRight, Qt::LeftButton);
+    QTest::mouseClick(h.nextHitButton(), Qt::LeftButton);
     // An insertion point inside red text must not pass the colour to the next description.
-    QTextCursor inRed = ui.RichDescr->textCursor();
+    QTextCursor inRed = h.descriptionBox()->textCursor();
     inRed.setPosition(2);
-    ui.RichDescr->setTextCursor(inRed);
+    h.descriptionBox()->setTextCursor(inRed);
     if (way == "button") {
-        QTest::mouseClick(ui.Btn_Search, Qt::LeftButton);
+        QTest::mouseClick(h.searchButton(), Qt::LeftButton);
     } else if (way == "escape") {
         h.press(Qt::Key_Escape);
     } else if (way == "delete") {
-        ui.EdtSearch->setFocus();
+        h.searchBox()->setFocus();
         h.press(Qt::Key_Delete);
     } else if (way == "typing") {
-        ui.EdtSearch->setFocus();
-        QTest::keyClicks(ui.EdtSearch, "w");
+        h.searchBox()->setFocus();
+        QTest::keyClicks(h.searchBox(), "w");
     } else {
         h.openList("Flora");
     }
-    QCOMPARE(ui.Btn_Search->text(), QStringLiteral("Search"));
-    QCOMPARE(ui.Cmb_Item->count(), 5);
-    QVERIFY(ui.Cmb_Item->isEditable());
-    QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("amare"));
+    QCOMPARE(h.searchButton()->text(), QStringLiteral("Search"));
+    QCOMPARE(h.itemBox()->count(), 5);
+    QVERIFY(h.itemBox()->isEditable());
+    QCOMPARE(h.itemBox()->currentText(), QStringLiteral("amare"));
     QCOMPARE(h.form().session().currentItem(), 1);
-    QCOMPARE(colours(ui.RichDescr), QStringLiteral(".......")); // "to love"
-    QVERIFY(!ui.RichDescr->isReadOnly() && !ui.RedTranslation->isReadOnly());
-    QVERIFY(ui.Heading->isVisible() && ui.PnlItemNo->isVisible());
-    QCOMPARE(ui.Heading->text(), QStringLiteral("amare"));
-    QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("1 of 5"));
-    QVERIFY(ui.LblSearchString->isHidden() && ui.BtnLeft->isHidden() && ui.ChkWholeWOrd->isHidden());
-    QVERIFY(ui.BtnSwopDown->isVisible() && ui.BtnSwopDown->isEnabled() && !ui.BtnSwopUp->isEnabled());
-    QCOMPARE(ui.PnlSearch->width(), 426);
-    for (QWidget *w : std::initializer_list<QWidget *>{ui.BtnDel, ui.BtnSelfTest, ui.CmbWork, ui.BtnExpandReduce,
-                                                      ui.BtnFormatBold, ui.EdtSearch})
+    QCOMPARE(colours(h.descriptionBox()), QStringLiteral(".......")); // "to love"
+    QVERIFY(!h.descriptionBox()->isReadOnly() && !h.notesBox()->isReadOnly());
+    QVERIFY(h.heading()->isVisible() && h.itemCounter()->isVisible());
+    QCOMPARE(h.heading()->text(), QStringLiteral("amare"));
+    QCOMPARE(h.itemCounter()->text(), QStringLiteral("1 of 5"));
+    QVERIFY(h.hitCounter()->isHidden() && h.previousHitButton()->isHidden() && h.notesWholeWordBox()->isHidden());
+    QVERIFY(h.downButton()->isVisible() && h.downButton()->isEnabled() && !h.upButton()->isEnabled());
+    QCOMPARE(h.searchPanel()->width(), 426);
+    for (QWidget *w : std::initializer_list<QWidget *>{h.removeButton(), h.selfTestButton(), h.listSelector(), h.expandNotesButton(),
+                                                      h.boldButton(), h.searchBox()})
         QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
     const bool inBox = way == "delete" || way == "typing";
-    QCOMPARE(focused(), inBox ? static_cast<QWidget *>(ui.EdtSearch) : ui.Cmb_Item);
-    QCOMPARE(ui.EdtSearch->text(), way == "typing" ? "w" : way == "opening" ? "Enter search text" : "");
+    QCOMPARE(focused(), inBox ? static_cast<QWidget *>(h.searchBox()) : h.itemBox());
+    QCOMPARE(h.searchBox()->text(), way == "typing" ? "w" : way == "opening" ? "Enter search text" : "");
     if (way == "typing") { // the letter begins a fresh search text
-        QTest::keyClicks(ui.EdtSearch, "ater");
+        QTest::keyClicks(h.searchBox(), "ater");
         h.press(Qt::Key_Return);
-        QCOMPARE(ui.Cmb_Item->entries(), QStringList({"aqua"}));
+        QCOMPARE(h.itemBox()->entries(), QStringList({"aqua"}));
     }
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
 }
@@ -232,17 +228,16 @@ void TestListSearch::emptyListWithNotes()
     data.addList("Empty", "Latin", {}, "rosa and nothing else");
     Harness h;
     h.openList("Empty");
-    Ui::MainWindow &ui = h.ui();
-    QTest::mouseClick(ui.EdtSearch, Qt::LeftButton); // the click removes the placeholder
-    QTest::keyClicks(ui.EdtSearch, "Rosa");
+    QTest::mouseClick(h.searchBox(), Qt::LeftButton); // the click removes the placeholder
+    QTest::keyClicks(h.searchBox(), "Rosa");
     h.press(Qt::Key_Enter);
-    QCOMPARE(ui.LblSearchString->text(), QStringLiteral("0/0"));
-    QVERIFY(ui.ChkWholeWOrd->isVisible() && ui.BtnNextTranslation->isVisible());
-    QCOMPARE(ui.ChkWholeWOrd->text(), QStringLiteral("Whole word  [1]"));
-    QTest::mouseClick(ui.Btn_Search, Qt::LeftButton);
+    QCOMPARE(h.hitCounter()->text(), QStringLiteral("0/0"));
+    QVERIFY(h.notesWholeWordBox()->isVisible() && h.notesNextButton()->isVisible());
+    QCOMPARE(h.notesWholeWordBox()->text(), QStringLiteral("Whole word  [1]"));
+    QTest::mouseClick(h.searchButton(), Qt::LeftButton);
     QCOMPARE(h.form().session().currentItem(), 0);
-    QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("0 of 0"));
-    QVERIFY(ui.Heading->text().isEmpty() && ui.ChkWholeWOrd->isHidden());
+    QCOMPARE(h.itemCounter()->text(), QStringLiteral("0 of 0"));
+    QVERIFY(h.heading()->text().isEmpty() && h.notesWholeWordBox()->isHidden());
     QVERIFY(h.desktop.problems().isEmpty());
 }
 
@@ -252,9 +247,9 @@ void TestListSearch::closingDuringSearchSavesItemsUnchanged()
     data.addList("Flora", "Latin", flora);
     Harness h;
     h.openList("Flora");
-    QTest::mouseClick(h.ui().BtnSwopDown, Qt::LeftButton); // unsaved: rosa first, amare second
+    QTest::mouseClick(h.downButton(), Qt::LeftButton); // unsaved: rosa first, amare second
     search(h, "flower");
-    QTest::mouseClick(h.ui().BtnRight, Qt::LeftButton); // hit 2 is item 4
+    QTest::mouseClick(h.nextHitButton(), Qt::LeftButton); // hit 2 is item 4
     h.desktop.expect("Save work first?", MsgButton::Yes);
     h.form().close();
     QCOMPARE(data.read("Flora.vocab"), crlf({"Latin", "rosazxa rose, a flower", "amarezxto love", "aquazxwater",

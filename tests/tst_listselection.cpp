@@ -43,14 +43,14 @@ void TestListSelection::promptAnimationTiming()
     QList<int> intervals;
     for (int i = 0; i < 8; ++i) {
         QMetaObject::invokeMethod(&timer, "timeout"); // a tick
-        shown << h.ui().CmbWork->currentText();
+        shown << h.listSelector()->currentText();
         intervals << timer.interval();
     }
     QCOMPARE(shown.mid(0, 4), QStringList({"Select / create / edit .", "Select / create / edit ..",
                                            "Select / create / edit ...", "Select / create / edit"}));
     // Once a cycle has run: no, one and two dots 250 ms each, three dots 500 ms.
     QCOMPARE(intervals, QList<int>({500, 500, 500, 250, 250, 250, 500, 250}));
-    QCOMPARE(h.ui().CmbWork->count(), 4);
+    QCOMPARE(h.listSelector()->count(), 4);
 }
 
 void TestListSelection::dismissingTheDropDownReturnsToPrompt()
@@ -59,29 +59,29 @@ void TestListSelection::dismissingTheDropDownReturnsToPrompt()
     data.addList("Verbs", "Latin", {"amarezxto love"});
     data.addList("Nouns", "Greek", {"lo/gojzxword"});
     Harness h;
-    h.ui().CmbWork->showPopup();
+    h.listSelector()->showPopup();
     QVERIFY(!h.form().animationTimer().isActive());
-    QCOMPARE(h.ui().CmbWork->count(), 2);
-    QCOMPARE(h.ui().CmbWork->currentIndex(), -1);
-    h.ui().CmbWork->hidePopup();
+    QCOMPARE(h.listSelector()->count(), 2);
+    QCOMPARE(h.listSelector()->currentIndex(), -1);
+    h.listSelector()->hidePopup();
     h.settle();
-    QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Select / create / edit"));
+    QCOMPARE(h.listSelector()->currentText(), QStringLiteral("Select / create / edit"));
     QVERIFY(h.form().animationTimer().isActive());
-    QVERIFY(h.ui().ImgBackground->isVisible());
+    QVERIFY(h.quotationsPicture()->isVisible());
     // With a list open and saved, dismissing closes it without a question.
     h.openList("Verbs");
-    QVERIFY(h.ui().Cmb_Item->isEnabled());
-    QVERIFY(h.ui().RedTranslation->isVisible());
-    h.ui().CmbWork->showPopup();
-    h.ui().CmbWork->hidePopup();
+    QVERIFY(h.itemBox()->isEnabled());
+    QVERIFY(h.notesBox()->isVisible());
+    h.listSelector()->showPopup();
+    h.listSelector()->hidePopup();
     h.settle();
-    QVERIFY(!h.ui().Cmb_Item->isEnabled());
-    QCOMPARE(h.ui().Cmb_Item->count(), 0);
-    QVERIFY(h.ui().RedTranslation->isHidden());
-    QVERIFY(h.ui().RedTranslation->toPlainText().isEmpty());
-    QVERIFY(h.ui().PnlItemNo->isHidden());
-    QVERIFY(h.ui().BtnFormatBold->isHidden());
-    QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Select / create / edit"));
+    QVERIFY(!h.itemBox()->isEnabled());
+    QCOMPARE(h.itemBox()->count(), 0);
+    QVERIFY(h.notesBox()->isHidden());
+    QVERIFY(h.notesBox()->toPlainText().isEmpty());
+    QVERIFY(h.itemCounter()->isHidden());
+    QVERIFY(h.boldButton()->isHidden());
+    QCOMPARE(h.listSelector()->currentText(), QStringLiteral("Select / create / edit"));
     QVERIFY(h.desktop.problems().isEmpty());
 }
 
@@ -91,10 +91,10 @@ void TestListSelection::emptyFolderOffersNothing()
     data.write("Orphan.rtf", "{\\rtf1 x}");
     data.write("Lonely.vocab", "Latin\r\n");
     Harness h;
-    h.ui().CmbWork->showPopup();
-    QCOMPARE(h.ui().CmbWork->count(), 0);
+    h.listSelector()->showPopup();
+    QCOMPARE(h.listSelector()->count(), 0);
     h.settle(); // an empty list closes at once
-    QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Select / create / edit"));
+    QCOMPARE(h.listSelector()->currentText(), QStringLiteral("Select / create / edit"));
     QVERIFY(h.form().animationTimer().isActive());
 }
 
@@ -104,35 +104,34 @@ void TestListSelection::openGreekListWithBackupsAndNotes()
     data.addList("Homer", "Greek", {"mh=ninzxwrath", "a)/eidezxsing", "qea/zxgoddess"}, "Iliad book 1");
     Harness h;
     h.openList("Homer");
-    Ui::MainWindow &ui = h.ui();
     QCOMPARE(h.form().session().name(), QStringLiteral("Homer"));
     QCOMPARE(h.form().session().language(), QStringLiteral("Greek"));
-    QVERIFY(ui.RadioGreek->isChecked());
-    QVERIFY(!ui.RadioLatin->isChecked());
-    for (QWidget *w : std::initializer_list<QWidget *>{ui.Cmb_Item, ui.Heading, ui.Panel})
+    QVERIFY(h.greekButton()->isChecked());
+    QVERIFY(!h.latinButton()->isChecked());
+    for (QWidget *w : std::initializer_list<QWidget *>{h.itemBox(), h.heading(), h.testPanel()})
         QCOMPARE(w->font().family(), QStringLiteral("SPIonic"));
-    QCOMPARE(ui.Cmb_Item->count(), 3);
-    QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("mh=nin"));
-    QCOMPARE(ui.Heading->text(), QStringLiteral("mh=nin"));
-    QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("wrath"));
-    QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("1 of 3"));
-    QCOMPARE(ui.PnlItemNo->font().pointSize(), 12);
-    QCOMPARE(ui.RedTranslation->toPlainText(), QStringLiteral("Iliad book 1"));
-    QVERIFY(ui.RedTranslation->isVisible());
-    QVERIFY(ui.LblTranslation->isVisible());
-    QVERIFY(ui.ImgBackground->isHidden());
-    QVERIFY(ui.BtnFormatBold->isVisible() && ui.BtnFormatBold->isEnabled());
-    QVERIFY(ui.BtnExpandReduce->isEnabled());
+    QCOMPARE(h.itemBox()->count(), 3);
+    QCOMPARE(h.itemBox()->currentText(), QStringLiteral("mh=nin"));
+    QCOMPARE(h.heading()->text(), QStringLiteral("mh=nin"));
+    QCOMPARE(h.descriptionBox()->toPlainText(), QStringLiteral("wrath"));
+    QCOMPARE(h.itemCounter()->text(), QStringLiteral("1 of 3"));
+    QCOMPARE(h.itemCounter()->font().pointSize(), 12);
+    QCOMPARE(h.notesBox()->toPlainText(), QStringLiteral("Iliad book 1"));
+    QVERIFY(h.notesBox()->isVisible());
+    QVERIFY(h.notesCaption()->isVisible());
+    QVERIFY(h.quotationsPicture()->isHidden());
+    QVERIFY(h.boldButton()->isVisible() && h.boldButton()->isEnabled());
+    QVERIFY(h.expandNotesButton()->isEnabled());
     QCOMPARE(data.read("Backups/Homer.vocab"), data.read("Homer.vocab"));
     QCOMPARE(data.read("Backups/Homer.rtf"), data.read("Homer.rtf"));
-    QVERIFY(ui.BtnDel->isEnabled());
-    QVERIFY(ui.BtnSelfTest->isEnabled());
-    QVERIFY(ui.BtnSwopDown->isEnabled());
-    QVERIFY(!ui.BtnSwopUp->isEnabled());
-    QVERIFY(!ui.BtnSave->isEnabled());
-    QCOMPARE(ui.EdtSearch->text(), QStringLiteral("Enter search text"));
-    QVERIFY(ui.EdtSearch->isEnabled() && ui.ChkWhole->isEnabled() && ui.Btn_Search->isEnabled());
-    QCOMPARE(QApplication::focusWidget(), ui.Cmb_Item);
+    QVERIFY(h.removeButton()->isEnabled());
+    QVERIFY(h.selfTestButton()->isEnabled());
+    QVERIFY(h.downButton()->isEnabled());
+    QVERIFY(!h.upButton()->isEnabled());
+    QVERIFY(!h.saveButton()->isEnabled());
+    QCOMPARE(h.searchBox()->text(), QStringLiteral("Enter search text"));
+    QVERIFY(h.searchBox()->isEnabled() && h.wholeWordBox()->isEnabled() && h.searchButton()->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), h.itemBox());
     QVERIFY(!h.form().document().isModified()); // loading the notes is no change
     QVERIFY(h.desktop.problems().isEmpty());
 }
@@ -144,22 +143,21 @@ void TestListSelection::openLatinEmptyAndOneItemLists()
     data.addList("Single", "Latin", {"amarezxto love"});
     Harness h;
     h.openList("Empty");
-    Ui::MainWindow &ui = h.ui();
-    QCOMPARE(ui.Cmb_Item->font().family(), QStringLiteral("Tahoma"));
-    QVERIFY(ui.RadioLatin->isChecked());
+    QCOMPARE(h.itemBox()->font().family(), QStringLiteral("Tahoma"));
+    QVERIFY(h.latinButton()->isChecked());
     QCOMPARE(h.form().session().currentItem(), 0);
-    QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("0 of 0"));
-    QCOMPARE(ui.Heading->text(), QString());
-    for (QWidget *w : std::initializer_list<QWidget *>{ui.BtnDel, ui.BtnSave, ui.BtnSelfTest, ui.BtnSwopDown, ui.BtnSwopUp})
+    QCOMPARE(h.itemCounter()->text(), QStringLiteral("0 of 0"));
+    QCOMPARE(h.heading()->text(), QString());
+    for (QWidget *w : std::initializer_list<QWidget *>{h.removeButton(), h.saveButton(), h.selfTestButton(), h.downButton(), h.upButton()})
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-    QCOMPARE(QApplication::focusWidget(), ui.RedTranslation);
+    QCOMPARE(QApplication::focusWidget(), h.notesBox());
 
     h.openList("Single");
-    QVERIFY(ui.BtnDel->isEnabled());
-    QVERIFY(!ui.BtnSelfTest->isEnabled());
-    QVERIFY(!ui.BtnSwopDown->isEnabled());
-    QVERIFY(!ui.BtnSwopUp->isEnabled());
-    QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("1 of 1"));
+    QVERIFY(h.removeButton()->isEnabled());
+    QVERIFY(!h.selfTestButton()->isEnabled());
+    QVERIFY(!h.downButton()->isEnabled());
+    QVERIFY(!h.upButton()->isEnabled());
+    QCOMPARE(h.itemCounter()->text(), QStringLiteral("1 of 1"));
     QVERIFY(h.desktop.problems().isEmpty());
 }
 
@@ -172,11 +170,11 @@ void TestListSelection::unknownLanguageKeepsFontsAndRadios()
     h.openList("Latin1");
     h.openList("Odd");
     QCOMPARE(h.form().session().language(), QStringLiteral("greek"));
-    QCOMPARE(h.ui().Cmb_Item->font().family(), QStringLiteral("Tahoma")); // as the Latin list left it
-    QVERIFY(h.ui().RadioLatin->isChecked());
+    QCOMPARE(h.itemBox()->font().family(), QStringLiteral("Tahoma")); // as the Latin list left it
+    QVERIFY(h.latinButton()->isChecked());
     // Saved back with its first line as it was.
-    h.ui().BtnSave->setEnabled(true);
-    h.ui().BtnSave->click();
+    h.saveButton()->setEnabled(true);
+    h.saveButton()->click();
     QCOMPARE(data.read("Odd.vocab"), crlf({"greek", "lo/gojzxword"}));
 }
 
@@ -189,8 +187,8 @@ void TestListSelection::tooManyItemsAreReportedAndCut()
                      "saving it will drop the rest.");
     h.openList("Big");
     QCOMPARE(h.form().session().itemCount(), 10000);
-    QCOMPARE(h.ui().PnlItemNo->text(), QStringLiteral("1 of 10000"));
-    QCOMPARE(h.ui().PnlItemNo->font().pointSize(), 11);
+    QCOMPARE(h.itemCounter()->text(), QStringLiteral("1 of 10000"));
+    QCOMPARE(h.itemCounter()->font().pointSize(), 11);
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
 }
 
@@ -204,10 +202,10 @@ void TestListSelection::tooManyListsAreReportedAndCut()
     }
     Harness h;
     h.desktop.expect("More than 1000 lists were found. Only the first 1000 are offered.");
-    h.ui().CmbWork->showPopup();
-    QCOMPARE(h.ui().CmbWork->count(), 1000);
+    h.listSelector()->showPopup();
+    QCOMPARE(h.listSelector()->count(), 1000);
     QCOMPARE(h.form().listNames().size(), 1000);
-    h.ui().CmbWork->hidePopup();
+    h.listSelector()->hidePopup();
     h.settle();
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
 }
@@ -230,18 +228,18 @@ void TestListSelection::unsavedWorkAtDropDown()
     h.openList("Verbs");
     h.retypeHeadword("amor");
     h.desktop.expect("Save work first?", MsgButton(answer));
-    h.ui().CmbWork->showPopup();
+    h.listSelector()->showPopup();
     if (MsgButton(answer) == MsgButton::Cancel) {
         // The entries stay as they were: the open list's name is still the one shown.
-        QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Verbs"));
+        QCOMPARE(h.listSelector()->currentText(), QStringLiteral("Verbs"));
     } else {
-        QCOMPARE(h.ui().CmbWork->count(), 2);
+        QCOMPARE(h.listSelector()->count(), 2);
         QCOMPARE(!h.form().document().isModified(), MsgButton(answer) == MsgButton::Yes);
     }
     QCOMPARE(data.read("Verbs.vocab"), MsgButton(answer) == MsgButton::Yes
                                            ? crlf({"Latin", "amorzxto love", "aquazxwater"})
                                            : crlf({"Latin", "amarezxto love", "aquazxwater"}));
-    h.ui().CmbWork->hidePopup();
+    h.listSelector()->hidePopup();
     h.settle();
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
 }
@@ -253,25 +251,25 @@ void TestListSelection::arrowKeysOnClosedSelectorAskFirst()
     data.addList("Beta", "Latin", {"rosazxrose"});
     Harness h;
     h.openList("Alpha");
-    QCOMPARE(h.ui().CmbWork->count(), 2);
+    QCOMPARE(h.listSelector()->count(), 2);
     // Saved work: the arrow keys open the next list straight away.
-    h.ui().CmbWork->setFocus();
+    h.listSelector()->setFocus();
     h.press(Qt::Key_Down);
     QCOMPARE(h.form().session().name(), QStringLiteral("Beta"));
-    h.ui().CmbWork->setFocus();
+    h.listSelector()->setFocus();
     h.press(Qt::Key_Up);
     QCOMPARE(h.form().session().name(), QStringLiteral("Alpha"));
     // Unsaved work is not dropped without a question.
     h.retypeHeadword("amor");
-    h.ui().CmbWork->setFocus();
+    h.listSelector()->setFocus();
     h.desktop.expect("Save work first?", MsgButton::Cancel);
     h.press(Qt::Key_Down);
-    QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Alpha"));
+    QCOMPARE(h.listSelector()->currentText(), QStringLiteral("Alpha"));
     QCOMPARE(h.form().session().name(), QStringLiteral("Alpha"));
     QVERIFY(h.form().document().isModified());
-    h.ui().CmbWork->setFocus();
+    h.listSelector()->setFocus();
     h.desktop.expect("Save work first?", MsgButton::Yes);
-    h.ui().Cmb_Item->setEditText("amor");
+    h.itemBox()->setEditText("amor");
     h.press(Qt::Key_Down);
     QCOMPARE(h.form().session().name(), QStringLiteral("Beta"));
     QCOMPARE(data.read("Alpha.vocab"), crlf({"Latin", "amorzxto love"}));
@@ -284,8 +282,8 @@ void TestListSelection::singleCharacterListClosesAtOnce()
     data.addList("X", "Latin", {"amarezxto love"});
     Harness h;
     h.openList("X");
-    QVERIFY(!h.ui().Cmb_Item->isEnabled());
-    QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Select / create / edit"));
+    QVERIFY(!h.itemBox()->isEnabled());
+    QCOMPARE(h.listSelector()->currentText(), QStringLiteral("Select / create / edit"));
 }
 
 void TestListSelection::reopeningMakesFreshBackups()
@@ -313,7 +311,7 @@ void TestListSelection::failedOpeningReportsAndKeepsEarlierSteps()
     QCOMPARE(h.desktop.shown.first().title, QStringLiteral("Mnemora"));
     QVERIFY(h.desktop.shown.first().text.contains("Verbs.vocab"));
     // A list whose backup cannot be made is not opened: nothing of it is half shown.
-    QVERIFY(!h.ui().Cmb_Item->isEnabled());
+    QVERIFY(!h.itemBox()->isEnabled());
     QVERIFY(!h.form().session().isOpen());
 }
 

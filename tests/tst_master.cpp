@@ -22,7 +22,7 @@ void TestMaster::noLists()
 {
     Master m;
     QVERIFY(m.open("Greek"));
-    QCOMPARE(m.frm->windowTitle(), QStringLiteral("Master List – Greek"));
+    QCOMPARE(m.window->windowTitle(), QStringLiteral("Master List – Greek"));
     QCOMPARE(m.captions(), QStringLiteral(" Greek  [0]| Latin  [0]"));
     QCOMPARE(m.lines(), QStringList{NoRecords});
     QCOMPARE(m.work() + m.desc(), QString());
@@ -33,7 +33,7 @@ void TestMaster::noLists()
     m.press(Qt::Key_PageUp, Qt::ControlModifier);
     QCOMPARE(m.work() + m.desc(), QString());
     QTest::mouseClick(m.testButton(), Qt::LeftButton);
-    QVERIFY(m.panel()->isHidden());
+    QVERIFY(m.testPanel()->isHidden());
     m.checkDesktop();
 }
 
@@ -48,7 +48,7 @@ void TestMaster::openingShowsTheLanguageAndTheCurrentItem()
     QVERIFY(m.open("Greek", "LOGOS", "wo"));
     QCOMPARE(m.captions(), QStringLiteral(" Greek  [4]| Latin  [3]"));
     QCOMPARE(m.lines(), QStringList({"a0rxh/", "qeo/j", "lo/goj", "Logos"}));
-    QVERIFY(m.greek()->isChecked());
+    QVERIFY(m.greekButton()->isChecked());
     QCOMPARE(m.list()->font().family(), QStringLiteral("SPIonic"));
     QCOMPARE(m.list()->font().pointSize(), 14);
     QCOMPARE(m.selected(), 3); // the current item, letter case aside
@@ -60,12 +60,12 @@ void TestMaster::openingShowsTheLanguageAndTheCurrentItem()
     QCOMPARE(m.work() + ':' + m.desc(), QStringLiteral("Homer:god"));
     m.press(Qt::Key_Down);
     QCOMPARE(m.desc(), QStringLiteral("word, speech"));
-    m.frm->close();
+    m.window->close();
 
     // No such item: the first line; one character in the main search box is no search text.
     QVERIFY(m.open("Latin", "nusquam", "w"));
-    QCOMPARE(m.frm->windowTitle(), QStringLiteral("Master List – Latin"));
-    QVERIFY(m.latin()->isChecked());
+    QCOMPARE(m.window->windowTitle(), QStringLiteral("Master List – Latin"));
+    QVERIFY(m.latinButton()->isChecked());
     QCOMPARE(m.lines(), QStringList({"arma", "rosa", "virum"}));
     QCOMPARE(m.selected(), 0);
     QCOMPARE(m.list()->font().family(), QStringLiteral("Tahoma"));
@@ -84,18 +84,18 @@ void TestMaster::languageSwitchReadsTheFilesAgain()
     QTest::keyClicks(m.searchBox(), "anything");
     QCOMPARE(m.searchBox()->text(), QStringLiteral("anything"));
     m.data.addList("Hesiod", "Greek", {"e1rgonzxwork"});
-    QTest::mouseClick(m.greek(), Qt::LeftButton);
+    QTest::mouseClick(m.greekButton(), Qt::LeftButton);
     QCOMPARE(m.captions(), QStringLiteral(" Greek  [5]| Latin  [1]"));
     QCOMPARE(m.lines().first(), QStringLiteral("a0rxh/"));
     QVERIFY(m.lines().contains("e1rgon"));
     QCOMPARE(m.searchBox()->text(), QString());
-    QCOMPARE(m.frm->windowTitle(), QStringLiteral("Master List – Greek"));
+    QCOMPARE(m.window->windowTitle(), QStringLiteral("Master List – Greek"));
 
     // Every Greek list deleted between two switches: nothing of them is left.
     for (const char *f : {"Homer.vocab", "Homer.rtf", "Hesiod.vocab", "Hesiod.rtf"})
         QVERIFY(QFile::remove(m.data.path(f)));
-    QTest::mouseClick(m.latin(), Qt::LeftButton);
-    QTest::mouseClick(m.greek(), Qt::LeftButton);
+    QTest::mouseClick(m.latinButton(), Qt::LeftButton);
+    QTest::mouseClick(m.greekButton(), Qt::LeftButton);
     QCOMPARE(m.captions(), QStringLiteral(" Greek  [0]| Latin  [1]"));
     QCOMPARE(m.lines(), QStringList{NoRecords});
     m.checkDesktop();
@@ -112,7 +112,7 @@ void TestMaster::unreadableList()
     // Opening: the error is reported and the window is not shown.
     m.desktop.expectError();
     QVERIFY(!m.open("Greek"));
-    QVERIFY(!m.frm->isVisible());
+    QVERIFY(!m.window->isVisible());
     m.checkDesktop();
     QVERIFY(m.desktop.shown.last().text.contains("Locked.vocab"));
 
@@ -123,7 +123,7 @@ void TestMaster::unreadableList()
     QVERIFY(m.open("Latin"));
     QVERIFY(makeUnreadable(m.data, "Locked.vocab"));
     m.desktop.expectError();
-    QTest::mouseClick(m.greek(), Qt::LeftButton);
+    QTest::mouseClick(m.greekButton(), Qt::LeftButton);
     m.checkDesktop();
     QCOMPARE(m.lines(), QStringList{NoRecords});
     QCOMPARE(m.captions(), QStringLiteral(" Greek  [0]| Latin  [0]"));
@@ -138,7 +138,7 @@ void TestMaster::tooManyItemsToldOnce()
     m.desktop.expect("The lists hold more than 100000 items together. The Master List shows the first 100000.");
     QVERIFY(m.open("Latin"));
     QCOMPARE(m.captions(), QStringLiteral(" Greek  [0]| Latin  [100000]"));
-    QTest::mouseClick(m.greek(), Qt::LeftButton); // read again: not told again
+    QTest::mouseClick(m.greekButton(), Qt::LeftButton); // read again: not told again
     m.checkDesktop();
 }
 
@@ -154,7 +154,7 @@ void TestMaster::firstAndLastLine()
     m.press(Qt::Key_PageUp, Qt::ControlModifier);
     QCOMPARE(m.selected(), 0);
     QCOMPARE(m.desc(), QStringLiteral("HOUSES; a house"));
-    QVERIFY(m.frm->isVisible());
+    QVERIFY(m.window->isVisible());
     m.checkDesktop();
 }
 
@@ -162,21 +162,21 @@ void TestMaster::modalOpeningAndSignals()
 {
     Master m;
     m.data.addList("Roma", "Latin", house);
-    QSignalSpy help(m.frm, &TFrmMaster::helpRequested);
-    QSignalSpy closed(m.frm, &TFrmMaster::closed);
+    QSignalSpy help(m.window, &MasterListWindow::helpRequested);
+    QSignalSpy closed(m.window, &MasterListWindow::closed);
     bool wasModal = false;
-    QTimer::singleShot(0, m.frm, [&] {
-        wasModal = m.frm->isVisible() && QApplication::activeModalWidget() == m.frm;
+    QTimer::singleShot(0, m.window, [&] {
+        wasModal = m.window->isVisible() && QApplication::activeModalWidget() == m.window;
         QTest::keyClick(m.list(), Qt::Key_F1);
         QTest::keyClick(m.list(), Qt::Key_Escape);
     });
-    m.frm->OpenMasterList(&m.main, {"Latin", "aqua", ""});
+    m.window->openAndWait(&m.main, {"Latin", "aqua", ""});
     QVERIFY(wasModal);
-    QVERIFY(!m.frm->isVisible());
+    QVERIFY(!m.window->isVisible());
     QCOMPARE(help.count(), 1);
     QCOMPARE(closed.count(), 1);
     // Centred over the main window (within the width of a window frame).
-    QVERIFY((m.frm->frameGeometry().center() - m.main.frameGeometry().center()).manhattanLength() <= 8);
+    QVERIFY((m.window->frameGeometry().center() - m.main.frameGeometry().center()).manhattanLength() <= 8);
     m.checkDesktop();
 }
 

@@ -24,7 +24,7 @@ void TestMasterSearch::searchWithAndWithoutHits()
     QCOMPARE(m.searchBox()->text(), QString()); // the placeholder goes on a click
     QTest::keyClicks(m.searchBox(), "h");
     m.press(Qt::Key_Return); // one character is no search text
-    QVERIFY(!m.frm->inSearchMode());
+    QVERIFY(!m.window->inSearchMode());
 
     m.search("house");
     QCOMPARE(m.searchButton()->text(), QStringLiteral("End Search"));
@@ -32,18 +32,18 @@ void TestMasterSearch::searchWithAndWithoutHits()
     QCOMPARE(m.captions(), QStringLiteral(" Greek  [4]| Latin  [4]"));
     QCOMPARE(m.selected(), 0);
     QCOMPARE(m.work(), QStringLiteral("Roma"));
-    QCOMPARE(colours(m.descBox()), QStringLiteral("RRRRR.....RRRRR"));
+    QCOMPARE(colours(m.descriptionBox()), QStringLiteral("RRRRR.....RRRRR"));
     QVERIFY(!m.testButton()->isEnabled());
     m.clickLine(2);
-    QCOMPARE(colours(m.descBox()), QStringLiteral("....RRRRR....")); // the household
+    QCOMPARE(colours(m.descriptionBox()), QStringLiteral("....RRRRR....")); // the household
     m.press(Qt::Key_PageDown, Qt::ControlModifier);
     QCOMPARE(m.selected(), 3);
     QCOMPARE(m.desc(), QStringLiteral("a farmhouse"));
 
     // Whole Word toggled while hits are shown searches again.
-    QTest::mouseClick(m.w<QCheckBox>("ChkMasterWhole"), Qt::LeftButton);
+    QTest::mouseClick(m.wholeWordBox(), Qt::LeftButton);
     QCOMPARE(m.lines(), QStringList({"aedes", "domus"}));
-    QCOMPARE(colours(m.descBox()), QStringLiteral("..........RRRRR")); // HOUSES; a house
+    QCOMPARE(colours(m.descriptionBox()), QStringLiteral("..........RRRRR")); // HOUSES; a house
     QCOMPARE(m.captions(), QStringLiteral(" Greek  [4]| Latin  [2]"));
 
     m.press(Qt::Key_Escape);
@@ -54,7 +54,7 @@ void TestMasterSearch::searchWithAndWithoutHits()
     QCOMPARE(QApplication::focusWidget(), m.searchBox());
     // The next description shown has no red left over from a highlighted one.
     m.press(Qt::Key_Escape);
-    QCOMPARE(colours(m.descBox()), QString(m.desc().size(), '.'));
+    QCOMPARE(colours(m.descriptionBox()), QString(m.desc().size(), '.'));
     m.checkDesktop();
 }
 
@@ -83,7 +83,7 @@ void TestMasterSearch::leavingSearch()
     m.data.addList("Homer", "Greek", homer);
     QVERIFY(m.open("Latin"));
     m.search("house");
-    QVERIFY(m.frm->inSearchMode());
+    QVERIFY(m.window->inSearchMode());
     QWidget *focusAfter = m.list();
     if (how == "button") {
         QTest::mouseClick(m.searchButton(), Qt::LeftButton);
@@ -96,21 +96,21 @@ void TestMasterSearch::leavingSearch()
             focusAfter = m.searchBox();
     } else if (how == "esc") {
         m.press(Qt::Key_Escape);
-        QVERIFY(m.frm->isVisible());
+        QVERIFY(m.window->isVisible());
     } else if (how == "switch") {
-        QTest::mouseClick(m.greek(), Qt::LeftButton);
-        QTest::mouseClick(m.latin(), Qt::LeftButton);
+        QTest::mouseClick(m.greekButton(), Qt::LeftButton);
+        QTest::mouseClick(m.latinButton(), Qt::LeftButton);
     } else {
-        QTest::mouseClick(m.w<QPushButton>("BtnClose"), Qt::LeftButton);
-        QVERIFY(!m.frm->isVisible());
-        QVERIFY(!m.frm->inSearchMode());
+        QTest::mouseClick(m.closeButton(), Qt::LeftButton);
+        QVERIFY(!m.window->isVisible());
+        QVERIFY(!m.window->inSearchMode());
         QCOMPARE(m.searchButton()->text(), QStringLiteral("Search"));
         QVERIFY(m.testButton()->isEnabled());
         QVERIFY(m.open("Latin")); // the next opening shows the whole list
         focusAfter = m.list();
         boxAfter = Placeholder;
     }
-    QVERIFY(!m.frm->inSearchMode());
+    QVERIFY(!m.window->inSearchMode());
     QCOMPARE(m.searchButton()->text(), QStringLiteral("Search"));
     QCOMPARE(m.lines(), QStringList({"aedes", "aqua", "domus", "familia", "villa"}));
     QCOMPARE(m.captions(), QStringLiteral(" Greek  [4]| Latin  [5]"));
@@ -120,7 +120,7 @@ void TestMasterSearch::leavingSearch()
     QCOMPARE(QApplication::focusWidget(), focusAfter);
     if (how == "esc") { // a second Esc closes the window
         m.press(Qt::Key_Escape);
-        QVERIFY(!m.frm->isVisible());
+        QVERIFY(!m.window->isVisible());
     }
     m.checkDesktop();
 }
@@ -134,11 +134,11 @@ void TestMasterSearch::selfTestCycles()
     QStringList shown;
     for (int i = 0; i < 6; ++i) {
         QTest::mouseClick(m.testButton(), Qt::LeftButton);
-        QVERIFY(m.panel()->isVisible());
+        QVERIFY(m.testPanel()->isVisible());
         QVERIFY(!m.list()->isEnabled());
         QCOMPARE(m.work(), QStringLiteral("Pair"));
-        QCOMPARE(m.panel()->text(), m.lines().at(m.selected()));
-        shown << m.panel()->text();
+        QCOMPARE(m.testPanel()->text(), m.lines().at(m.selected()));
+        shown << m.testPanel()->text();
     }
     // Within each cycle of two, both entries once.
     for (int i = 0; i < 6; i += 2)
@@ -147,26 +147,26 @@ void TestMasterSearch::selfTestCycles()
 
     // The ways of revealing: Esc, a click on the panel, entering the search box, a search.
     m.press(Qt::Key_Escape);
-    QVERIFY(m.panel()->isHidden() && m.list()->isEnabled() && m.frm->isVisible());
+    QVERIFY(m.testPanel()->isHidden() && m.list()->isEnabled() && m.window->isVisible());
     QTest::mouseClick(m.testButton(), Qt::LeftButton);
-    QTest::mouseClick(m.panel(), Qt::LeftButton);
-    QVERIFY(m.panel()->isHidden() && m.list()->isEnabled());
+    QTest::mouseClick(m.testPanel(), Qt::LeftButton);
+    QVERIFY(m.testPanel()->isHidden() && m.list()->isEnabled());
     QTest::mouseClick(m.testButton(), Qt::LeftButton);
-    m.w<QLineEdit>("EdtMasterWork")->setFocus();
-    QTest::mouseClick(m.w<QLineEdit>("EdtMasterWork"), Qt::LeftButton);
+    m.listNameBox()->setFocus();
+    QTest::mouseClick(m.listNameBox(), Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), m.testButton()); // the list is off: Space draws again
     m.searchBox()->setFocus();
-    QVERIFY(m.panel()->isHidden() && m.list()->isEnabled());
+    QVERIFY(m.testPanel()->isHidden() && m.list()->isEnabled());
     QTest::mouseClick(m.testButton(), Qt::LeftButton);
     m.search("second");
-    QVERIFY(m.panel()->isHidden() && m.list()->isEnabled());
+    QVERIFY(m.testPanel()->isHidden() && m.list()->isEnabled());
 
     // One entry: nothing happens.
     m.press(Qt::Key_Escape);
-    QTest::mouseClick(m.greek(), Qt::LeftButton);
+    QTest::mouseClick(m.greekButton(), Qt::LeftButton);
     QTest::mouseClick(m.testButton(), Qt::LeftButton);
-    QVERIFY(m.panel()->isHidden());
-    QVERIFY(m.frm->usedPicks().isEmpty());
+    QVERIFY(m.testPanel()->isHidden());
+    QVERIFY(m.window->usedPicks().isEmpty());
     m.checkDesktop();
 }
 
@@ -180,17 +180,17 @@ void TestMasterSearch::selfTestPanelCaptions()
     QMap<QString, int> seen;
     for (int i = 0; i < 4; ++i) {
         QTest::mouseClick(m.testButton(), Qt::LeftButton);
-        seen.insert(m.panel()->text(), m.panel()->font().pointSize());
+        seen.insert(m.testPanel()->text(), m.testPanel()->font().pointSize());
     }
     QCOMPARE(seen.size(), 4); // one cycle: each entry once
     QCOMPARE(seen.value(fifty.left(42) + "..."), 22);
     QCOMPARE(seen.value(QString(29, 'b')), 30);
     QCOMPARE(seen.value(QString(30, 'c')), 22);
     QCOMPARE(seen.value("d&e"), 30);
-    QCOMPARE(m.panel()->font().family(), QStringLiteral("Tahoma"));
-    QCOMPARE(m.panel()->geometry(), m.descBox()->geometry());
-    m.frm->setTestPanelColour(0x00FF8000); // blue 255, green 128, red 0
-    QCOMPARE(m.panel()->palette().color(QPalette::Window), QColor(0, 128, 255));
+    QCOMPARE(m.testPanel()->font().family(), QStringLiteral("Tahoma"));
+    QCOMPARE(m.testPanel()->geometry(), m.descriptionBox()->geometry());
+    m.window->setTestPanelColour(0x00FF8000); // blue 255, green 128, red 0
+    QCOMPARE(m.testPanel()->palette().color(QPalette::Window), QColor(0, 128, 255));
     m.checkDesktop();
 }
 
@@ -200,22 +200,22 @@ void TestMasterSearch::closingDuringATest()
     m.data.addList("Roma", "Latin", house);
     QVERIFY(m.open("Latin"));
     QTest::mouseClick(m.testButton(), Qt::LeftButton);
-    QVERIFY(m.panel()->isVisible());
-    const QList<int> picks = m.frm->usedPicks();
-    m.frm->close();
+    QVERIFY(m.testPanel()->isVisible());
+    const QList<int> picks = m.window->usedPicks();
+    m.window->close();
     QVERIFY(m.open("Latin"));
-    QVERIFY(m.panel()->isHidden());
+    QVERIFY(m.testPanel()->isHidden());
     QVERIFY(m.list()->isEnabled() && m.testButton()->isEnabled());
-    QCOMPARE(m.frm->usedPicks(), picks); // the cycle goes on across openings
+    QCOMPARE(m.window->usedPicks(), picks); // the cycle goes on across openings
     QCOMPARE(m.selected(), 0);
     m.press(Qt::Key_Down);
     QCOMPARE(m.selected(), 1);
     QCOMPARE(m.desc(), QStringLiteral("water"));
     // A list of another length: the record starts again.
-    m.frm->close();
+    m.window->close();
     m.data.addList("More", "Latin", {"ignisxfire"});
     QVERIFY(m.open("Latin"));
-    QVERIFY(m.frm->usedPicks().isEmpty());
+    QVERIFY(m.window->usedPicks().isEmpty());
     m.checkDesktop();
 }
 

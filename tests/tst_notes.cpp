@@ -24,22 +24,21 @@ void TestNotes::styleToggles()
                         {" "}, {"Gm", fmt({bold})}, {"ix"}});
     Harness h;
     h.openList("Notes");
-    Ui::MainWindow &ui = h.ui();
-    QTextEdit *box = ui.RedTranslation;
+    QTextEdit *box = h.notesBox();
     const auto style = [&](int pos) {
         const QTextCharFormat f = charAt(box, pos);
         return QString("%1%2%3").arg(f.fontWeight() >= QFont::Bold ? "b" : "").arg(f.fontItalic() ? "i" : "")
             .arg(f.fontUnderline() ? "u" : "");
     };
     selectKeys(box, 0, 5);
-    QTest::mouseClick(ui.BtnFormatBold, Qt::LeftButton);
+    QTest::mouseClick(h.boldButton(), Qt::LeftButton);
     QCOMPARE(style(0), QStringLiteral("u"));
     QCOMPARE(style(4), QStringLiteral("u"));
     QVERIFY(box->hasFocus());
-    QVERIFY(ui.BtnSave->isEnabled());
-    QTest::mouseClick(ui.BtnFormatBold, Qt::LeftButton);
+    QVERIFY(h.saveButton()->isEnabled());
+    QTest::mouseClick(h.boldButton(), Qt::LeftButton);
     QCOMPARE(style(0), QStringLiteral("bu"));
-    QTest::mouseClick(ui.BtnFormatItalic, Qt::LeftButton);
+    QTest::mouseClick(h.italicButton(), Qt::LeftButton);
     QCOMPARE(style(0), QStringLiteral("biu"));
     QCOMPARE(style(4), QStringLiteral("biu"));
     QCOMPARE(style(5), QString()); // the blank after it untouched
@@ -47,7 +46,7 @@ void TestNotes::styleToggles()
     // Struck-out text keeps its style under every toggle.
     const QByteArray before = rtf::write(box->document());
     selectKeys(box, 6, 10);
-    for (QPushButton *b : {ui.BtnFormatBold, ui.BtnFormatItalic, ui.BtnFormatUnderline})
+    for (QPushButton *b : {h.boldButton(), h.italicButton(), h.underlineButton()})
         QTest::mouseClick(b, Qt::LeftButton);
     h.press(Qt::Key_B, Qt::ControlModifier);
     h.press(Qt::Key_U, Qt::ControlModifier);
@@ -55,7 +54,7 @@ void TestNotes::styleToggles()
 
     // A selection in several styles takes its first character's, toggled.
     selectKeys(box, 11, 15); // "Gm" bold, "ix" plain
-    QTest::mouseClick(ui.BtnFormatBold, Qt::LeftButton);
+    QTest::mouseClick(h.boldButton(), Qt::LeftButton);
     QCOMPARE(style(11) + style(14), QString());
     // Ctrl+B works on the insertion point too: what is typed next is bold.
     QTest::keyClick(box, Qt::Key_End);
@@ -70,33 +69,32 @@ void TestNotes::colourToggles()
     addNotesList(data, {{"rouge", fmt({colour(Red)})}, {" "}, {"bleu", fmt({colour(Blue)})}, {" vert"}});
     Harness h;
     h.openList("Notes");
-    Ui::MainWindow &ui = h.ui();
-    QTextEdit *box = ui.RedTranslation;
+    QTextEdit *box = h.notesBox();
 
     // Without a selection the buttons do nothing, and the bar under them stays hidden.
-    QTest::mouseClick(ui.BtnFormatGreen, Qt::LeftButton);
-    enter(ui.BtnFormatGreen);
-    QVERIFY(ui.ShpColour->isHidden());
+    QTest::mouseClick(h.greenButton(), Qt::LeftButton);
+    enter(h.greenButton());
+    QVERIFY(h.colourBar()->isHidden());
     QVERIFY(!h.form().document().isModified());
 
     selectKeys(box, 0, 5);
-    QTest::mouseClick(ui.BtnFormatRed, Qt::LeftButton);
+    QTest::mouseClick(h.redButton(), Qt::LeftButton);
     QCOMPARE(colourAt(box, 0), QColor()); // the window text colour: no colour of its own
     QVERIFY(h.form().document().isModified());
     selectKeys(box, 6, 10);
-    QTest::mouseClick(ui.BtnFormatRed, Qt::LeftButton);
+    QTest::mouseClick(h.redButton(), Qt::LeftButton);
     QCOMPARE(colourAt(box, 6), Red);
     selectKeys(box, 11, 15);
-    QTest::mouseClick(ui.BtnFormatGreen, Qt::LeftButton);
+    QTest::mouseClick(h.greenButton(), Qt::LeftButton);
     QCOMPARE(colourAt(box, 14), Green);
-    QTest::mouseClick(ui.BtnFormatBlue, Qt::LeftButton);
+    QTest::mouseClick(h.blueButton(), Qt::LeftButton);
     QCOMPARE(colourAt(box, 11), Blue);
 
-    enter(ui.BtnFormatGreen);
-    QVERIFY(ui.ShpColour->isVisible());
-    QCOMPARE(ui.ShpColour->palette().color(QPalette::Window), Green);
-    leave(ui.BtnFormatGreen);
-    QVERIFY(ui.ShpColour->isHidden());
+    enter(h.greenButton());
+    QVERIFY(h.colourBar()->isVisible());
+    QCOMPARE(h.colourBar()->palette().color(QPalette::Window), Green);
+    leave(h.greenButton());
+    QVERIFY(h.colourBar()->isHidden());
 }
 
 void TestNotes::sizeLimitsAndHints()
@@ -105,10 +103,9 @@ void TestNotes::sizeLimitsAndHints()
     addNotesList(data, {{"big", fmt({points(24)})}, {" "}, {"small", fmt({points(8)})}});
     Harness h;
     h.openList("Notes");
-    Ui::MainWindow &ui = h.ui();
-    QTextEdit *box = ui.RedTranslation;
-    QPushButton *up = ui.BtnFormatFontIncrease;
-    QPushButton *down = ui.BtnFormatFontDecrease;
+    QTextEdit *box = h.notesBox();
+    QPushButton *up = h.notesBiggerButton();
+    QPushButton *down = h.notesSmallerButton();
 
     selectKeys(box, 0, 3);
     QTest::mouseClick(up, Qt::LeftButton);
@@ -146,21 +143,20 @@ void TestNotes::sizeButtonsWithoutSelection()
     addNotesList(data, {{"small", fmt({points(8)})}, {" big", fmt({points(24)})}});
     Harness h;
     h.openList("Notes");
-    Ui::MainWindow &ui = h.ui();
-    QTextEdit *box = ui.RedTranslation;
+    QTextEdit *box = h.notesBox();
     selectKeys(box, 0, 5);
-    QTest::mouseClick(ui.BtnFormatFontDecrease, Qt::LeftButton); // at 8: disables itself
-    QVERIFY(!ui.BtnFormatFontDecrease->isEnabled());
+    QTest::mouseClick(h.notesSmallerButton(), Qt::LeftButton); // at 8: disables itself
+    QVERIFY(!h.notesSmallerButton()->isEnabled());
     const QByteArray before = rtf::write(box->document());
     clickAt(box, 2);
     QVERIFY(!box->textCursor().hasSelection());
-    QTest::mouseClick(ui.BtnFormatFontIncrease, Qt::LeftButton);
-    QVERIFY(ui.BtnFormatFontDecrease->isEnabled());
+    QTest::mouseClick(h.notesBiggerButton(), Qt::LeftButton);
+    QVERIFY(h.notesSmallerButton()->isEnabled());
     QCOMPARE(rtf::write(box->document()), before);
     selectKeys(box, 1, 3);
-    enter(ui.BtnFormatFontIncrease);
-    QCOMPARE(ui.BtnFormatFontIncrease->toolTip(), QStringLiteral("Increase selected font size"));
-    QTest::mouseClick(ui.BtnFormatFontIncrease, Qt::LeftButton);
+    enter(h.notesBiggerButton());
+    QCOMPARE(h.notesBiggerButton()->toolTip(), QStringLiteral("Increase selected font size"));
+    QTest::mouseClick(h.notesBiggerButton(), Qt::LeftButton);
     QCOMPARE(charAt(box, 1).fontPointSize(), 9.0);
     QCOMPARE(charAt(box, 0).fontPointSize(), 8.0);
 }
@@ -173,22 +169,21 @@ void TestNotes::fontListBlinksWithoutChangingTheNotes()
                         {"cd"}, {" rest"}});
     Harness h;
     h.openList("Notes");
-    Ui::MainWindow &ui = h.ui();
-    QTextEdit *box = ui.RedTranslation;
-    QVERIFY(ui.CmbFont->count() > 0);
+    QTextEdit *box = h.notesBox();
+    QVERIFY(h.fontList()->count() > 0);
     const QByteArray original = rtf::write(box->document());
 
     selectKeys(box, 2, 4);
-    QCOMPARE(ui.CmbFont->currentIndex(), -1); // SPIonic is no font of the list
+    QCOMPARE(h.fontList()->currentIndex(), -1); // SPIonic is no font of the list
     selectKeys(box, 0, 10);
-    ui.CmbFont->showPopup();
-    QVERIFY(ui.CmbFont->isDroppedDown());
+    h.fontList()->showPopup();
+    QVERIFY(h.fontList()->isDroppedDown());
     QCOMPARE(box->extraSelections().size(), 1);
     QCOMPARE(box->extraSelections().first().format.foreground().color(), QColor(Qt::white));
     QTRY_COMPARE_WITH_TIMEOUT(box->extraSelections().size(), 0, 2000);   // the colours back
     QTRY_COMPARE_WITH_TIMEOUT(box->extraSelections().size(), 1, 2000);   // white again
     QCOMPARE(rtf::write(box->document()), original);
-    ui.CmbFont->hidePopup();
+    h.fontList()->hidePopup();
     h.settle();
     QVERIFY(box->extraSelections().isEmpty());
     QCOMPARE(rtf::write(box->document()), original);
@@ -202,19 +197,19 @@ void TestNotes::fontListBlinksWithoutChangingTheNotes()
     QTest::keyClick(box, Qt::Key_End);
     QTest::keyClicks(box, "xy");
     const QByteArray typed = rtf::write(box->document());
-    ui.CmbFont->setFocus();
+    h.fontList()->setFocus();
     h.press(Qt::Key_Escape);
     QCOMPARE(rtf::write(box->document()), typed);
     QCOMPARE(box->toPlainText(), QStringLiteral("abmh~nincd restxy"));
 
     // A font picked changes the font of the selection only: colours and text stay.
     selectKeys(box, 0, 10);
-    ui.CmbFont->showPopup();
-    const int row = ui.CmbFont->count() - 1;
-    const QString picked = ui.CmbFont->itemText(row);
-    ui.CmbFont->hidePopup();
-    ui.CmbFont->setCurrentIndex(row);
-    emit ui.CmbFont->activated(row);
+    h.fontList()->showPopup();
+    const int row = h.fontList()->count() - 1;
+    const QString picked = h.fontList()->itemText(row);
+    h.fontList()->hidePopup();
+    h.fontList()->setCurrentIndex(row);
+    emit h.fontList()->activated(row);
     h.settle();
     QCOMPARE(box->toPlainText(), QStringLiteral("abmh~nincd restxy"));
     for (int pos : {0, 1, 2, 7, 8, 9})
@@ -227,7 +222,7 @@ void TestNotes::fontListBlinksWithoutChangingTheNotes()
     // The font list follows the selection.
     selectKeys(box, 12, 13);
     selectKeys(box, 1, 2);
-    QCOMPARE(ui.CmbFont->currentText(), picked);
+    QCOMPARE(h.fontList()->currentText(), picked);
 }
 
 void TestNotes::greekFontKeys()
@@ -236,7 +231,7 @@ void TestNotes::greekFontKeys()
     addNotesList(data, {{"plain text", fmt({family("Tahoma")})}});
     Harness h;
     h.openList("Notes");
-    QTextEdit *box = h.ui().RedTranslation;
+    QTextEdit *box = h.notesBox();
     selectKeys(box, 6, 10);
     h.press(Qt::Key_T, Qt::ControlModifier); // before any Ctrl+G: ignored
     QCOMPARE(familyAt(box, 6), QStringLiteral("Tahoma"));
@@ -270,13 +265,12 @@ void TestNotes::formatPainterOnAClick()
     addNotesList(data, {{"red bold", fmt({bold, colour(Red), points(16), family("SPIonic")})}, {" plain text"}});
     Harness h;
     h.openList("Notes");
-    Ui::MainWindow &ui = h.ui();
-    QTextEdit *box = ui.RedTranslation;
+    QTextEdit *box = h.notesBox();
     selectKeys(box, 0, 3);
-    QTest::mouseClick(ui.BtnCopyFormat, Qt::LeftButton);
-    QVERIFY(!ui.BtnCopyFormat->isEnabled());
+    QTest::mouseClick(h.copyFormatButton(), Qt::LeftButton);
+    QVERIFY(!h.copyFormatButton()->isEnabled());
     clickAt(box, 15); // in "text", no drag
-    QVERIFY(ui.BtnCopyFormat->isEnabled());
+    QVERIFY(h.copyFormatButton()->isEnabled());
     QTest::keyClicks(box, "xy");
     QVERIFY(h.form().document().isModified());
     QCOMPARE(box->toPlainText(), QStringLiteral("red bold plain xytext"));
@@ -312,16 +306,15 @@ void TestNotes::typedCharactersCount()
     addNotesList(data, {{"notes"}});
     Harness h;
     h.openList("Notes");
-    Ui::MainWindow &ui = h.ui();
     QVERIFY(!h.form().document().isModified());
-    clickAt(ui.RedTranslation, 5);
-    QTest::sendKeyEvent(QTest::Click, ui.RedTranslation, Qt::Key(key), typed, Qt::NoModifier);
-    QCOMPARE(ui.RedTranslation->toPlainText(), "notes" + typed);
+    clickAt(h.notesBox(), 5);
+    QTest::sendKeyEvent(QTest::Click, h.notesBox(), Qt::Key(key), typed, Qt::NoModifier);
+    QCOMPARE(h.notesBox()->toPlainText(), "notes" + typed);
     QVERIFY(h.form().document().isModified());
-    QVERIFY(ui.BtnSave->isEnabled());
+    QVERIFY(h.saveButton()->isEnabled());
     // Closing now asks, so the letter is not lost without a question.
     h.desktop.expect("Save work before closing?", MsgButton::Yes);
-    QTest::mouseClick(ui.BtnClose, Qt::LeftButton);
+    QTest::mouseClick(h.closeButton(), Qt::LeftButton);
     QTextDocument saved;
     rtf::read(data.read("Notes.rtf"), &saved);
     QCOMPARE(saved.toPlainText(), "notes" + typed);

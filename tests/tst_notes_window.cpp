@@ -21,26 +21,25 @@ void TestNotesWindow::nextStepsAndWraps()
     addNotesList(data, {{"Rosa rosam, ROSAE"}});
     Harness h;
     h.openList("Notes");
-    Ui::MainWindow &ui = h.ui();
     searchFor(h, "rosa");
     QVERIFY(h.form().mode().listSearch());
-    QVERIFY(ui.ChkWholeWOrd->isVisible() && ui.BtnNextTranslation->isVisible());
-    QCOMPARE(ui.ChkWholeWOrd->text(), QStringLiteral("Whole word  [3]"));
+    QVERIFY(h.notesWholeWordBox()->isVisible() && h.notesNextButton()->isVisible());
+    QCOMPARE(h.notesWholeWordBox()->text(), QStringLiteral("Whole word  [3]"));
     const QList<int> starts{0, 5, 12, 0};
     const QStringList captions{"[1/3]", "[2/3]", "[3/3]", "[1/3]"};
     for (int i = 0; i < 4; ++i) {
-        QTest::mouseClick(ui.BtnNextTranslation, Qt::LeftButton);
-        QCOMPARE(ui.ChkWholeWOrd->text(), "Whole word  " + captions[i]);
-        QCOMPARE(ui.RedTranslation->textCursor().selectionStart(), starts[i]);
-        QCOMPARE(ui.RedTranslation->textCursor().selectedText().size(), 4);
-        QVERIFY(ui.RedTranslation->hasFocus());
+        QTest::mouseClick(h.notesNextButton(), Qt::LeftButton);
+        QCOMPARE(h.notesWholeWordBox()->text(), "Whole word  " + captions[i]);
+        QCOMPARE(h.notesBox()->textCursor().selectionStart(), starts[i]);
+        QCOMPARE(h.notesBox()->textCursor().selectedText().size(), 4);
+        QVERIFY(h.notesBox()->hasFocus());
     }
     // Esc on Next ends the search.
-    ui.BtnNextTranslation->setFocus();
+    h.notesNextButton()->setFocus();
     h.press(Qt::Key_Escape);
     QVERIFY(!h.form().mode().listSearch());
-    QVERIFY(ui.BtnNextTranslation->isHidden());
-    QCOMPARE(ui.RedTranslation->toPlainText(), QStringLiteral("Rosa rosam, ROSAE"));
+    QVERIFY(h.notesNextButton()->isHidden());
+    QCOMPARE(h.notesBox()->toPlainText(), QStringLiteral("Rosa rosam, ROSAE"));
     QVERIFY(!h.form().document().isModified());
 }
 
@@ -50,26 +49,25 @@ void TestNotesWindow::wholeWordCounts()
     addNotesList(data, {{"rosarum rosa"}});
     Harness h;
     h.openList("Notes");
-    Ui::MainWindow &ui = h.ui();
     searchFor(h, "rosa");
-    QCOMPARE(ui.ChkWholeWOrd->text(), QStringLiteral("Whole word  [2]"));
-    QTest::mouseClick(ui.ChkWholeWOrd, Qt::LeftButton);
-    QVERIFY(ui.ChkWholeWOrd->isChecked());
-    QCOMPARE(ui.ChkWholeWOrd->text(), QStringLiteral("Whole word  [1]"));
-    QTest::mouseClick(ui.BtnNextTranslation, Qt::LeftButton);
-    QCOMPARE(ui.RedTranslation->textCursor().selectionStart(), 8);
-    QCOMPARE(ui.ChkWholeWOrd->text(), QStringLiteral("Whole word  [1/1]"));
-    QTest::mouseClick(ui.BtnNextTranslation, Qt::LeftButton);
-    QCOMPARE(ui.ChkWholeWOrd->text(), QStringLiteral("Whole word  [1/1]"));
+    QCOMPARE(h.notesWholeWordBox()->text(), QStringLiteral("Whole word  [2]"));
+    QTest::mouseClick(h.notesWholeWordBox(), Qt::LeftButton);
+    QVERIFY(h.notesWholeWordBox()->isChecked());
+    QCOMPARE(h.notesWholeWordBox()->text(), QStringLiteral("Whole word  [1]"));
+    QTest::mouseClick(h.notesNextButton(), Qt::LeftButton);
+    QCOMPARE(h.notesBox()->textCursor().selectionStart(), 8);
+    QCOMPARE(h.notesWholeWordBox()->text(), QStringLiteral("Whole word  [1/1]"));
+    QTest::mouseClick(h.notesNextButton(), Qt::LeftButton);
+    QCOMPARE(h.notesWholeWordBox()->text(), QStringLiteral("Whole word  [1/1]"));
 
     // With no whole-word occurrence Next is disabled.
     h.press(Qt::Key_Escape);
     searchFor(h, "ros");
-    QCOMPARE(ui.ChkWholeWOrd->text(), QStringLiteral("Whole word  [2]"));
-    QVERIFY(!ui.ChkWholeWOrd->isChecked());
-    QTest::mouseClick(ui.ChkWholeWOrd, Qt::LeftButton);
-    QCOMPARE(ui.ChkWholeWOrd->text(), QStringLiteral("Whole word  [0]"));
-    QVERIFY(!ui.BtnNextTranslation->isEnabled());
+    QCOMPARE(h.notesWholeWordBox()->text(), QStringLiteral("Whole word  [2]"));
+    QVERIFY(!h.notesWholeWordBox()->isChecked());
+    QTest::mouseClick(h.notesWholeWordBox(), Qt::LeftButton);
+    QCOMPARE(h.notesWholeWordBox()->text(), QStringLiteral("Whole word  [0]"));
+    QVERIFY(!h.notesNextButton()->isEnabled());
 }
 
 void TestNotesWindow::enlargeAndReduce()
@@ -78,37 +76,36 @@ void TestNotesWindow::enlargeAndReduce()
     addNotesList(data, {{"notes"}});
     Harness h;
     h.openList("Notes");
-    Ui::MainWindow &ui = h.ui();
-    QVERIFY(ui.BtnExpandReduce->isVisible() && ui.BtnExpandReduce->isEnabled());
-    enter(ui.BtnExpandReduce);
-    QCOMPARE(ui.BtnExpandReduce->toolTip(), QStringLiteral("Click to expand"));
-    QTest::mouseClick(ui.BtnExpandReduce, Qt::LeftButton);
+    QVERIFY(h.expandNotesButton()->isVisible() && h.expandNotesButton()->isEnabled());
+    enter(h.expandNotesButton());
+    QCOMPARE(h.expandNotesButton()->toolTip(), QStringLiteral("Click to expand"));
+    QTest::mouseClick(h.expandNotesButton(), Qt::LeftButton);
     QVERIFY(h.form().mode().notesEnlarged);
-    QCOMPARE(ui.RedTranslation->height(), 570);
-    QCOMPARE(ui.BtnExpandReduce->y(), 663);
-    for (QWidget *w : std::initializer_list<QWidget *>{ui.BtnRichdescrFontIncrease, ui.BtnRichdescrFontDecrease,
-                                                      ui.PnlTop1, ui.PnlTop2})
+    QCOMPARE(h.notesBox()->height(), 570);
+    QCOMPARE(h.expandNotesButton()->y(), 663);
+    for (QWidget *w : std::initializer_list<QWidget *>{h.descriptionBiggerButton(), h.descriptionSmallerButton(),
+                                                      h.stayOnTopPanel(), h.stayOnTopInnerPanel()})
         QVERIFY(w->isHidden());
-    QVERIFY(ui.RedTranslation->hasFocus());
+    QVERIFY(h.notesBox()->hasFocus());
     // The box covers the item area.
-    const QPoint inItemBox = ui.Cmb_Item->mapTo(&h.form(), ui.Cmb_Item->rect().center());
-    QVERIFY(ui.RedTranslation->isAncestorOf(h.form().childAt(inItemBox)) || h.form().childAt(inItemBox) == ui.RedTranslation);
-    enter(ui.BtnExpandReduce);
-    QCOMPARE(ui.BtnExpandReduce->toolTip(), QStringLiteral("Click to reduce"));
+    const QPoint inItemBox = h.itemBox()->mapTo(&h.form(), h.itemBox()->rect().center());
+    QVERIFY(h.notesBox()->isAncestorOf(h.form().childAt(inItemBox)) || h.form().childAt(inItemBox) == h.notesBox());
+    enter(h.expandNotesButton());
+    QCOMPARE(h.expandNotesButton()->toolTip(), QStringLiteral("Click to reduce"));
 
     // A search cannot change the size, and the notes stay enlarged meanwhile.
     searchFor(h, "amor");
-    QVERIFY(!ui.BtnExpandReduce->isEnabled());
-    QCOMPARE(ui.RedTranslation->height(), 570);
+    QVERIFY(!h.expandNotesButton()->isEnabled());
+    QCOMPARE(h.notesBox()->height(), 570);
     h.press(Qt::Key_Escape);
-    QVERIFY(ui.BtnExpandReduce->isEnabled());
+    QVERIFY(h.expandNotesButton()->isEnabled());
 
-    QTest::mouseClick(ui.BtnExpandReduce, Qt::LeftButton);
+    QTest::mouseClick(h.expandNotesButton(), Qt::LeftButton);
     QVERIFY(!h.form().mode().notesEnlarged);
-    QCOMPARE(ui.RedTranslation->height(), 282);
-    QCOMPARE(ui.BtnExpandReduce->y(), 375);
-    for (QWidget *w : std::initializer_list<QWidget *>{ui.BtnRichdescrFontIncrease, ui.BtnRichdescrFontDecrease,
-                                                      ui.PnlTop1, ui.PnlTop2})
+    QCOMPARE(h.notesBox()->height(), 282);
+    QCOMPARE(h.expandNotesButton()->y(), 375);
+    for (QWidget *w : std::initializer_list<QWidget *>{h.descriptionBiggerButton(), h.descriptionSmallerButton(),
+                                                      h.stayOnTopPanel(), h.stayOnTopInnerPanel()})
         QVERIFY(w->isVisible());
 }
 
@@ -149,29 +146,28 @@ void TestNotesWindow::saveAndReopenKeepEveryFormat()
     {
         Harness h;
         h.openList("Notes");
-        Ui::MainWindow &ui = h.ui();
-        QTextEdit *box = ui.RedTranslation;
+        QTextEdit *box = h.notesBox();
         selectKeys(box, 0, 4);
-        QTest::mouseClick(ui.BtnFormatBold, Qt::LeftButton);
+        QTest::mouseClick(h.boldButton(), Qt::LeftButton);
         selectKeys(box, 5, 9);
-        QTest::mouseClick(ui.BtnFormatItalic, Qt::LeftButton);
+        QTest::mouseClick(h.italicButton(), Qt::LeftButton);
         selectKeys(box, 10, 15);
         h.press(Qt::Key_U, Qt::ControlModifier);
         selectKeys(box, 16, 19);
-        QTest::mouseClick(ui.BtnFormatRed, Qt::LeftButton);
+        QTest::mouseClick(h.redButton(), Qt::LeftButton);
         selectKeys(box, 20, 24);
-        QTest::mouseClick(ui.BtnFormatBlue, Qt::LeftButton);
+        QTest::mouseClick(h.blueButton(), Qt::LeftButton);
         selectKeys(box, 25, 30);
-        QTest::mouseClick(ui.BtnFormatGreen, Qt::LeftButton);
+        QTest::mouseClick(h.greenButton(), Qt::LeftButton);
         selectKeys(box, 31, 34);
-        QTest::mouseClick(ui.BtnFormatFontIncrease, Qt::LeftButton);
-        QTest::mouseClick(ui.BtnFormatFontIncrease, Qt::LeftButton); // 13 -> 15
+        QTest::mouseClick(h.notesBiggerButton(), Qt::LeftButton);
+        QTest::mouseClick(h.notesBiggerButton(), Qt::LeftButton); // 13 -> 15
         selectKeys(box, 35, 39);
-        ui.CmbFont->showPopup();
-        ui.CmbFont->hidePopup();
-        picked = ui.CmbFont->itemText(0);
-        ui.CmbFont->setCurrentIndex(0);
-        emit ui.CmbFont->activated(0);
+        h.fontList()->showPopup();
+        h.fontList()->hidePopup();
+        picked = h.fontList()->itemText(0);
+        h.fontList()->setCurrentIndex(0);
+        emit h.fontList()->activated(0);
         h.settle();
         selectKeys(box, 40, 46);
         h.press(Qt::Key_G, Qt::ControlModifier);
@@ -184,7 +180,7 @@ void TestNotesWindow::saveAndReopenKeepEveryFormat()
     {
         Harness h;
         h.openList("Notes");
-        checkSavedFormats(*h.ui().RedTranslation->document(), picked);
+        checkSavedFormats(*h.notesBox()->document(), picked);
     }
     if (QTest::currentTestFailed())
         return;

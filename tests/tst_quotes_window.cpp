@@ -4,7 +4,8 @@
 #include "platform/random.h"
 #include "quotes/quotationtable.h"
 #include "quotes/quotewrap.h"
-#include "quotes/tfrmquotes.h"
+#include "quotes/quotationswindow.h"
+#include "support/controls.h"
 #include "support/scripteddesktop.h"
 
 #include <QApplication>
@@ -23,20 +24,15 @@
 namespace {
 constexpr int kHour = 3600 * 1000;
 
-struct Window {
+struct Window : QuotationsControls {
     QWidget owner;
-    TFrmQuotes quotes{&owner};
-    template <class T = QWidget>
-    T *child(const char *name) { return quotes.findChild<T *>(QLatin1String(name)); }
-    QPlainTextEdit *memQuote() { return child<QPlainTextEdit>("MemQuote"); }
-    QPlainTextEdit *memTrans() { return child<QPlainTextEdit>("MemTrans"); }
-    QLabel *lblOrigin() { return child<QLabel>("LblOrigin"); }
-    QPushButton *next() { return child<QPushButton>("BtnNextPlease"); }
+    QuotationsWindow quotes{&owner};
+    Window() { setWindow(&quotes); }
     int shown() const { return quotes.Draw.shownCount(); }
     // Opens the window without blocking and keeps the reveal timer for the test to tick.
     void open()
     {
-        quotes.TimerQuote.setInterval(kHour);
+        quotes.revealTimer.setInterval(kHour);
         quotes.show();
         QApplication::setActiveWindow(&quotes);
     }
@@ -81,23 +77,23 @@ void TestQuotesWindow::layoutAndFirstQuotation()
     QCOMPARE(w.quotes.windowTitle(), QStringLiteral("Quotations and Sayings"));
     QCOMPARE(w.quotes.size(), QSize(722, 428));
     QVERIFY(w.quotes.isHidden());
-    QVERIFY(!w.child<QLabel>("Image1")->pixmap().isNull());
-    QCOMPARE(w.child<QLabel>("Image1")->geometry(), QRect(8, 8, 153, 408));
-    QCOMPARE(w.memTrans()->font().pixelSize(), 20);
-    QVERIFY(w.lblOrigin()->font().italic());
+    QVERIFY(!w.picture()->pixmap().isNull());
+    QCOMPARE(w.picture()->geometry(), QRect(8, 8, 153, 408));
+    QCOMPARE(w.translationBox()->font().pixelSize(), 20);
+    QVERIFY(w.sourceLabel()->font().italic());
     w.open();
     QCOMPARE(w.shown(), 1);
     const QuotationRow &row = quotationRow(w.quotes.currentRow());
-    QCOMPARE(unwrapped(w.memQuote()->toPlainText()), shownQuotation(row));
-    QCOMPARE(w.memTrans()->toPlainText(), QString::fromUtf8(row.Translation));
+    QCOMPARE(unwrapped(w.quotationBox()->toPlainText()), shownQuotation(row));
+    QCOMPARE(w.translationBox()->toPlainText(), QString::fromUtf8(row.Translation));
     QCOMPARE(w.quotes.Reveal.PendingSource, QString::fromUtf8(row.Source));
-    QCOMPARE(w.lblOrigin()->text(), QString());
-    QVERIFY(w.quotes.TimerQuote.isActive());
-    QCOMPARE(QApplication::focusWidget(), w.next());
-    QCOMPARE(w.memQuote()->textCursor().position(), 0);
-    QVERIFY(w.child<QRadioButton>("RadBoth")->isChecked());
+    QCOMPARE(w.sourceLabel()->text(), QString());
+    QVERIFY(w.quotes.revealTimer.isActive());
+    QCOMPARE(QApplication::focusWidget(), w.nextButton());
+    QCOMPARE(w.quotationBox()->textCursor().position(), 0);
+    QVERIFY(w.bothButton()->isChecked());
     w.quotes.close();
-    QVERIFY(!w.quotes.TimerQuote.isActive());
+    QVERIFY(!w.quotes.revealTimer.isActive());
 }
 
 void TestQuotesWindow::bothCycleThroughNext()
@@ -106,54 +102,52 @@ void TestQuotesWindow::bothCycleThroughNext()
     w.open();
     QSet<int> seen{w.quotes.currentRow()};
     for (int i = 2; i <= 50; ++i) {
-        w.click(w.next());
+        w.click(w.nextButton());
         QVERIFY2(!seen.contains(w.quotes.currentRow()), qPrintable(QString::number(i)));
         seen.insert(w.quotes.currentRow());
     }
     QCOMPARE(seen.size(), 50);
     QCOMPARE(w.shown(), 0); // the cycle is complete: the record starts again
-    w.click(w.next());
+    w.click(w.nextButton());
     QCOMPARE(w.shown(), 1);
 }
 
 void TestQuotesWindow::languageFilterCyclesAndFonts_data()
 {
-    QTest::addColumn<QString>("radio");
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("family");
     QTest::addColumn<int>("points");
-    QTest::newRow("Greek") << QStringLiteral("RadGreek") << QStringLiteral("G") << QStringLiteral("SPIonic") << 17;
-    QTest::newRow("Latin") << QStringLiteral("RadLatin") << QStringLiteral("L") << QStringLiteral("Tahoma") << 15;
+    QTest::newRow("Greek") << QStringLiteral("G") << QStringLiteral("SPIonic") << 17;
+    QTest::newRow("Latin") << QStringLiteral("L") << QStringLiteral("Tahoma") << 15;
 }
 
 void TestQuotesWindow::languageFilterCyclesAndFonts()
 {
-    QFETCH(QString, radio);
     QFETCH(QString, language);
     QFETCH(QString, family);
     QFETCH(int, points);
     Window w;
     w.open();
-    auto *button = w.child<QRadioButton>(radio.toLatin1().constData());
+    QRadioButton *button = language == QLatin1String("G") ? w.greekButton() : w.latinButton();
     w.click(button);
     QVERIFY(button->isChecked());
-    QVERIFY(!w.child<QRadioButton>("RadBoth")->isChecked());
+    QVERIFY(!w.bothButton()->isChecked());
     QCOMPARE(w.quotes.Draw.LanguageFilter, language);
     QSet<int> seen;
     for (int i = 1; i <= 25; ++i) {
         if (i > 1)
-            w.click(w.next());
+            w.click(w.nextButton());
         const int n = w.quotes.currentRow();
         QCOMPARE(QString::fromUtf8(quotationRow(n).Language), language);
         QVERIFY(!seen.contains(n));
         seen.insert(n);
-        QCOMPARE(w.memQuote()->font().family(), family);
-        QCOMPARE(w.memQuote()->font().pointSize(), points);
-        QCOMPARE(w.memTrans()->font().pixelSize(), 20); // the translation keeps its font
+        QCOMPARE(w.quotationBox()->font().family(), family);
+        QCOMPARE(w.quotationBox()->font().pointSize(), points);
+        QCOMPARE(w.translationBox()->font().pixelSize(), 20); // the translation keeps its font
     }
     QCOMPARE(w.shown(), 0);
     // Checking the radio button that is already checked changes nothing.
-    w.click(w.next());
+    w.click(w.nextButton());
     const int row = w.quotes.currentRow();
     w.click(button);
     QCOMPARE(w.quotes.currentRow(), row);
@@ -164,15 +158,15 @@ void TestQuotesWindow::switchingFilterMidCycleEmptiesRecord()
 {
     Window w;
     w.open();
-    w.click(w.child<QRadioButton>("RadGreek"));
+    w.click(w.greekButton());
     for (int i = 0; i < 5; ++i)
-        w.click(w.next());
+        w.click(w.nextButton());
     QCOMPARE(w.shown(), 6);
-    w.click(w.child<QRadioButton>("RadLatin"));
+    w.click(w.latinButton());
     QCOMPARE(w.shown(), 1);
     QSet<int> latin{w.quotes.currentRow()};
     for (int i = 1; i < 25; ++i) {
-        w.click(w.next());
+        w.click(w.nextButton());
         latin.insert(w.quotes.currentRow());
     }
     QCOMPARE(latin.size(), 25);
@@ -187,10 +181,10 @@ void TestQuotesWindow::reopeningResetsFilterAndRecord()
     QSet<QString> languages;
     // Opened modally as the main window does; the checks run inside the modal loop.
     QTimer::singleShot(0, &w.quotes, [&] {
-        w.quotes.TimerQuote.setInterval(kHour);
-        w.click(w.child<QRadioButton>("RadGreek"));
+        w.quotes.revealTimer.setInterval(kHour);
+        w.click(w.greekButton());
         for (int i = 0; i < 4; ++i)
-            w.click(w.next());
+            w.click(w.nextButton());
         w.quotes.close();
     });
     w.quotes.showModalOver(&w.owner);
@@ -202,11 +196,11 @@ void TestQuotesWindow::reopeningResetsFilterAndRecord()
     QVERIFY(!focus || focus->window() != &w.quotes);
     QTimer::singleShot(0, &w.quotes, [&] {
         recordAtOpening = w.shown();
-        QVERIFY(w.child<QRadioButton>("RadBoth")->isChecked());
-        QVERIFY(!w.child<QRadioButton>("RadGreek")->isChecked());
+        QVERIFY(w.bothButton()->isChecked());
+        QVERIFY(!w.greekButton()->isChecked());
         for (int i = 0; i < 30; ++i) {
             languages.insert(QString::fromUtf8(quotationRow(w.quotes.currentRow()).Language));
-            w.click(w.next());
+            w.click(w.nextButton());
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     });
@@ -222,8 +216,8 @@ void TestQuotesWindow::activationKeepsTheCycle()
     Window w;
     w.owner.show();
     w.open();
-    w.click(w.next());
-    w.click(w.next());
+    w.click(w.nextButton());
+    w.click(w.nextButton());
     const int row = w.quotes.currentRow();
     // Another window (a colour picker, a message box) comes and goes over this one.
     QWidget other;
@@ -242,21 +236,21 @@ void TestQuotesWindow::everyClickTargetShowsNext()
     w.open();
     struct Target { const char *name; QWidget *widget; QPoint at; };
     const Target targets[] = {
-        {"picture", w.child("Image1"), QPoint()},
-        {"quotation", w.memQuote()->viewport(), QPoint(20, 20)},
-        {"translation", w.memTrans()->viewport(), QPoint(400, 100)},
-        {"source", w.lblOrigin(), QPoint()},
+        {"picture", w.picture(), QPoint()},
+        {"quotation", w.quotationBox()->viewport(), QPoint(20, 20)},
+        {"translation", w.translationBox()->viewport(), QPoint(400, 100)},
+        {"source", w.sourceLabel(), QPoint()},
         {"background", &w.quotes, QPoint(400, 20)},
         {"background below the picture", &w.quotes, QPoint(80, 422)},
-        {"Next", w.next(), QPoint()},
+        {"Next", w.nextButton(), QPoint()},
     };
     QVERIFY(!w.quotes.childAt(400, 20) && !w.quotes.childAt(80, 422));
     for (const Target &t : targets) {
         const int before = w.shown();
-        w.child<QWidget>("BtnClose")->setFocus();
+        w.closeButton()->setFocus();
         w.click(t.widget, t.at);
         QVERIFY2(w.shown() == before + 1, t.name);
-        QVERIFY2(QApplication::focusWidget() == w.next(), t.name);
+        QVERIFY2(QApplication::focusWidget() == w.nextButton(), t.name);
     }
 }
 
@@ -265,13 +259,13 @@ void TestQuotesWindow::enterOnNextShowsOneQuotation()
     ScriptedDesktop desktop; // F7's picker is cancelled
     Window w;
     w.open();
-    QTest::keyClick(w.next(), Qt::Key_Return);
+    QTest::keyClick(w.nextButton(), Qt::Key_Return);
     QCOMPARE(w.shown(), 2);
-    QTest::keyClick(w.next(), Qt::Key_Enter);
+    QTest::keyClick(w.nextButton(), Qt::Key_Enter);
     QCOMPARE(w.shown(), 3);
     // Other keys do nothing on Next; F7 leaves the window open.
-    QTest::keyClick(w.next(), Qt::Key_A);
-    QTest::keyClick(w.next(), Qt::Key_F7);
+    QTest::keyClick(w.nextButton(), Qt::Key_A);
+    QTest::keyClick(w.nextButton(), Qt::Key_F7);
     QCOMPARE(desktop.pickerTitles, QStringList{"Set Colour: Quotations and Sayings"});
     QCOMPARE(w.shown(), 3);
     QVERIFY(w.quotes.isVisible());
@@ -279,22 +273,24 @@ void TestQuotesWindow::enterOnNextShowsOneQuotation()
 
 void TestQuotesWindow::escapeClosesFromAnyControl()
 {
-    for (const char *name : {"BtnNextPlease", "BtnClose", "RadGreek", "RadLatin", "RadBoth"}) {
+    for (int i = 0; i < 5; ++i) {
         Window w;
         w.open();
-        QWidget *control = w.child(name);
+        QWidget *control =
+            QList<QWidget *>{w.nextButton(), w.closeButton(), w.greekButton(), w.latinButton(), w.bothButton()}.at(i);
+        const QString name = control->objectName();
         control->setFocus();
         QCOMPARE(QApplication::focusWidget(), control);
         QTest::keyClick(control, Qt::Key_Escape);
-        QVERIFY2(w.quotes.isHidden(), name);
-        QVERIFY2(!w.quotes.TimerQuote.isActive(), name);
+        QVERIFY2(w.quotes.isHidden(), qPrintable(name));
+        QVERIFY2(!w.quotes.revealTimer.isActive(), qPrintable(name));
     }
     // The Close button and the window itself (close box) close it too.
     Window w;
     w.open();
-    w.click(w.child("BtnClose"));
+    w.click(w.closeButton());
     QVERIFY(w.quotes.isHidden());
-    QVERIFY(!w.quotes.TimerQuote.isActive());
+    QVERIFY(!w.quotes.revealTimer.isActive());
 }
 
 void TestQuotesWindow::sourceRevealedByTheTimer()
@@ -302,23 +298,23 @@ void TestQuotesWindow::sourceRevealedByTheTimer()
     Window w;
     w.open();
     for (int i = 0; i < 3; ++i)
-        w.click(w.next());
+        w.click(w.nextButton());
     const QString source = QString::fromUtf8(quotationRow(w.quotes.currentRow()).Source);
-    QCOMPARE(w.lblOrigin()->text(), QString());
+    QCOMPARE(w.sourceLabel()->text(), QString());
     for (int tick = 1; tick <= 7; ++tick) {
-        w.quotes.TimerQuoteTimer();
-        QCOMPARE(w.lblOrigin()->text(), QString());
+        w.quotes.advanceSourceReveal();
+        QCOMPARE(w.sourceLabel()->text(), QString());
     }
     for (int length = 1; length <= source.size(); ++length) {
-        QVERIFY(w.quotes.TimerQuote.isActive());
-        w.quotes.TimerQuoteTimer();
-        QCOMPARE(w.lblOrigin()->text(), source.left(length));
+        QVERIFY(w.quotes.revealTimer.isActive());
+        w.quotes.advanceSourceReveal();
+        QCOMPARE(w.sourceLabel()->text(), source.left(length));
     }
-    QVERIFY(!w.quotes.TimerQuote.isActive()); // stops itself when the source is complete
+    QVERIFY(!w.quotes.revealTimer.isActive()); // stops itself when the source is complete
     // The next quotation empties the label and starts the reveal again.
-    w.click(w.lblOrigin());
-    QCOMPARE(w.lblOrigin()->text(), QString());
-    QVERIFY(w.quotes.TimerQuote.isActive());
+    w.click(w.sourceLabel());
+    QCOMPARE(w.sourceLabel()->text(), QString());
+    QVERIFY(w.quotes.revealTimer.isActive());
     QCOMPARE(w.quotes.Reveal.RevealDelayTicks, 0);
 }
 
@@ -333,27 +329,27 @@ void TestQuotesWindow::everyQuotationFitsItsBox()
     QStringList overflow;
     for (int n = 1; n <= QuotationCount; ++n) {
         const QuotationRow &row = quotationRow(n);
-        w.memQuote()->clear();
-        w.memTrans()->clear();
-        QVERIFY(w.quotes.RowDisplay(n));
-        QCOMPARE(unwrapped(w.memQuote()->toPlainText()), shownQuotation(row));
-        for (QPlainTextEdit *memo : {w.memQuote(), w.memTrans()}) {
+        w.quotationBox()->clear();
+        w.translationBox()->clear();
+        QVERIFY(w.quotes.showRow(n));
+        QCOMPARE(unwrapped(w.quotationBox()->toPlainText()), shownQuotation(row));
+        for (QPlainTextEdit *memo : {w.quotationBox(), w.translationBox()}) {
             QTextCursor end(memo->document());
             end.movePosition(QTextCursor::End);
             if (memo->cursorRect(end).bottom() >= memo->viewport()->height())
                 overflow << QStringLiteral("row %1 %2").arg(n).arg(memo->objectName());
         }
-        for (QTextBlock b = w.memQuote()->document()->begin(); b.isValid(); b = b.next())
+        for (QTextBlock b = w.quotationBox()->document()->begin(); b.isValid(); b = b.next())
             for (int i = 1; i < b.layout()->lineCount(); ++i) {
                 const QChar before = b.text().at(b.layout()->lineAt(i).textStart() - 1);
                 if (before != QLatin1Char(' ') && before != QChar(QChar::LineSeparator))
                     overflow << QStringLiteral("row %1 broken inside a word").arg(n);
             }
         QLabel probe;
-        probe.setFont(w.lblOrigin()->font());
+        probe.setFont(w.sourceLabel()->font());
         probe.setWordWrap(true);
         probe.setText(QString::fromUtf8(row.Source));
-        if (probe.heightForWidth(w.lblOrigin()->width()) > w.lblOrigin()->height())
+        if (probe.heightForWidth(w.sourceLabel()->width()) > w.sourceLabel()->height())
             overflow << QStringLiteral("row %1 source").arg(n);
     }
     QVERIFY2(overflow.isEmpty(), qPrintable(overflow.join(", ")));

@@ -20,7 +20,7 @@ QStringList verbumItems(int count)
 bool drawUntil(Harness &h, int item)
 {
     for (int i = 0; i <= 2 * h.form().session().itemCount(); ++i) {
-        h.ui().BtnSelfTest->click();
+        h.selfTestButton()->click();
         if (h.form().session().currentItem() == item)
             return true;
     }
@@ -57,19 +57,18 @@ void TestSelfTest::cyclesWithoutRepeats()
     Harness h;
     h.openList("Many");
     programRandom().seed(7);
-    Ui::MainWindow &ui = h.ui();
     for (int cycle = 0; cycle < 3; ++cycle) {
         QSet<int> seen;
         for (int i = 0; i < items; ++i) {
-            ui.BtnSelfTest->click(); // again and again without revealing
+            h.selfTestButton()->click(); // again and again without revealing
             const int r = h.form().session().currentItem();
             QVERIFY2(!seen.contains(r), qPrintable(QStringLiteral("%1 repeated in cycle %2").arg(r).arg(cycle)));
             seen.insert(r);
-            QVERIFY(ui.Panel->isVisible());
-            QCOMPARE(ui.Panel->text(), QStringLiteral("verbum%1").arg(r));
-            QCOMPARE(ui.Heading->text(), QStringLiteral("verbum%1").arg(r));
-            QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("meaning %1").arg(r)); // under the panel
-            QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("%1 of %2").arg(r).arg(items));
+            QVERIFY(h.testPanel()->isVisible());
+            QCOMPARE(h.testPanel()->text(), QStringLiteral("verbum%1").arg(r));
+            QCOMPARE(h.heading()->text(), QStringLiteral("verbum%1").arg(r));
+            QCOMPARE(h.descriptionBox()->toPlainText(), QStringLiteral("meaning %1").arg(r)); // under the panel
+            QCOMPARE(h.itemCounter()->text(), QStringLiteral("%1 of %2").arg(r).arg(items));
         }
         QVERIFY(h.form().session().usedPicks().isEmpty());
     }
@@ -81,16 +80,15 @@ void TestSelfTest::cycleStartsAnewAfterRemoveAndOpening()
     data.addList("Verbs", "Latin", verbumItems(5));
     Harness h;
     h.openList("Verbs");
-    Ui::MainWindow &ui = h.ui();
-    ui.BtnSelfTest->click();
-    ui.BtnSelfTest->click();
+    h.selfTestButton()->click();
+    h.selfTestButton()->click();
     h.press(Qt::Key_Escape);
     QCOMPARE(h.form().session().usedPicks().size(), 2);
     h.desktop.expect("Remove item?", MsgButton::Yes);
-    ui.BtnDel->click();
+    h.removeButton()->click();
     QVERIFY(h.form().session().usedPicks().isEmpty());
-    ui.BtnSave->click();
-    ui.BtnSelfTest->click();
+    h.saveButton()->click();
+    h.selfTestButton()->click();
     QCOMPARE(h.form().session().usedPicks().size(), 1);
     h.press(Qt::Key_Escape);
     h.openList("Verbs");
@@ -104,32 +102,31 @@ void TestSelfTest::saveQuestion()
     data.addList("Verbs", "Latin", {"amarezxto love", "aquazxwater"});
     Harness h;
     h.openList("Verbs");
-    Ui::MainWindow &ui = h.ui();
-    ui.RichDescr->setFocus();
-    QTest::keyClick(ui.RichDescr, Qt::Key_End);
-    QTest::keyClicks(ui.RichDescr, " dearly");
+    h.descriptionBox()->setFocus();
+    QTest::keyClick(h.descriptionBox(), Qt::Key_End);
+    QTest::keyClicks(h.descriptionBox(), " dearly");
     h.desktop.expect("Save work first?", MsgButton::Cancel);
-    ui.BtnSelfTest->click();
+    h.selfTestButton()->click();
     QCOMPARE(h.desktop.shown.last().buttons, MsgButton::Yes | MsgButton::Cancel);
-    QVERIFY(ui.Panel->isHidden() && ui.Cmb_Item->isEnabled());
-    QCOMPARE(focused(), ui.Cmb_Item);
-    QCOMPARE(ui.RichDescr->toPlainText(), QStringLiteral("to love dearly"));
+    QVERIFY(h.testPanel()->isHidden() && h.itemBox()->isEnabled());
+    QCOMPARE(focused(), h.itemBox());
+    QCOMPARE(h.descriptionBox()->toPlainText(), QStringLiteral("to love dearly"));
 
     h.desktop.expect("Save work first?", MsgButton::Yes);
-    ui.BtnSelfTest->click();
-    QVERIFY(ui.Panel->isVisible());
+    h.selfTestButton()->click();
+    QVERIFY(h.testPanel()->isVisible());
     QCOMPARE(data.read("Verbs.vocab"), crlf({"Latin", "amarezxto love dearly", "aquazxwater"}));
     h.press(Qt::Key_Escape);
 
     // Save refuses a one-letter headword: the test does not start and the edit stays.
-    ui.Cmb_Item->setFocus();
-    ui.Cmb_Item->lineEdit()->selectAll();
-    QTest::keyClicks(ui.Cmb_Item, "x");
+    h.itemBox()->setFocus();
+    h.itemBox()->lineEdit()->selectAll();
+    QTest::keyClicks(h.itemBox(), "x");
     h.desktop.expect("Save work first?", MsgButton::Yes);
     h.desktop.expect("Vocabulary item or description too short.");
-    ui.BtnSelfTest->click();
-    QVERIFY(ui.Panel->isHidden());
-    QCOMPARE(ui.Cmb_Item->currentText(), QStringLiteral("x"));
+    h.selfTestButton()->click();
+    QVERIFY(h.testPanel()->isHidden());
+    QCOMPARE(h.itemBox()->currentText(), QStringLiteral("x"));
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
 }
 
@@ -141,7 +138,7 @@ void TestSelfTest::captionLengthsAndSizes()
     data.addList("Long", "Latin", {nineteen + "zx19", nineteen + "tzx20", fortyFive + "zx45", "rock & rollzxmusic"});
     Harness h;
     h.openList("Long");
-    const PanelLabel *panel = h.ui().Panel;
+    const PanelLabel *panel = h.testPanel();
     const QList<std::pair<QString, int>> expected = {
         {nineteen, 34}, {nineteen + "t", 24}, {fortyFive.left(38) + "...", 24}, {"rock & roll", 34}};
     for (int item = 1; item <= 4; ++item) {
@@ -159,36 +156,35 @@ void TestSelfTest::revealByEscAndPanelClick()
     data.addList("Amare", "Latin", {"amarezxto love", "amarezxbitter", "aquazxwater"}, "Notes");
     Harness h;
     h.openList("Amare");
-    Ui::MainWindow &ui = h.ui();
     const QStringList headwords = {"amare", "amare", "aqua"};
     const QStringList descriptions = {"to love", "bitter", "water"};
 
-    QTest::mouseClick(ui.EdtSearch, Qt::LeftButton);
-    QTest::keyClicks(ui.EdtSearch, "wat");
+    QTest::mouseClick(h.searchBox(), Qt::LeftButton);
+    QTest::keyClicks(h.searchBox(), "wat");
     QVERIFY(drawUntil(h, 3));
-    QVERIFY(!ui.Cmb_Item->isEnabled() && !ui.Cmb_Item->isEditable() && ui.EdtSearch->text().isEmpty());
+    QVERIFY(!h.itemBox()->isEnabled() && !h.itemBox()->isEditable() && h.searchBox()->text().isEmpty());
     for (QWidget *w : std::initializer_list<QWidget *>{
-             ui.Btn_Search, ui.EdtSearch, ui.ChkWhole, ui.BtnIns, ui.BtnDel, ui.BtnSave, ui.BtnRichdescrFontDecrease,
-             ui.BtnSwopDown, ui.BtnSwopUp, ui.CmbWork, ui.BtnMaster, ui.BtnChangeList, ui.BtnExpandReduce, ui.CmbFont})
+             h.searchButton(), h.searchBox(), h.wholeWordBox(), h.addButton(), h.removeButton(), h.saveButton(), h.descriptionSmallerButton(),
+             h.downButton(), h.upButton(), h.listSelector(), h.masterListButton(), h.changeListButton(), h.expandNotesButton(), h.fontList()})
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-    QVERIFY(ui.RedTranslation->isReadOnly() && ui.BtnSelfTest->isEnabled());
+    QVERIFY(h.notesBox()->isReadOnly() && h.selfTestButton()->isEnabled());
 
     auto revealed = [&](int r) {
-        QVERIFY(ui.Panel->isHidden());
+        QVERIFY(h.testPanel()->isHidden());
         QCOMPARE(h.form().session().currentItem(), r);
-        QVERIFY(ui.Cmb_Item->isEnabled() && ui.Cmb_Item->isEditable());
-        QCOMPARE(ui.Cmb_Item->currentIndex(), r - 1);
-        QCOMPARE(ui.Cmb_Item->currentText(), headwords.at(r - 1));
-        QCOMPARE(ui.Heading->text(), headwords.at(r - 1));
-        QCOMPARE(ui.RichDescr->toPlainText(), descriptions.at(r - 1));
-        QCOMPARE(ui.PnlItemNo->text(), QStringLiteral("%1 of 3").arg(r));
-        QCOMPARE(ui.BtnSwopUp->isEnabled(), r > 1);
-        QCOMPARE(ui.BtnSwopDown->isEnabled(), r < 3);
-        QCOMPARE(focused(), ui.Cmb_Item);
-        QVERIFY(ui.Btn_Search->isEnabled() && ui.BtnFormatBold->isEnabled() && !ui.BtnSave->isEnabled());
-        QVERIFY(!ui.RedTranslation->isReadOnly());
+        QVERIFY(h.itemBox()->isEnabled() && h.itemBox()->isEditable());
+        QCOMPARE(h.itemBox()->currentIndex(), r - 1);
+        QCOMPARE(h.itemBox()->currentText(), headwords.at(r - 1));
+        QCOMPARE(h.heading()->text(), headwords.at(r - 1));
+        QCOMPARE(h.descriptionBox()->toPlainText(), descriptions.at(r - 1));
+        QCOMPARE(h.itemCounter()->text(), QStringLiteral("%1 of 3").arg(r));
+        QCOMPARE(h.upButton()->isEnabled(), r > 1);
+        QCOMPARE(h.downButton()->isEnabled(), r < 3);
+        QCOMPARE(focused(), h.itemBox());
+        QVERIFY(h.searchButton()->isEnabled() && h.boldButton()->isEnabled() && !h.saveButton()->isEnabled());
+        QVERIFY(!h.notesBox()->isReadOnly());
     };
-    QTest::mouseClick(ui.Panel, Qt::LeftButton);
+    QTest::mouseClick(h.testPanel(), Qt::LeftButton);
     revealed(3);
     for (int item : {1, 2}) {
         QVERIFY(drawUntil(h, item));
@@ -196,7 +192,7 @@ void TestSelfTest::revealByEscAndPanelClick()
         revealed(item);
     }
     QVERIFY(drawUntil(h, 1));
-    QTest::mouseClick(ui.Panel, Qt::LeftButton);
+    QTest::mouseClick(h.testPanel(), Qt::LeftButton);
     revealed(1);
     QVERIFY(h.desktop.problems().isEmpty());
 }

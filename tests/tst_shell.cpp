@@ -2,14 +2,14 @@
 // box rules, the error report and closing with each answer.
 #include "support/harness.h"
 
-#include "auxwindows/tfrmhelp.h"
-#include "auxwindows/tfrmspionic.h"
-#include "auxwindows/tfrmtools.h"
-#include "master/tfrmmaster.h"
+#include "auxwindows/helpwindow.h"
+#include "auxwindows/keyboardmapwindow.h"
+#include "auxwindows/aboutwindow.h"
+#include "master/masterlistwindow.h"
 #include "platform/guard.h"
 #include "platform/layoutstyle.h"
 #include "platform/messagedlg.h"
-#include "quotes/tfrmquotes.h"
+#include "quotes/quotationswindow.h"
 
 #include <QApplication>
 #include <QImage>
@@ -44,34 +44,34 @@ void TestShell::startupCreatesFoldersWindowsAndPrompt()
     QCOMPARE(h.form().windowTitle(), QStringLiteral("Mnemora 2.1"));
     QCOMPARE(h.form().size(), QSize(778, 703));
     QVERIFY(h.form().staysOnTop());
-    QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Select / create / edit"));
-    QCOMPARE(h.ui().CmbWork->count(), 4);
+    QCOMPARE(h.listSelector()->currentText(), QStringLiteral("Select / create / edit"));
+    QCOMPARE(h.listSelector()->count(), 4);
     QVERIFY(h.form().animationTimer().isActive());
     QCOMPARE(h.form().buildDate(), QStringLiteral("24 Jan 2021"));
-    QCOMPARE(h.ui().Heading->text(), QString());
+    QCOMPARE(h.heading()->text(), QString());
     QVERIFY(!h.form().document().isModified());
     // The five other windows exist, hidden, with their captions.
     const auto &w = h.program->windows;
-    QCOMPARE(w.FrmTools->windowTitle(), QStringLiteral("About"));
-    QCOMPARE(w.FrmQuotes->windowTitle(), QStringLiteral("Quotations and Sayings"));
-    QCOMPARE(w.FrmMaster->windowTitle(), QStringLiteral("Master List"));
-    QCOMPARE(w.FrmHelp->windowTitle(), QStringLiteral("Help"));
-    QCOMPARE(w.FrmSPIonic->windowTitle(), QStringLiteral("SPIonic Keyboard Mapping"));
-    for (QWidget *x : std::initializer_list<QWidget *>{w.FrmTools, w.FrmQuotes, w.FrmMaster, w.FrmHelp, w.FrmSPIonic})
+    QCOMPARE(w.about->windowTitle(), QStringLiteral("About"));
+    QCOMPARE(w.quotations->windowTitle(), QStringLiteral("Quotations and Sayings"));
+    QCOMPARE(w.masterList->windowTitle(), QStringLiteral("Master List"));
+    QCOMPARE(w.help->windowTitle(), QStringLiteral("Help"));
+    QCOMPARE(w.keyboardMap->windowTitle(), QStringLiteral("SPIonic Keyboard Mapping"));
+    for (QWidget *x : std::initializer_list<QWidget *>{w.about, w.quotations, w.masterList, w.help, w.keyboardMap})
         QVERIFY(x->isHidden());
     // Initial control states of the layout.
-    QVERIFY(!h.ui().Cmb_Item->isEnabled());
-    QVERIFY(!h.ui().RichDescr->isEnabled());
-    QVERIFY(h.ui().RedTranslation->isHidden());
-    QVERIFY(h.ui().ImgBackground->isVisible());
-    QVERIFY(h.ui().BtnMaster->isEnabled());
-    QVERIFY(!h.ui().BtnSave->isEnabled());
-    QVERIFY(h.ui().BtnFormatBold->isHidden());
-    QCOMPARE(h.ui().BtnSelfTest->text(), QStringLiteral("Test  Yourself"));
-    QCOMPARE(h.ui().ImgBackground->toolTip(), QStringLiteral("Click or Ctrl+Q for Quotations and Sayings"));
-    QCOMPARE(h.ui().Cmb_Item->font().family(), QStringLiteral("SPIonic"));
-    QCOMPARE(h.ui().Cmb_Item->font().pixelSize(), 21);
-    QCOMPARE(QApplication::focusWidget(), h.ui().CmbWork);
+    QVERIFY(!h.itemBox()->isEnabled());
+    QVERIFY(!h.descriptionBox()->isEnabled());
+    QVERIFY(h.notesBox()->isHidden());
+    QVERIFY(h.quotationsPicture()->isVisible());
+    QVERIFY(h.masterListButton()->isEnabled());
+    QVERIFY(!h.saveButton()->isEnabled());
+    QVERIFY(h.boldButton()->isHidden());
+    QCOMPARE(h.selfTestButton()->text(), QStringLiteral("Test  Yourself"));
+    QCOMPARE(h.quotationsPicture()->toolTip(), QStringLiteral("Click or Ctrl+Q for Quotations and Sayings"));
+    QCOMPARE(h.itemBox()->font().family(), QStringLiteral("SPIonic"));
+    QCOMPARE(h.itemBox()->font().pixelSize(), 21);
+    QCOMPARE(QApplication::focusWidget(), h.listSelector());
     QVERIFY(h.desktop.problems().isEmpty());
 }
 
@@ -87,15 +87,17 @@ void TestShell::startupWithoutSpionicLocksAndEnds()
         d = &desktop;
         Program program;
         MainWindow &f = *program.windows.main;
-        Ui::MainWindow &ui = *f.form();
+        const MainWindowControls controls = controlsOf(&f);
         QVERIFY(!f.fontAvailable());
-        for (QWidget *w : std::initializer_list<QWidget *>{ui.BtnSave, ui.Btn_Search, ui.EdtSearch, ui.BtnClose, ui.CmbWork,
-                                                          ui.BtnMaster, ui.BtnChangeList, ui.Cmb_Item, ui.RichDescr})
+        for (QWidget *w : std::initializer_list<QWidget *>{
+                 controls.saveButton(), controls.searchButton(), controls.searchBox(), controls.closeButton(),
+                 controls.listSelector(), controls.masterListButton(), controls.changeListButton(), controls.itemBox(),
+                 controls.descriptionBox()})
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-        QVERIFY(!ui.Panel->isHidden());
-        QVERIFY(!ui.Panel->isEnabled());
-        QCOMPARE(ui.Panel->font().pointSize(), 18);
-        QVERIFY(ui.ImgHelp->toolTip().isEmpty());
+        QVERIFY(!controls.testPanel()->isHidden());
+        QVERIFY(!controls.testPanel()->isEnabled());
+        QCOMPARE(controls.testPanel()->font().pointSize(), 18);
+        QVERIFY(controls.helpIcon()->toolTip().isEmpty());
         QVERIFY(!f.animationTimer().isActive());
         QVERIFY(!data.exists("Backups")); // creation stopped before the folders
         program.show();
@@ -119,15 +121,15 @@ void TestShell::startupReadsPictureColoursAndFonts()
     ScriptedDesktop desktop;
     desktop.fonts << QStringLiteral("Squire") << QStringLiteral("Verdana") << QStringLiteral("Carlito");
     Program program;
-    Ui::MainWindow &ui = *program.windows.main->form();
-    QCOMPARE(ui.ImgBackground->pixmap().size(), QSize(40, 20));
+    const MainWindowControls controls = controlsOf(program.windows.main);
+    QCOMPARE(controls.quotationsPicture()->pixmap().size(), QSize(40, 20));
     QCOMPARE(backgroundColour(program.windows.main), 0x00C0DCC0u);
-    QCOMPARE(backgroundColour(ui.PnlItemNo), 0x00C0DCC0u);
-    QCOMPARE(backgroundColour(ui.Panel), 0x000080FFu);
-    QCOMPARE(ui.LblTitle->font().family(), QStringLiteral("Squire"));
+    QCOMPARE(backgroundColour(controls.itemCounter()), 0x00C0DCC0u);
+    QCOMPARE(backgroundColour(controls.testPanel()), 0x000080FFu);
+    QCOMPARE(controls.titleLabel()->font().family(), QStringLiteral("Squire"));
     QStringList fonts;
-    for (int i = 0; i < ui.CmbFont->count(); ++i)
-        fonts << ui.CmbFont->itemText(i);
+    for (int i = 0; i < controls.fontList()->count(); ++i)
+        fonts << controls.fontList()->itemText(i);
     // Installed names only (Arial, Times New Roman, Courier New and Calibri through their
     // metric-compatible families), in alphabetical order.
     QCOMPARE(fonts, QStringList({"Arial", "Calibri", "Courier New", "Squire", "Times New Roman", "Verdana"}));
@@ -148,7 +150,7 @@ void TestShell::failedCreationStepReportsAndGoesOn()
     QCOMPARE(desktop.shown.first().title, QStringLiteral("Mnemora"));
     QCOMPARE(desktop.shown.first().kind, MsgKind::Error);
     // The steps after the failed ones still ran.
-    QCOMPARE(f.form()->CmbWork->count(), 4);
+    QCOMPARE(controlsOf(&f).listSelector()->count(), 4);
     QVERIFY(f.animationTimer().isActive());
 }
 
@@ -202,27 +204,27 @@ void TestShell::windowKeysOpenWindows()
         });
     };
     bool seen = false;
-    closeWhenShown(w.FrmQuotes, &seen);
+    closeWhenShown(w.quotations, &seen);
     h.press(Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(seen);
     seen = false;
-    closeWhenShown(w.FrmQuotes, &seen);
+    closeWhenShown(w.quotations, &seen);
     h.press(Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(seen);
     seen = false;
-    closeWhenShown(w.FrmHelp, &seen);
+    closeWhenShown(w.help, &seen);
     h.press(Qt::Key_F1);
     QVERIFY(seen);
     seen = false;
-    closeWhenShown(w.FrmQuotes, &seen);
-    QTest::mouseClick(h.ui().ImgBackground, Qt::LeftButton);
+    closeWhenShown(w.quotations, &seen);
+    QTest::mouseClick(h.quotationsPicture(), Qt::LeftButton);
     QVERIFY(seen);
     QApplication::setActiveWindow(&h.form());
-    h.ui().CmbWork->setFocus();
+    h.listSelector()->setFocus();
     h.press(Qt::Key_Y, Qt::ControlModifier);
-    QVERIFY(w.FrmSPIonic->isVisible()); // not modal: stays open beside the main window
-    QVERIFY(!w.FrmSPIonic->isModal());
-    w.FrmSPIonic->close();
+    QVERIFY(w.keyboardMap->isVisible()); // not modal: stays open beside the main window
+    QVERIFY(!w.keyboardMap->isModal());
+    w.keyboardMap->close();
     QVERIFY(h.desktop.problems().isEmpty());
 }
 
@@ -233,20 +235,20 @@ void TestShell::escapeInNormalModeClearsSearchText()
     Harness h;
     // No list open: Esc does nothing.
     h.press(Qt::Key_Escape);
-    QCOMPARE(h.ui().CmbWork->currentText(), QStringLiteral("Select / create / edit"));
+    QCOMPARE(h.listSelector()->currentText(), QStringLiteral("Select / create / edit"));
     h.openList("Verbs");
-    QTest::mouseClick(h.ui().EdtSearch, Qt::LeftButton); // the prompt goes
-    QTest::keyClicks(h.ui().EdtSearch, "aqu");
+    QTest::mouseClick(h.searchBox(), Qt::LeftButton); // the prompt goes
+    QTest::keyClicks(h.searchBox(), "aqu");
     h.press(Qt::Key_Escape);
-    QCOMPARE(h.ui().EdtSearch->text(), QString());
-    QCOMPARE(QApplication::focusWidget(), h.ui().Cmb_Item);
+    QCOMPARE(h.searchBox()->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), h.itemBox());
     // The prompt stays.
     h.openList("Verbs");
-    QCOMPARE(h.ui().EdtSearch->text(), QStringLiteral("Enter search text"));
-    h.ui().BtnDel->setFocus();
+    QCOMPARE(h.searchBox()->text(), QStringLiteral("Enter search text"));
+    h.removeButton()->setFocus();
     h.press(Qt::Key_Escape); // window-level and the button's own Esc both run
-    QCOMPARE(h.ui().EdtSearch->text(), QStringLiteral("Enter search text"));
-    QCOMPARE(QApplication::focusWidget(), h.ui().Cmb_Item);
+    QCOMPARE(h.searchBox()->text(), QStringLiteral("Enter search text"));
+    QCOMPARE(QApplication::focusWidget(), h.itemBox());
     QVERIFY(h.desktop.problems().isEmpty());
 }
 
@@ -272,12 +274,12 @@ void TestShell::closeButtonWithEachAnswer()
     h.openList("Verbs");
     h.retypeHeadword("amor");
     h.desktop.expect("Save work before closing?", MsgButton(answer));
-    h.ui().BtnClose->click();
+    h.closeButton()->click();
     QCOMPARE(h.form().programEnded(), ends);
     QCOMPARE(data.read("Verbs.vocab"), saved ? crlf({"Latin", "amorzxto love", "aquazxwater"}) : before);
     QCOMPARE(h.desktop.shown.first().buttons, MsgButton::Yes | MsgButton::No | MsgButton::Cancel);
     if (!ends)
-        QCOMPARE(QApplication::focusWidget(), h.ui().Cmb_Item);
+        QCOMPARE(QApplication::focusWidget(), h.itemBox());
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
 }
 
@@ -291,16 +293,16 @@ void TestShell::closeYesThatDoesNotSaveKeepsRunning()
     h.retypeHeadword("a");
     h.desktop.expect("Save work before closing?", MsgButton::Yes);
     h.desktop.expect("Vocabulary item or description too short.");
-    h.ui().BtnClose->click();
+    h.closeButton()->click();
     QVERIFY(!h.form().programEnded());
     QVERIFY(h.form().document().isModified());
     // A save that fails (the list file cannot be replaced) is reported and the program stays.
-    h.ui().Cmb_Item->setEditText("amor");
+    h.itemBox()->setEditText("amor");
     QVERIFY(QFile::remove(data.path("Verbs.vocab")));
     QVERIFY(QDir(data.path()).mkdir("Verbs.vocab"));
     h.desktop.expect("Save work before closing?", MsgButton::Yes);
     h.desktop.expectError();
-    h.ui().BtnClose->click();
+    h.closeButton()->click();
     QVERIFY(!h.form().programEnded());
     QCOMPARE(h.desktop.shown.last().title, QStringLiteral("Mnemora"));
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
@@ -320,7 +322,7 @@ void TestShell::titleBarCloseAsksYesNoCancel()
     QVERIFY(h.form().isVisible());
     QCOMPARE(h.desktop.shown.first().buttons, MsgButton::Yes | MsgButton::No | MsgButton::Cancel);
     QCOMPARE(h.desktop.shown.first().escapeButton, MsgButton::Cancel);
-    QCOMPARE(h.ui().Cmb_Item->currentText(), QStringLiteral("amor"));
+    QCOMPARE(h.itemBox()->currentText(), QStringLiteral("amor"));
     // Only No discards.
     h.desktop.expect("Save work first?", MsgButton::No);
     h.form().close();
@@ -332,13 +334,13 @@ void TestShell::stayOnTopToggles()
 {
     DataFolder data;
     Harness h;
-    QTest::mouseClick(h.ui().PnlTop2, Qt::LeftButton);
+    QTest::mouseClick(h.stayOnTopInnerPanel(), Qt::LeftButton);
     QVERIFY(!h.form().staysOnTop());
-    QCOMPARE(h.ui().PnlTop1->toolTip(), QStringLiteral("Stay On Top = OFF"));
-    QTest::mouseClick(h.ui().PnlTop1, Qt::LeftButton);
+    QCOMPARE(h.stayOnTopPanel()->toolTip(), QStringLiteral("Stay On Top = OFF"));
+    QTest::mouseClick(h.stayOnTopPanel(), Qt::LeftButton);
     QVERIFY(h.form().staysOnTop());
-    QCOMPARE(h.ui().PnlTop1->toolTip(), QStringLiteral("Stay On Top = ON"));
-    QCOMPARE(h.ui().PnlTop2->toolTip(), QStringLiteral("Stay On Top = ON"));
+    QCOMPARE(h.stayOnTopPanel()->toolTip(), QStringLiteral("Stay On Top = ON"));
+    QCOMPARE(h.stayOnTopInnerPanel()->toolTip(), QStringLiteral("Stay On Top = ON"));
 }
 
 void TestShell::colourKeysPickApplyAndStore()
@@ -351,7 +353,7 @@ void TestShell::colourKeysPickApplyAndStore()
     QCOMPARE(h.desktop.pickerTitles.last(), QStringLiteral("Set Colour: Main Window"));
     QCOMPARE(data.read("Setup/MainFormColor.ini"), QByteArray("clRed\r\n"));
     QCOMPARE(backgroundColour(&h.form()), 0x000000FFu);
-    QCOMPARE(backgroundColour(h.ui().PnlItemNo), 0x000000FFu);
+    QCOMPARE(backgroundColour(h.itemCounter()), 0x000000FFu);
     // Cancel changes neither the colours nor the file.
     h.press(Qt::Key_F7, Qt::ControlModifier);
     QCOMPARE(h.desktop.pickerTitles.size(), 2);
@@ -361,12 +363,12 @@ void TestShell::colourKeysPickApplyAndStore()
     h.press(Qt::Key_F10);
     QCOMPARE(h.desktop.pickerTitles.size(), 2);
     h.openList("Verbs");
-    QTest::mouseClick(h.ui().BtnSelfTest, Qt::LeftButton);
-    QVERIFY(h.ui().Panel->isVisible());
+    QTest::mouseClick(h.selfTestButton(), Qt::LeftButton);
+    QVERIFY(h.testPanel()->isVisible());
     h.press(Qt::Key_F10);
     QCOMPARE(h.desktop.pickerTitles.last(), QStringLiteral("Set Colour: Self Test Panel"));
     QCOMPARE(data.read("Setup/SelfTestPanelColor.ini"), QByteArray("$000080FF\r\n"));
-    QCOMPARE(backgroundColour(h.ui().Panel), 0x000080FFu);
+    QCOMPARE(backgroundColour(h.testPanel()), 0x000080FFu);
     QVERIFY(h.desktop.problems().isEmpty());
 }
 

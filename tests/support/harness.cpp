@@ -63,6 +63,7 @@ void DataFolder::addList(const QString &name, const QString &language, const QSt
 Harness::Harness(bool show)
 {
     program = std::make_unique<Program>();
+    setMainWindow(program->windows.main);
     if (show) {
         program->show();
         QApplication::setActiveWindow(&form());
@@ -86,13 +87,13 @@ void Harness::press(int key, Qt::KeyboardModifiers modifiers)
 
 void Harness::retypeHeadword(const QString &text)
 {
-    ui().Cmb_Item->setFocus();
-    QTest::keyClick(ui().Cmb_Item, Qt::Key_A, Qt::ControlModifier);
+    itemBox()->setFocus();
+    QTest::keyClick(itemBox(), Qt::Key_A, Qt::ControlModifier);
     for (const QChar ch : text) {
         if (ch.unicode() < 128)
-            QTest::keyClick(ui().Cmb_Item, char(ch.unicode()));
+            QTest::keyClick(itemBox(), char(ch.unicode()));
         else // a letter beyond ASCII, as a keyboard layout or an input method delivers it
-            QTest::sendKeyEvent(QTest::Click, ui().Cmb_Item, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, itemBox(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
 }
 
@@ -109,13 +110,13 @@ void Harness::settle()
 
 void Harness::openList(const QString &name)
 {
-    ui().CmbWork->showPopup();
-    const int row = ui().CmbWork->findText(name);
+    listSelector()->showPopup();
+    const int row = listSelector()->findText(name);
     if (row < 0)
         qWarning("list %s not offered", qPrintable(name));
     // As a click in the list does: the list closes, then the choice is made.
-    ui().CmbWork->hidePopup();
-    ui().CmbWork->setCurrentIndex(row);
-    emit ui().CmbWork->activated(row);
+    listSelector()->hidePopup();
+    listSelector()->setCurrentIndex(row);
+    emit listSelector()->activated(row);
     settle();
 }

@@ -2,11 +2,10 @@
 // Running the whole program in a test: a fresh data folder as the working folder, the scripted
 // desktop, the six windows created as at start, the main window shown and active.
 #include "app/program.h"
-#include "mainwindow/mainwindow.h"
 #include "session/listdocument.h"
 #include "session/listsession.h"
+#include "support/controls.h"
 #include "support/scripteddesktop.h"
-#include "ui_mainwindow.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>
@@ -31,14 +30,14 @@ private:
     QString m_previous;
 };
 
-class Harness {
+// The main window's controls are the harness's own accessors: h.itemBox(), h.saveButton() ...
+class Harness : public MainWindowControls {
 public:
     explicit Harness(bool show = true);
     ~Harness();
     ScriptedDesktop desktop;
     std::unique_ptr<Program> program;
     MainWindow &form() { return *program->windows.main; }
-    Ui::MainWindow &ui() { return *form().form(); }
     // Presses a key where the focus is (the main window when no control has it).
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // Opens the list by choosing it in the dropped-down selector.

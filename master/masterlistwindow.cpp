@@ -1,17 +1,20 @@
 // The Master List window: building and showing the master list, the language switch, the keys,
-// opening and closing. Searching and the self test are in tfrmmaster_search.cpp.
-#include "master/tfrmmaster.h"
+// opening and closing, searching the descriptions and the self test.
+#include "master/masterlistwindow.h"
 
 #include "master/masterlistmodel.h"
 #include "master/mastersearch.h"
+#include "master/mastertest.h"
 #include "platform/guard.h"
 #include "platform/keypreview.h"
 #include "platform/layoutstyle.h"
 #include "platform/messagedlg.h"
-#include "ui_tfrmmaster.h"
+#include "platform/random.h"
+#include "ui_masterlistwindow.h"
 
 #include <QKeyEvent>
 #include <QScopedValueRollback>
+#include <QTextCursor>
 #include <optional>
 
 using master::MasterLanguage;
@@ -20,81 +23,80 @@ namespace {
 const QString NoRecords = QStringLiteral("No records to show!");
 }
 
-TFrmMaster::TFrmMaster(QWidget *mainWindow)
-    : SecondaryWindow(mainWindow, QStringLiteral("Master List"), QSize(613, 640)), ui(std::make_unique<Ui::TFrmMaster>())
+MasterListWindow::MasterListWindow(QWidget *mainWindow)
+    : SecondaryWindow(mainWindow, QStringLiteral("Master List"), QSize(613, 640)), ui(std::make_unique<Ui::MasterListWindow>())
 {
     ui->setupUi(this);
     applyLayoutStyle(this);
     setFixedSize(613, 640);
-    setObjectName(QStringLiteral("TFrmMaster"));
     m_model = new master::MasterListModel(this);
     ui->ListMaster->setModel(m_model);
     ui->ListMaster->setUniformItemSizes(true);
     connectHandlers();
-    // FormCreate: a fresh self-test record and the window's colour; the self-test panel then takes
+    // On creation: a fresh self-test record and the window's colour; the self-test panel then takes
     // the main window's panel colour through setTestPanelColour. A failed colour read is reported
     // and the rest still runs.
-    ResetMasterTest();
+    forgetTestPicks();
     m_colour = std::make_unique<WindowColour>(QStringLiteral("MasterListFormColor.ini"),
                                               QStringLiteral("Set Colour: Master List"),
                                               QList<QWidget *>{this, ui->EdtMasterWork, ui->RedMasterDesc});
     guarded([this] { m_colour->LoadWindowColour(); });
 }
 
-TFrmMaster::~TFrmMaster() = default;
+MasterListWindow::~MasterListWindow() = default;
 
-void TFrmMaster::connectHandlers()
+void MasterListWindow::connectHandlers()
 {
-    auto on = [this](auto *sender, auto signal, void (TFrmMaster::*handler)()) {
+    auto on = [this](auto *sender, auto signal, void (MasterListWindow::*handler)()) {
         connect(sender, signal, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
     };
     connect(ui->ListMaster->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
         if (!m_selectingByProgram)
-            guarded([this] { ListMasterClick(); });
+            guarded([this] { showChosenEntry(); });
     });
-    connect(ui->ListMaster, &QAbstractItemView::clicked, this, [this] { guarded([this] { ListMasterClick(); }); });
+    connect(ui->ListMaster, &QAbstractItemView::clicked, this, [this] { guarded([this] { showChosenEntry(); }); });
     // A radio button's click handling runs when it becomes checked, by a click or by the program.
     connect(ui->RadMasterGreek, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            guarded([this] { RadMasterGreekClick(); });
+            guarded([this] { showGreek(); });
     });
     connect(ui->RadMasterLatin, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            guarded([this] { RadMasterLatinClick(); });
+            guarded([this] { showLatin(); });
     });
-    on(ui->BtnClose, &QPushButton::clicked, &TFrmMaster::BtnCloseClick);
-    on(ui->BtnMasterSearch, &QPushButton::clicked, &TFrmMaster::BtnMasterSearchClick);
-    on(ui->BtnMasterTest, &QPushButton::clicked, &TFrmMaster::BtnMasterTestClick);
-    on(ui->ChkMasterWhole, &QCheckBox::clicked, &TFrmMaster::ChkMasterWholeClick);
-    on(ui->PnlMaster, &PanelLabel::clicked, &TFrmMaster::PnlMasterClick);
+    on(ui->BtnClose, &QPushButton::clicked, &MasterListWindow::closeWindow);
+    on(ui->BtnMasterSearch, &QPushButton::clicked, &MasterListWindow::runOrEndSearch);
+    on(ui->BtnMasterTest, &QPushButton::clicked, &MasterListWindow::pickTestWord);
+    on(ui->ChkMasterWhole, &QCheckBox::clicked, &MasterListWindow::applyWholeWord);
+    on(ui->PnlMaster, &PanelLabel::clicked, &MasterListWindow::hideTestPanel);
     ui->EdtMasterWork->installEventFilter(this);
     ui->RedMasterDesc->viewport()->installEventFilter(this);
     ui->EdtMasterSearch->installEventFilter(this);
     connect(ui->EdtMasterSearch, &QLineEdit::textEdited, this, [this] { m_searchPrompt = false; });
 }
 
-bool TFrmMaster::eventFilter(QObject *watched, QEvent *event)
+bool MasterListWindow::eventFilter(QObject *watched, QEvent *event)
 {
     const bool release = event->type() == QEvent::MouseButtonRelease;
     if (release && watched == ui->EdtMasterWork)
-        guarded([this] { EdtMasterWorkClick(); });
+        guarded([this] { focusListOrTestButton(); });
     else if (release && watched == ui->RedMasterDesc->viewport())
-        guarded([this] { RedMasterDescClick(); });
+        guarded([this] { focusList(); });
     else if (release && watched == ui->EdtMasterSearch)
-        guarded([this] { EdtMasterSearchClick(); });
+        guarded([this] { clearSearchPrompt(); });
     else if (event->type() == QEvent::FocusIn && watched == ui->EdtMasterSearch)
-        guarded([this] { EdtMasterSearchEnter(); });
+        guarded([this] { leaveTestForSearch(); });
     return SecondaryWindow::eventFilter(watched, event);
 }
 
-bool TFrmMaster::previewKey(QWidget *receiver, QKeyEvent *event)
+bool MasterListWindow::previewKey(QWidget *receiver, QKeyEvent *event)
 {
     bool swallow = false;
-    guarded([&] { FormKeyDown(event, swallow); });
+    guarded([&] { handleWindowKey(event, swallow); });
     if (!swallow && receiver == ui->EdtMasterSearch) {
-        guarded([&] { swallow = EdtMasterSearchKeyDown(event); });
+        guarded([&] { swallow = handleSearchBoxKey(event); });
         if (!swallow)
-            guarded([&] { EdtMasterSearchKeyPress(event); });
+            guarded([&] { leaveSearchOnTyping(event); });
     }
     // The buttons are no dialog defaults (Enter in the search box must not press one), so Enter
     // presses the button that has the focus, as Space does.
@@ -107,14 +109,14 @@ bool TFrmMaster::previewKey(QWidget *receiver, QKeyEvent *event)
     return swallow;
 }
 
-void TFrmMaster::FormKeyDown(QKeyEvent *event, bool &swallow)
+void MasterListWindow::handleWindowKey(QKeyEvent *event, bool &swallow)
 {
     const int key = event->key();
     const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
     if (key == Qt::Key_Escape) {
         swallow = true; // the window does all Esc does; the dialog's own Esc would close it
         if (m_searchMode)
-            EndMasterSearch();
+            endSearch();
         else if (ui->PnlMaster->isVisible())
             hideTestPanel();
         else
@@ -125,31 +127,31 @@ void TFrmMaster::FormKeyDown(QKeyEvent *event, bool &swallow)
         // Swallowed: the list's own Ctrl+PgUp/PgDn would take the selection off the line.
         swallow = true;
         selectLine(key == Qt::Key_PageUp ? 0 : m_model->rowCount() - 1);
-        ShowSelectedEntry();
+        showSelectedEntry();
     }
 }
 
-void TFrmMaster::WindowColourKey()
+void MasterListWindow::changeWindowColour()
 {
     m_colour->ChangeWindowColour(this);
 }
 
 // --- Opening and closing -------------------------------------------------------------------------
 
-void TFrmMaster::OpenMasterList(QWidget *mainWindow, const MasterOpening &opening)
+void MasterListWindow::openAndWait(QWidget *mainWindow, const MasterOpening &opening)
 {
     if (openOver(mainWindow, opening))
         exec();
 }
 
-bool TFrmMaster::openOver(QWidget *mainWindow, const MasterOpening &opening)
+bool MasterListWindow::openOver(QWidget *mainWindow, const MasterOpening &opening)
 {
     m_opening = opening;
-    WantedLanguage = opening.language == QLatin1String("Latin") ? MasterLanguage::Latin : MasterLanguage::Greek;
+    m_wantedLanguage = opening.language == QLatin1String("Latin") ? MasterLanguage::Latin : MasterLanguage::Greek;
     m_toldLimit = false;
     bool read = false;
     guarded([&] {
-        ReadAllLists();
+        readAllLists();
         read = true;
     });
     if (!read)
@@ -159,11 +161,11 @@ bool TFrmMaster::openOver(QWidget *mainWindow, const MasterOpening &opening)
     m_deactivated = false;
     show();
     activateWindow();
-    guarded([this] { FormActivate(); });
+    guarded([this] { buildAndShowList(); });
     return true;
 }
 
-void TFrmMaster::changeEvent(QEvent *event)
+void MasterListWindow::changeEvent(QEvent *event)
 {
     SecondaryWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !isVisible())
@@ -174,18 +176,18 @@ void TFrmMaster::changeEvent(QEvent *event)
         m_deactivated = true;
     } else if (m_deactivated) {
         m_deactivated = false;
-        guarded([this] { FormActivate(); });
+        guarded([this] { buildAndShowList(); });
     }
 }
 
-void TFrmMaster::done(int result)
+void MasterListWindow::done(int result)
 {
-    guarded([this] { FormClose(); });
+    guarded([this] { resetOnClose(); });
     SecondaryWindow::done(result);
     emit closed();
 }
 
-void TFrmMaster::FormClose()
+void MasterListWindow::resetOnClose()
 {
     m_searchMode = false;
     ui->BtnMasterSearch->setText(QStringLiteral("Search"));
@@ -193,23 +195,23 @@ void TFrmMaster::FormClose()
     ui->BtnMasterTest->setEnabled(true);
 }
 
-void TFrmMaster::BtnCloseClick() { close(); }
+void MasterListWindow::closeWindow() { close(); }
 
-void TFrmMaster::setTestPanelColour(quint32 colourValue) { setBackgroundColour(ui->PnlMaster, colourValue); }
+void MasterListWindow::setTestPanelColour(quint32 colourValue) { setBackgroundColour(ui->PnlMaster, colourValue); }
 
-MasterLanguage TFrmMaster::shownLanguage() const
+MasterLanguage MasterListWindow::shownLanguage() const
 {
     return ui->RadMasterLatin->isChecked() ? MasterLanguage::Latin : MasterLanguage::Greek;
 }
 
-void TFrmMaster::FormActivate()
+void MasterListWindow::buildAndShowList()
 {
-    QRadioButton *wanted = WantedLanguage == MasterLanguage::Greek ? ui->RadMasterGreek : ui->RadMasterLatin;
+    QRadioButton *wanted = m_wantedLanguage == MasterLanguage::Greek ? ui->RadMasterGreek : ui->RadMasterLatin;
     if (!wanted->isChecked())
         wanted->setChecked(true); // runs the language switch first
-    BuildMasterTables();
-    ShowMasterList();
-    SelectCurrentItem();
+    buildTables();
+    showList();
+    selectMainWindowItem();
     const QString &mainSearch = m_opening.mainSearchText;
     if (master::isValidMasterSearchText(mainSearch)) {
         ui->EdtMasterSearch->setText(mainSearch);
@@ -221,7 +223,7 @@ void TFrmMaster::FormActivate()
 
 // --- Tables --------------------------------------------------------------------------------------
 
-void TFrmMaster::ReadAllLists()
+void MasterListWindow::readAllLists()
 {
     // The tables built from the previous reading are let go first. A failure leaves the table
     // empty rather than holding some of the lists.
@@ -231,17 +233,17 @@ void TFrmMaster::ReadAllLists()
     try {
         truncated = master::readAllListsInto(reading);
     } catch (...) {
-        SourceTable.clear();
+        m_sources.clear();
         throw;
     }
     // The previous reading goes only now: its many small blocks, freed before the new reading
     // asked for memory, made every allocation of that reading slower.
-    SourceTable.swap(reading);
+    m_sources.swap(reading);
     if (truncated)
         tellLimitOnce();
 }
 
-void TFrmMaster::tellLimitOnce()
+void MasterListWindow::tellLimitOnce()
 {
     if (m_toldLimit)
         return;
@@ -252,39 +254,39 @@ void TFrmMaster::tellLimitOnce()
                        MsgKind::Information, MsgButton::OK);
 }
 
-void TFrmMaster::releaseTables()
+void MasterListWindow::releaseTables()
 {
     QScopedValueRollback guard(m_selectingByProgram, true);
     m_model->clear();
     m_tables.clear();
 }
 
-void TFrmMaster::BuildMasterTables()
+void MasterListWindow::buildTables()
 {
-    // The view lets go of the tables while they are rebuilt in place; ShowMasterList follows.
+    // The view lets go of the tables while they are rebuilt in place; showList follows.
     {
         QScopedValueRollback guard(m_selectingByProgram, true);
         m_model->clear();
     }
-    m_tables.build(SourceTable);
+    m_tables.build(m_sources);
     const int greek = m_tables.count(MasterLanguage::Greek);
     const int latin = m_tables.count(MasterLanguage::Latin);
     // Positions drawn from lists of another length mean nothing now.
     if (greek != m_builtGreek || latin != m_builtLatin)
-        ResetMasterTest();
+        forgetTestPicks();
     m_builtGreek = greek;
     m_builtLatin = latin;
-    setRadioCaptions();
+    showLanguageCounts();
 }
 
-void TFrmMaster::ClearMasterTables()
+void MasterListWindow::clearTables()
 {
-    SourceTable.clear();
+    m_sources.clear();
     m_tables.clear();
     m_hits.clear();
 }
 
-void TFrmMaster::setRadioCaptions()
+void MasterListWindow::showLanguageCounts()
 {
     const MasterLanguage shown = shownLanguage();
     auto count = [&](MasterLanguage language) {
@@ -296,7 +298,7 @@ void TFrmMaster::setRadioCaptions()
 
 // --- Display -------------------------------------------------------------------------------------
 
-void TFrmMaster::setListFont(bool greekShown)
+void MasterListWindow::setListFont(bool greekShown)
 {
     QFont f = ui->ListMaster->font();
     f.setFamily(greekShown ? QStringLiteral("SPIonic") : QStringLiteral("Tahoma"));
@@ -307,14 +309,14 @@ void TFrmMaster::setListFont(bool greekShown)
     ui->PnlMaster->setFont(p);
 }
 
-void TFrmMaster::setDescription(const QString &text)
+void MasterListWindow::setDescription(const QString &text)
 {
     // A plain text takes the format of the insertion point, which may be the red of a match.
     ui->RedMasterDesc->setCurrentCharFormat(QTextCharFormat());
     ui->RedMasterDesc->setPlainText(text);
 }
 
-void TFrmMaster::ShowMasterList()
+void MasterListWindow::showList()
 {
     QScopedValueRollback guard(m_selectingByProgram, true);
     const MasterLanguage shown = shownLanguage();
@@ -335,7 +337,7 @@ void TFrmMaster::ShowMasterList()
         setDescription(first.Description);
         if (hits) {
             m_model->showHits(table, m_hits);
-            HighlightSearchText();
+            highlightSearchText();
             selectLine(0);
         } else {
             m_model->showEntries(table);
@@ -343,10 +345,10 @@ void TFrmMaster::ShowMasterList()
         ui->ListMaster->setFocus();
     }
     ui->ListMaster->scrollToTop();
-    setRadioCaptions();
+    showLanguageCounts();
 }
 
-void TFrmMaster::selectLine(int row)
+void MasterListWindow::selectLine(int row)
 {
     QScopedValueRollback guard(m_selectingByProgram, true);
     const QModelIndex index = m_model->index(row);
@@ -355,39 +357,39 @@ void TFrmMaster::selectLine(int row)
         ui->ListMaster->scrollTo(index);
 }
 
-int TFrmMaster::selectedLine() const
+int MasterListWindow::selectedLine() const
 {
     const QModelIndex current = ui->ListMaster->selectionModel()->currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
-void TFrmMaster::ShowSelectedEntry()
+void MasterListWindow::showSelectedEntry()
 {
     const auto entry = m_model->entryAt(selectedLine());
     ui->EdtMasterWork->setText(entry ? entry->ListName : QString());
     setDescription(entry ? entry->Description : QString());
     if (entry && m_searchMode)
-        HighlightSearchText();
+        highlightSearchText();
 }
 
-void TFrmMaster::ListMasterClick()
+void MasterListWindow::showChosenEntry()
 {
     ui->EdtMasterWork->clear();
     setDescription(QString());
-    ShowSelectedEntry();
+    showSelectedEntry();
 }
 
-void TFrmMaster::SelectCurrentItem()
+void MasterListWindow::selectMainWindowItem()
 {
     const QString &headword = m_opening.currentHeadword;
     const int row = headword.isEmpty() ? 0 : qMax(0, m_model->findLine(headword));
     selectLine(row);
     if (!headword.isEmpty())
-        ShowSelectedEntry();
+        showSelectedEntry();
     ui->ListMaster->setFocus();
 }
 
-void TFrmMaster::EdtMasterWorkClick()
+void MasterListWindow::focusListOrTestButton()
 {
     if (ui->ListMaster->isEnabled())
         ui->ListMaster->setFocus();
@@ -395,38 +397,194 @@ void TFrmMaster::EdtMasterWorkClick()
         ui->BtnMasterTest->setFocus();
 }
 
-void TFrmMaster::RedMasterDescClick() { ui->ListMaster->setFocus(); }
+void MasterListWindow::focusList() { ui->ListMaster->setFocus(); }
 
 // --- Language switch -----------------------------------------------------------------------------
 
-void TFrmMaster::RadMasterGreekClick() { SwitchMasterLanguage(MasterLanguage::Greek); }
-void TFrmMaster::RadMasterLatinClick() { SwitchMasterLanguage(MasterLanguage::Latin); }
+void MasterListWindow::showGreek() { switchLanguage(MasterLanguage::Greek); }
+void MasterListWindow::showLatin() { switchLanguage(MasterLanguage::Latin); }
 
-void TFrmMaster::SwitchMasterLanguage(MasterLanguage language)
+void MasterListWindow::switchLanguage(MasterLanguage language)
 {
     ui->ListMaster->setEnabled(true);
-    WantedLanguage = language;
-    ClearMasterTables();
+    m_wantedLanguage = language;
+    clearTables();
     // A list that cannot be read is reported once the window shows the language, empty: never
     // the entries of an earlier reading.
     std::optional<AppError> failure;
     try {
-        ReadAllLists();
+        readAllLists();
     } catch (const AppError &e) {
-        SourceTable.clear();
+        m_sources.clear();
         failure = e;
     }
-    BuildMasterTables();
+    buildTables();
     m_searchMode = false;
     ui->BtnMasterSearch->setText(QStringLiteral("Search"));
-    ShowMasterList();
+    showList();
     if (!m_searchPrompt)
         emptySearchBox();
-    SelectCurrentItem();
-    ResetMasterTest();
+    selectMainWindowItem();
+    forgetTestPicks();
     hideTestPanel();
     ui->BtnMasterTest->setEnabled(true);
-    setRadioCaptions();
+    showLanguageCounts();
     if (failure)
         throw *failure;
+}
+
+// --- Search --------------------------------------------------------------------------------------
+
+void MasterListWindow::runSearch()
+{
+    m_searchText = ui->EdtMasterSearch->text();
+    m_hits.clear();
+    m_searchMode = true;
+    ui->BtnMasterSearch->setText(QStringLiteral("End Search"));
+    hideTestPanel();
+    ui->BtnMasterTest->setEnabled(false);
+    const DescriptionMatcher matcher(m_searchText, ui->ChkMasterWhole->isChecked());
+    m_hits = master::searchMaster(m_tables.master(shownLanguage()), matcher);
+    showList();
+}
+
+void MasterListWindow::showSearchPrompt()
+{
+    ui->EdtMasterSearch->setText(master::SearchPlaceholder);
+    m_searchPrompt = true;
+}
+
+void MasterListWindow::emptySearchBox()
+{
+    ui->EdtMasterSearch->clear();
+    m_searchPrompt = false;
+}
+
+bool MasterListWindow::searchTextGiven() const
+{
+    return !m_searchPrompt && master::isValidMasterSearchText(ui->EdtMasterSearch->text());
+}
+
+void MasterListWindow::endSearch()
+{
+    m_searchMode = false;
+    ui->BtnMasterSearch->setText(QStringLiteral("Search"));
+    showList();
+    selectLine(0);
+    ui->BtnMasterTest->setEnabled(true);
+    emptySearchBox();
+    ui->ListMaster->setFocus();
+}
+
+// A key typed into the search box while hits are shown brings the whole list back; the key then
+// goes into the emptied box. The self test stays off until the search is ended properly.
+void MasterListWindow::leaveSearchForTyping()
+{
+    m_searchMode = false;
+    ui->BtnMasterSearch->setText(QStringLiteral("Search"));
+    showList();
+    selectLine(0);
+    emptySearchBox();
+    ui->EdtMasterSearch->setFocus();
+}
+
+void MasterListWindow::highlightSearchText()
+{
+    QTextEdit *box = ui->RedMasterDesc;
+    const QList<TextRange> ranges =
+        highlightRanges(box->toPlainText(), ui->EdtMasterSearch->text(), ui->ChkMasterWhole->isChecked());
+    QTextCharFormat red;
+    red.setForeground(QColor(255, 0, 0));
+    for (const TextRange &r : ranges) {
+        QTextCursor c(box->document());
+        c.setPosition(int(r.start));
+        c.setPosition(int(r.start + r.length), QTextCursor::KeepAnchor);
+        c.mergeCharFormat(red);
+    }
+    QTextCursor c = box->textCursor();
+    c.clearSelection();
+    box->setTextCursor(c);
+}
+
+void MasterListWindow::runOrEndSearch()
+{
+    if (m_searchMode)
+        endSearch();
+    else if (searchTextGiven())
+        runSearch();
+    else
+        ui->EdtMasterSearch->setFocus();
+}
+
+void MasterListWindow::applyWholeWord()
+{
+    if (m_searchMode)
+        runSearch();
+    else
+        ui->EdtMasterSearch->setFocus();
+}
+
+void MasterListWindow::clearSearchPrompt()
+{
+    if (m_searchPrompt)
+        emptySearchBox();
+}
+
+void MasterListWindow::leaveTestForSearch()
+{
+    if (ui->PnlMaster->isVisible())
+        hideTestPanel();
+}
+
+bool MasterListWindow::handleSearchBoxKey(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (searchTextGiven())
+            runOrEndSearch();
+        return true;
+    }
+    if (key == Qt::Key_Delete && m_searchMode)
+        leaveSearchForTyping();
+    return false;
+}
+
+void MasterListWindow::leaveSearchOnTyping(QKeyEvent *event)
+{
+    if (!m_searchMode)
+        return;
+    const QString text = event->text();
+    const bool backspace = event->key() == Qt::Key_Backspace;
+    const bool typed = text.size() == 1 && text.at(0).unicode() >= 32 && text.at(0).unicode() <= 126;
+    if (backspace || typed)
+        leaveSearchForTyping();
+}
+
+// --- Self test -----------------------------------------------------------------------------------
+
+void MasterListWindow::forgetTestPicks() { m_usedPicks.clear(); }
+
+void MasterListWindow::hideTestPanel()
+{
+    ui->PnlMaster->hide();
+    ui->ListMaster->setEnabled(true);
+}
+
+void MasterListWindow::pickTestWord()
+{
+    const int count = m_tables.count(shownLanguage());
+    const int k = master::drawMasterTestPosition(m_usedPicks, count, [](int n) { return programRandom().next(n); });
+    if (k == 0)
+        return;
+    selectLine(k - 1);
+    const master::MasterPanelCaption caption = master::masterPanelCaption(m_model->lineText(k - 1));
+    ui->PnlMaster->setText(caption.text);
+    QFont f = ui->PnlMaster->font();
+    f.setPointSize(caption.pointSize);
+    ui->PnlMaster->setFont(f);
+    setDescription(QString());
+    showSelectedEntry();
+    ui->PnlMaster->show();
+    ui->PnlMaster->raise();
+    ui->ListMaster->setEnabled(false);
 }

@@ -1,12 +1,12 @@
-#include "auxwindows/tfrmspionic.h"
+#include "auxwindows/keyboardmapwindow.h"
 
-#include "auxwindows/keyboardmap.h"
+#include "auxwindows/keyboardmappicture.h"
 #include "platform/layoutstyle.h"
-#include "ui_tfrmspionic.h"
+#include "ui_keyboardmapwindow.h"
 
-TFrmSPIonic::TFrmSPIonic(QWidget *mainWindow)
+KeyboardMapWindow::KeyboardMapWindow(QWidget *mainWindow)
     : SecondaryWindow(mainWindow, QStringLiteral("SPIonic Keyboard Mapping"), QSize(600, 600)),
-      ui(std::make_unique<Ui::TFrmSPIonic>())
+      ui(std::make_unique<Ui::KeyboardMapWindow>())
 {
     ui->setupUi(this);
     applyLayoutStyle(this);
@@ -15,10 +15,10 @@ TFrmSPIonic::TFrmSPIonic(QWidget *mainWindow)
     ui->Image1->setPixmap(QPixmap::fromImage(drawKeyboardMap()));
 }
 
-TFrmSPIonic::~TFrmSPIonic() = default;
+KeyboardMapWindow::~KeyboardMapWindow() = default;
 
 // The picture fills the window, its proportions following the window's.
-void TFrmSPIonic::resizeEvent(QResizeEvent *event)
+void KeyboardMapWindow::resizeEvent(QResizeEvent *event)
 {
     SecondaryWindow::resizeEvent(event);
     ui->Image1->setGeometry(rect());

@@ -5,15 +5,15 @@
 
 #include <memory>
 
-namespace Ui { class TFrmSPIonic; }
+namespace Ui { class KeyboardMapWindow; }
 
-class TFrmSPIonic : public SecondaryWindow {
+class KeyboardMapWindow : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit TFrmSPIonic(QWidget *mainWindow);
-    ~TFrmSPIonic() override;
+    explicit KeyboardMapWindow(QWidget *mainWindow);
+    ~KeyboardMapWindow() override;
 
-    Ui::TFrmSPIonic *form() const { return ui.get(); }
+    Ui::KeyboardMapWindow *form() const { return ui.get(); }
 
 signals:
     // The window has closed: the main window gives the focus back to the box last edited and
@@ -26,5 +26,5 @@ protected:
 private:
     void returnFocus() override { emit closed(); }
 
-    std::unique_ptr<Ui::TFrmSPIonic> ui;
+    std::unique_ptr<Ui::KeyboardMapWindow> ui;
 };

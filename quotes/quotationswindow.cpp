@@ -1,4 +1,4 @@
-#include "quotes/tfrmquotes.h"
+#include "quotes/quotationswindow.h"
 
 #include "platform/guard.h"
 #include "platform/keypreview.h"
@@ -7,7 +7,7 @@
 #include "quotes/quotationtable.h"
 #include "quotes/quotespicture.h"
 #include "quotes/quotewrap.h"
-#include "ui_tfrmquotes.h"
+#include "ui_quotationswindow.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -17,46 +17,45 @@
 #include <QTextCursor>
 
 template <class Sender, class Signal>
-void TFrmQuotes::connectGuarded(Sender *sender, Signal signal, void (TFrmQuotes::*handler)())
+void QuotationsWindow::connectGuarded(Sender *sender, Signal signal, void (QuotationsWindow::*handler)())
 {
     connect(sender, signal, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
 }
 
-TFrmQuotes::TFrmQuotes(QWidget *mainWindow)
+QuotationsWindow::QuotationsWindow(QWidget *mainWindow)
     : SecondaryWindow(mainWindow, QStringLiteral("Quotations and Sayings"), QSize(722, 428)),
-      Draw(programRandom()), ui(std::make_unique<Ui::TFrmQuotes>())
+      Draw(programRandom()), ui(std::make_unique<Ui::QuotationsWindow>())
 {
     ui->setupUi(this);
-    setObjectName(QStringLiteral("TFrmQuotes"));
     setFixedSize(722, 428);
     applyLayoutStyle(this);
     ui->Image1->setPixmap(quotesPicture(devicePixelRatioF()));
     ui->Image1->setCursor(Qt::PointingHandCursor);
 
-    TimerQuote.setInterval(30);
-    connectGuarded(&TimerQuote, &QTimer::timeout, &TFrmQuotes::TimerQuoteTimer);
-    connectGuarded(ui->BtnNextPlease, &QPushButton::clicked, &TFrmQuotes::BtnNextPleaseClick);
-    connectGuarded(ui->BtnClose, &QPushButton::clicked, &TFrmQuotes::BtnCloseClick);
-    connectGuarded(ui->Image1, &ClickLabel::clicked, &TFrmQuotes::Image1Click);
-    connectGuarded(ui->LblOrigin, &ClickLabel::clicked, &TFrmQuotes::LblOriginClick);
+    revealTimer.setInterval(30);
+    connectGuarded(&revealTimer, &QTimer::timeout, &QuotationsWindow::advanceSourceReveal);
+    connectGuarded(ui->BtnNextPlease, &QPushButton::clicked, &QuotationsWindow::showNextQuotation);
+    connectGuarded(ui->BtnClose, &QPushButton::clicked, &QuotationsWindow::closeWindow);
+    connectGuarded(ui->Image1, &ClickLabel::clicked, &QuotationsWindow::showNextQuotation);
+    connectGuarded(ui->LblOrigin, &ClickLabel::clicked, &QuotationsWindow::showNextQuotation);
     // clicked, not toggled: only the user's choice changes the filter.
-    connectGuarded(ui->RadGreek, &QRadioButton::clicked, &TFrmQuotes::RadGreekClick);
-    connectGuarded(ui->RadLatin, &QRadioButton::clicked, &TFrmQuotes::RadLatinClick);
-    connectGuarded(ui->RadBoth, &QRadioButton::clicked, &TFrmQuotes::RadBothClick);
-    connectGuarded(this, &QDialog::finished, &TFrmQuotes::FormClose);
+    connectGuarded(ui->RadGreek, &QRadioButton::clicked, &QuotationsWindow::showGreekOnly);
+    connectGuarded(ui->RadLatin, &QRadioButton::clicked, &QuotationsWindow::showLatinOnly);
+    connectGuarded(ui->RadBoth, &QRadioButton::clicked, &QuotationsWindow::showBothLanguages);
+    connectGuarded(this, &QDialog::finished, &QuotationsWindow::stopAfterClosing);
     ui->MemQuote->viewport()->installEventFilter(this);
     ui->MemTrans->viewport()->installEventFilter(this);
     m_keys = new KeyPreview(this, [this](QWidget *receiver, QKeyEvent *event) {
         bool swallowed = false;
-        guarded([&] { swallowed = FormKeyDown(receiver, event); });
+        guarded([&] { swallowed = handleKey(receiver, event); });
         return swallowed;
     });
-    guarded([this] { FormCreate(); });
+    guarded([this] { loadColour(); });
 }
 
-TFrmQuotes::~TFrmQuotes() = default;
+QuotationsWindow::~QuotationsWindow() = default;
 
-void TFrmQuotes::FormCreate()
+void QuotationsWindow::loadColour()
 {
     // The window's colour, its only creation step.
     m_colour = std::make_unique<WindowColour>(QStringLiteral("QuoteFormColor.ini"),
@@ -65,33 +64,33 @@ void TFrmQuotes::FormCreate()
     m_colour->LoadWindowColour();
 }
 
-void TFrmQuotes::ColourChange() { m_colour->ChangeWindowColour(this); }
+void QuotationsWindow::changeWindowColour() { m_colour->ChangeWindowColour(this); }
 
 // Each opening starts with both languages and an empty record. Activation alone (coming back
 // from a box or picker shown over this window) changes nothing.
-void TFrmQuotes::showEvent(QShowEvent *event)
+void QuotationsWindow::showEvent(QShowEvent *event)
 {
     SecondaryWindow::showEvent(event);
     setEnabled(true);
     if (!event->spontaneous())
-        guarded([this] { FormActivate(); });
+        guarded([this] { startAfresh(); });
 }
 
-void TFrmQuotes::FormActivate()
+void QuotationsWindow::startAfresh()
 {
     Draw.open();
     ui->RadBoth->setChecked(true);
     ui->RadGreek->setChecked(false);
     ui->RadLatin->setChecked(false);
-    BtnNextPleaseClick();
+    showNextQuotation();
 }
 
-void TFrmQuotes::BtnNextPleaseClick()
+void QuotationsWindow::showNextQuotation()
 {
     ui->MemQuote->clear();
     ui->MemTrans->clear();
     ui->LblOrigin->setText(QString());
-    RowDisplay(Draw.drawNext());
+    showRow(Draw.drawNext());
     for (QPlainTextEdit *memo : {ui->MemQuote, ui->MemTrans}) {
         QTextCursor cursor = memo->textCursor();
         cursor.movePosition(QTextCursor::Start);
@@ -99,17 +98,17 @@ void TFrmQuotes::BtnNextPleaseClick()
         memo->verticalScrollBar()->setValue(0);
     }
     Reveal.start();
-    TimerQuote.start();
+    revealTimer.start();
     ui->BtnNextPlease->setFocus();
 }
 
-bool TFrmQuotes::RowDisplay(int number)
+bool QuotationsWindow::showRow(int number)
 {
     if (!Draw.acceptRow(number))
         return false;
     const QuotationRow &row = quotationRow(number);
     m_row = number;
-    SetQuoteFont();
+    setQuotationFont();
     QString quotation = QString::fromUtf8(row.Quotation);
     quotation.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QPlainTextEdit *memo = ui->MemQuote;
@@ -120,7 +119,7 @@ bool TFrmQuotes::RowDisplay(int number)
     return true;
 }
 
-void TFrmQuotes::SetQuoteFont()
+void QuotationsWindow::setQuotationFont()
 {
     const bool greek = Draw.CurrentLanguage == QLatin1String("G");
     QFont font(greek ? QStringLiteral("SPIonic") : QStringLiteral("Tahoma"));
@@ -128,14 +127,7 @@ void TFrmQuotes::SetQuoteFont()
     ui->MemQuote->setFont(font);
 }
 
-void TFrmQuotes::FormClick() { BtnNextPleaseClick(); }
-void TFrmQuotes::Image1Click() { BtnNextPleaseClick(); }
-void TFrmQuotes::MemQuoteClick() { BtnNextPleaseClick(); }
-void TFrmQuotes::MemTransClick() { BtnNextPleaseClick(); }
-void TFrmQuotes::LblOriginClick() { BtnNextPleaseClick(); }
-void TFrmQuotes::BtnNextPleaseKeyDown() { BtnNextPleaseClick(); }
-
-void TFrmQuotes::changeFilter(const QString &filter)
+void QuotationsWindow::changeFilter(const QString &filter)
 {
     // Checking the radio button already checked is no change (it stays checked).
     if (filter == Draw.LanguageFilter)
@@ -144,34 +136,34 @@ void TFrmQuotes::changeFilter(const QString &filter)
     ui->RadLatin->setChecked(filter == QLatin1String("L"));
     ui->RadBoth->setChecked(filter == QLatin1String("Both"));
     Draw.setFilter(filter);
-    BtnNextPleaseClick();
+    showNextQuotation();
 }
 
-void TFrmQuotes::RadGreekClick() { changeFilter(QStringLiteral("G")); }
-void TFrmQuotes::RadLatinClick() { changeFilter(QStringLiteral("L")); }
-void TFrmQuotes::RadBothClick() { changeFilter(QStringLiteral("Both")); }
+void QuotationsWindow::showGreekOnly() { changeFilter(QStringLiteral("G")); }
+void QuotationsWindow::showLatinOnly() { changeFilter(QStringLiteral("L")); }
+void QuotationsWindow::showBothLanguages() { changeFilter(QStringLiteral("Both")); }
 
-void TFrmQuotes::TimerQuoteTimer()
+void QuotationsWindow::advanceSourceReveal()
 {
     const bool goesOn = Reveal.tick();
     if (Reveal.RevealedLength > 0)
         ui->LblOrigin->setText(Reveal.caption());
     if (!goesOn)
-        TimerQuote.stop();
+        revealTimer.stop();
 }
 
-void TFrmQuotes::BtnCloseClick() { close(); }
+void QuotationsWindow::closeWindow() { close(); }
 
-void TFrmQuotes::FormClose()
+void QuotationsWindow::stopAfterClosing()
 {
-    TimerQuote.stop();
+    revealTimer.stop();
     // A closed window takes no keyboard focus, even should the platform still activate it after
     // it has gone (the offscreen platform does): keys stay with the window it was opened over.
     setEnabled(false);
 }
 
-// F7 reaches ColourChange through the window's colour key.
-bool TFrmQuotes::FormKeyDown(QWidget *receiver, QKeyEvent *event)
+// F7 reaches changeWindowColour through the window's colour key.
+bool QuotationsWindow::handleKey(QWidget *receiver, QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -180,7 +172,7 @@ bool TFrmQuotes::FormKeyDown(QWidget *receiver, QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (receiver == ui->BtnNextPlease) {
-            BtnNextPleaseKeyDown();
+            showNextQuotation();
             return true;
         }
         return false;
@@ -190,24 +182,22 @@ bool TFrmQuotes::FormKeyDown(QWidget *receiver, QKeyEvent *event)
 }
 
 // A click on the window's own background (not on one of its controls).
-void TFrmQuotes::mouseReleaseEvent(QMouseEvent *event)
+void QuotationsWindow::mouseReleaseEvent(QMouseEvent *event)
 {
     SecondaryWindow::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())
         && !childAt(event->position().toPoint()))
-        guarded([this] { FormClick(); });
+        guarded([this] { showNextQuotation(); });
 }
 
-bool TFrmQuotes::eventFilter(QObject *watched, QEvent *event)
+bool QuotationsWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         auto *viewport = static_cast<QWidget *>(watched);
         if (mouse->button() == Qt::LeftButton && viewport->rect().contains(mouse->position().toPoint())) {
-            if (watched == ui->MemQuote->viewport())
-                guarded([this] { MemQuoteClick(); });
-            else if (watched == ui->MemTrans->viewport())
-                guarded([this] { MemTransClick(); });
+            if (watched == ui->MemQuote->viewport() || watched == ui->MemTrans->viewport())
+                guarded([this] { showNextQuotation(); });
             return true;
         }
     }

@@ -1,4 +1,4 @@
-#include "auxwindows/tfrmtools.h"
+#include "auxwindows/aboutwindow.h"
 
 #include "auxwindows/aboutpictures.h"
 #include "auxwindows/weblinks.h"
@@ -6,7 +6,7 @@
 #include "platform/desktop.h"
 #include "platform/guard.h"
 #include "platform/layoutstyle.h"
-#include "ui_tfrmtools.h"
+#include "ui_aboutwindow.h"
 
 #include <QMouseEvent>
 #include <QTextCursor>
@@ -41,8 +41,8 @@ QString shownAddress(QString url)
 }
 } // namespace
 
-TFrmTools::TFrmTools(QWidget *mainWindow, const QString &buildDate)
-    : SecondaryWindow(mainWindow, QStringLiteral("About"), QSize(684, 614)), ui(std::make_unique<Ui::TFrmTools>())
+AboutWindow::AboutWindow(QWidget *mainWindow, const QString &buildDate)
+    : SecondaryWindow(mainWindow, QStringLiteral("About"), QSize(684, 614)), ui(std::make_unique<Ui::AboutWindow>())
 {
     ui->setupUi(this);
     applyLayoutStyle(this);
@@ -57,8 +57,8 @@ TFrmTools::TFrmTools(QWidget *mainWindow, const QString &buildDate)
     ui->LblWebsite->resize(qMax(ui->LblWebsite->width(), ui->LblWebsite->sizeHint().width()), ui->LblWebsite->height());
     ui->LblEmail->resize(qMax(ui->LblEmail->width(), ui->LblEmail->sizeHint().width()), ui->LblEmail->height());
     connect(ui->BtnClose, &QPushButton::clicked, this, &QDialog::close);
-    connectGuarded(ui->LblWebsite, &ClickLabel::clicked, this, &TFrmTools::LblWebsiteClick);
-    connectGuarded(ui->LblEmail, &ClickLabel::clicked, this, &TFrmTools::LblEmailClick);
+    connectGuarded(ui->LblWebsite, &ClickLabel::clicked, this, &AboutWindow::openWebsite);
+    connectGuarded(ui->LblEmail, &ClickLabel::clicked, this, &AboutWindow::writeEmail);
     for (ClickLabel *link : {ui->LblWebsite, ui->LblEmail}) {
         connect(link, &ClickLabel::mouseEntered, this, [this] { setCursor(Qt::PointingHandCursor); });
         connect(link, &ClickLabel::mouseLeft, this, [this] { unsetCursor(); });
@@ -66,12 +66,12 @@ TFrmTools::TFrmTools(QWidget *mainWindow, const QString &buildDate)
     ui->RedAbout->viewport()->installEventFilter(this);
     m_colour = std::make_unique<WindowColour>(QStringLiteral("ToolsFormColor.ini"), QStringLiteral("Set Colour: About"),
                                               QList<QWidget *>{this, ui->RedAbout});
-    guarded([&] { FormCreate(buildDate); });
+    guarded([&] { setUp(buildDate); });
 }
 
-TFrmTools::~TFrmTools() = default;
+AboutWindow::~AboutWindow() = default;
 
-void TFrmTools::FormCreate(const QString &buildDate)
+void AboutWindow::setUp(const QString &buildDate)
 {
     ui->LblBuild->setText(QStringLiteral("Build: ") + buildDate);
     ui->LblBuild->adjustSize();
@@ -79,7 +79,7 @@ void TFrmTools::FormCreate(const QString &buildDate)
     m_colour->LoadWindowColour();
 }
 
-void TFrmTools::buildAboutText()
+void AboutWindow::buildAboutText()
 {
     QTextEdit *box = ui->RedAbout;
     box->clear();
@@ -98,18 +98,18 @@ void TFrmTools::buildAboutText()
 }
 
 // A click in the text leaves no caret there: the focus goes to "Close".
-bool TFrmTools::eventFilter(QObject *watched, QEvent *event)
+bool AboutWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == ui->RedAbout->viewport() && event->type() == QEvent::MouseButtonRelease)
         ui->BtnClose->setFocus();
     return SecondaryWindow::eventFilter(watched, event);
 }
 
-void TFrmTools::LblWebsiteClick() { desktop().openUrl(QUrl(weblinks::WebsiteUrl)); }
+void AboutWindow::openWebsite() { desktop().openUrl(QUrl(weblinks::WebsiteUrl)); }
 
-void TFrmTools::LblEmailClick()
+void AboutWindow::writeEmail()
 {
     desktop().openUrl(QUrl(QStringLiteral("mailto:") + weblinks::EmailAddress + QStringLiteral("?subject= Mnemora")));
 }
 
-void TFrmTools::colourKey() { m_colour->ChangeWindowColour(this); }
+void AboutWindow::colourKey() { m_colour->ChangeWindowColour(this); }

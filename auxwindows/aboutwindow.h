@@ -6,16 +6,16 @@
 
 #include <memory>
 
-namespace Ui { class TFrmTools; }
+namespace Ui { class AboutWindow; }
 
-class TFrmTools : public SecondaryWindow {
+class AboutWindow : public SecondaryWindow {
     Q_OBJECT
 public:
     // buildDate: the main window's build date ("24 Jan 2021").
-    TFrmTools(QWidget *mainWindow, const QString &buildDate);
-    ~TFrmTools() override;
+    AboutWindow(QWidget *mainWindow, const QString &buildDate);
+    ~AboutWindow() override;
 
-    Ui::TFrmTools *form() const { return ui.get(); }
+    Ui::AboutWindow *form() const { return ui.get(); }
 
 signals:
     // The window has closed: the main window gives the focus back to the box last edited.
@@ -25,13 +25,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void FormCreate(const QString &buildDate);
+    void setUp(const QString &buildDate);
     void buildAboutText();
-    void LblWebsiteClick();
-    void LblEmailClick();
+    void openWebsite();
+    void writeEmail();
     void colourKey() override;
     void returnFocus() override { emit closed(); }
 
-    std::unique_ptr<Ui::TFrmTools> ui;
+    std::unique_ptr<Ui::AboutWindow> ui;
     std::unique_ptr<WindowColour> m_colour;
 };

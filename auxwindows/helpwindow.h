@@ -6,15 +6,15 @@
 
 #include <memory>
 
-namespace Ui { class TFrmHelp; }
+namespace Ui { class HelpWindow; }
 
-class TFrmHelp : public SecondaryWindow {
+class HelpWindow : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit TFrmHelp(QWidget *mainWindow);
-    ~TFrmHelp() override;
+    explicit HelpWindow(QWidget *mainWindow);
+    ~HelpWindow() override;
 
-    Ui::TFrmHelp *form() const { return ui.get(); }
+    Ui::HelpWindow *form() const { return ui.get(); }
 
 signals:
     // "About": the program collapses the notes selection and shows the About window.
@@ -25,11 +25,11 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void FormCreate();
-    void FormActivate();
-    void BtnOnlineHelpClick();
+    void loadColour();
+    void focusCloseButton();
+    void openOnlineHelp();
     void colourKey() override;
 
-    std::unique_ptr<Ui::TFrmHelp> ui;
+    std::unique_ptr<Ui::HelpWindow> ui;
     std::unique_ptr<WindowColour> m_colour;
 };

@@ -9,43 +9,38 @@
 #include <QTimer>
 #include <memory>
 
-namespace Ui { class TFrmQuotes; }
+namespace Ui { class QuotationsWindow; }
 class KeyPreview;
 class QKeyEvent;
 
-class TFrmQuotes : public SecondaryWindow {
+class QuotationsWindow : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit TFrmQuotes(QWidget *mainWindow);
-    ~TFrmQuotes() override;
+    explicit QuotationsWindow(QWidget *mainWindow);
+    ~QuotationsWindow() override;
 
-    Ui::TFrmQuotes *form() const { return ui.get(); }
+    Ui::QuotationsWindow *form() const { return ui.get(); }
 
     // --- state of the window ----------------------------------------------------------
     QuoteDraw Draw;       // filter, current language, totals, cycle size, no-repeat record
     SourceReveal Reveal;  // PendingSource and the reveal counters
-    QTimer TimerQuote;    // 30 ms while a source is being revealed
+    QTimer revealTimer;   // 30 ms while a source is being revealed
     int currentRow() const { return m_row; } // row on show, 0 before the first
 
-    // --- handlers -----------------------------------------------------------------------
-    void FormCreate();
-    void FormActivate();
-    void BtnNextPleaseClick();
-    void FormClick();
-    void Image1Click();
-    void MemQuoteClick();
-    void MemTransClick();
-    void LblOriginClick();
-    void RadGreekClick();
-    void RadLatinClick();
-    void RadBothClick();
-    void TimerQuoteTimer();
-    void BtnCloseClick();
-    void FormClose();
-    void SetQuoteFont();
+    // --- what the controls do --------------------------------------------------------------------
+    void loadColour();
+    void startAfresh();
+    void showNextQuotation();
+    void showGreekOnly();
+    void showLatinOnly();
+    void showBothLanguages();
+    void advanceSourceReveal();
+    void closeWindow();
+    void stopAfterClosing();
+    void setQuotationFont();
     // Shows row number in the boxes when the filter accepts its language; sets the current
     // language either way.
-    bool RowDisplay(int number);
+    bool showRow(int number);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -53,16 +48,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    bool FormKeyDown(QWidget *receiver, QKeyEvent *event);
-    void BtnNextPleaseKeyDown();
+    bool handleKey(QWidget *receiver, QKeyEvent *event);
     // F7: the window's colour, read at creation and changed with the colour picker.
-    void ColourChange();
-    void colourKey() override { ColourChange(); }
+    void changeWindowColour();
+    void colourKey() override { changeWindowColour(); }
     void changeFilter(const QString &filter);
     template <class Sender, class Signal>
-    void connectGuarded(Sender *sender, Signal signal, void (TFrmQuotes::*handler)());
+    void connectGuarded(Sender *sender, Signal signal, void (QuotationsWindow::*handler)());
 
-    std::unique_ptr<Ui::TFrmQuotes> ui;
+    std::unique_ptr<Ui::QuotationsWindow> ui;
     std::unique_ptr<WindowColour> m_colour;
     KeyPreview *m_keys = nullptr;
     int m_row = 0;

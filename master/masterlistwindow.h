@@ -12,7 +12,7 @@
 class KeyPreview;
 class QKeyEvent;
 namespace Ui {
-class TFrmMaster;
+class MasterListWindow;
 }
 namespace master {
 class MasterListModel;
@@ -25,27 +25,27 @@ struct MasterOpening {
     QString mainSearchText;  // the main window's search box; taken over when it is a search text
 };
 
-class TFrmMaster : public SecondaryWindow {
+class MasterListWindow : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit TFrmMaster(QWidget *mainWindow);
-    ~TFrmMaster() override;
+    explicit MasterListWindow(QWidget *mainWindow);
+    ~MasterListWindow() override;
 
     // Reads all lists and shows the window modally, centred over mainWindow; returns when it has
     // been closed. A list that cannot be read is reported and the window is not shown.
-    void OpenMasterList(QWidget *mainWindow, const MasterOpening &opening);
-    // The first half of OpenMasterList: reads the lists and shows the window (modal) without
+    void openAndWait(QWidget *mainWindow, const MasterOpening &opening);
+    // The first half of openAndWait: reads the lists and shows the window (modal) without
     // waiting for it to close. False when reading failed (reported; the window stays hidden).
     bool openOver(QWidget *mainWindow, const MasterOpening &opening);
 
     // The colour of the self-test panel, which follows the main window's self-test panel.
     void setTestPanelColour(quint32 colourValue);
 
-    Ui::TFrmMaster *form() const { return ui.get(); }
+    Ui::MasterListWindow *form() const { return ui.get(); }
     const master::MasterTables &tables() const { return m_tables; }
     master::MasterLanguage shownLanguage() const;
     bool inSearchMode() const { return m_searchMode; }
-    const QList<int> &usedPicks() const { return MasterUsedPicks; }
+    const QList<int> &usedPicks() const { return m_usedPicks; }
 
 signals:
     void helpRequested(); // F1
@@ -58,75 +58,73 @@ protected:
 
 private:
     // Building and display.
-    void ReadAllLists();
-    void BuildMasterTables();
-    void ClearMasterTables();
+    void readAllLists();
+    void buildTables();
+    void clearTables();
     void releaseTables();
-    void ShowMasterList();
-    void ShowSelectedEntry();
-    void SelectCurrentItem();
-    void FormActivate();
-    void FormClose();
-    void SwitchMasterLanguage(master::MasterLanguage language);
-    void setRadioCaptions();
+    void showList();
+    void showSelectedEntry();
+    void selectMainWindowItem();
+    void buildAndShowList();
+    void resetOnClose();
+    void switchLanguage(master::MasterLanguage language);
+    void showLanguageCounts();
     void setListFont(bool greekShown);
     void setDescription(const QString &text);
-    void selectLine(int row); // 0-based; does not run ListMasterClick
+    void selectLine(int row); // 0-based; does not run showChosenEntry
     int selectedLine() const;
 
-    // Handlers.
-    void FormKeyDown(QKeyEvent *event, bool &swallow);
-    void ListMasterClick();
-    void RadMasterGreekClick();
-    void RadMasterLatinClick();
-    void BtnCloseClick();
-    void EdtMasterWorkClick();
-    void RedMasterDescClick();
-    void WindowColourKey(); // F7: the window's colour (Setup/MasterListFormColor.ini)
+    // What the keys and clicks do.
+    void handleWindowKey(QKeyEvent *event, bool &swallow);
+    void showChosenEntry();
+    void showGreek();
+    void showLatin();
+    void closeWindow();
+    void focusListOrTestButton();
+    void focusList();
+    void changeWindowColour(); // F7: the window's colour (Setup/MasterListFormColor.ini)
 
-    // Search and self test (tfrmmaster_search.cpp).
-    void RunMasterSearch();
-    void EndMasterSearch();
+    // Search and self test.
+    void runSearch();
+    void endSearch();
     void showSearchPrompt();
     void emptySearchBox();
     bool searchTextGiven() const; // typed by the user, 2 characters or more
     void leaveSearchForTyping();
-    void HighlightSearchText();
-    void PickMasterTestWord();
-    void ResetMasterTest();
+    void highlightSearchText();
+    void pickTestWord();
+    void forgetTestPicks();
     void hideTestPanel();
-    void BtnMasterSearchClick();
-    void ChkMasterWholeClick();
-    void EdtMasterSearchClick();
-    void EdtMasterSearchEnter();
-    bool EdtMasterSearchKeyDown(QKeyEvent *event);
-    void EdtMasterSearchKeyPress(QKeyEvent *event);
-    void BtnMasterTestClick();
-    void PnlMasterClick();
+    void runOrEndSearch();
+    void applyWholeWord();
+    void clearSearchPrompt();
+    void leaveTestForSearch();
+    bool handleSearchBoxKey(QKeyEvent *event);
+    void leaveSearchOnTyping(QKeyEvent *event);
 
     void connectHandlers();
     bool previewKey(QWidget *receiver, QKeyEvent *event) override;
-    void colourKey() override { WindowColourKey(); }
+    void colourKey() override { changeWindowColour(); }
     void tellLimitOnce();
 
-    std::unique_ptr<Ui::TFrmMaster> ui;
+    std::unique_ptr<Ui::MasterListWindow> ui;
     std::unique_ptr<WindowColour> m_colour;
     master::MasterListModel *m_model = nullptr;
 
-    QList<master::SourceEntry> SourceTable;
+    QList<master::SourceEntry> m_sources;
     bool m_sourceTruncated = false;
     bool m_toldLimit = false;
     master::MasterTables m_tables;
     int m_builtGreek = -1; // counts of the last build, to know when the self-test record is stale
     int m_builtLatin = -1;
-    master::MasterLanguage WantedLanguage = master::MasterLanguage::Greek;
+    master::MasterLanguage m_wantedLanguage = master::MasterLanguage::Greek;
     MasterOpening m_opening;
 
     bool m_searchMode = false;
     bool m_searchPrompt = true; // the search box shows its prompt until the user types in it
-    QString MasterSearchText;
+    QString m_searchText;
     QList<int> m_hits; // positions in the master table of the language shown
-    QList<int> MasterUsedPicks;
+    QList<int> m_usedPicks;
 
     bool m_selectingByProgram = false;
     bool m_deactivated = false; // lost the activation while open: the next activation rebuilds

@@ -1,4 +1,4 @@
-#include "auxwindows/keyboardmap.h"
+#include "auxwindows/keyboardmappicture.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
