@@ -42,7 +42,7 @@ ControlState computeControlState(const ControlInputs &in)
     const bool sizeButtonsShown = !update && !m.notesEnlarged;
     s.descriptionBigger = shownIf(sizeButtonsShown, sizeButtons && in.descriptionPoints < 24);
     s.descriptionSmaller = shownIf(sizeButtonsShown, sizeButtons && in.descriptionPoints > 8);
-    s.itemCounter = shownIf(font && open && !search, true);
+    s.itemCounter = shownIf(font && open && !search, !update);
     s.itemBoxWidth = m.itemWidthStep == 0 ? 215 : m.itemWidthStep == 1 ? 577 : 724;
     s.descriptionWidth = m.descrWidthStep == 0 ? 577 : 722;
 
@@ -60,6 +60,7 @@ ControlState computeControlState(const ControlInputs &in)
 
     // An empty list with empty notes holds nothing to search.
     const bool searchable = font && open && !test && !update && !e.searchLocked && (count > 0 || !in.notesEmpty);
+    s.searchPanel = enabledIf(font && !update);
     s.searchBox = enabledIf(searchable);
     s.searchButton = s.searchBox;
     s.wholeWordBox = s.searchBox;
@@ -83,6 +84,6 @@ ControlState computeControlState(const ControlInputs &in)
 
     s.quotationsPicture = shownIf(!open, true);
     s.helpIcon = shownIf(!update && m.itemWidthStep < 2, true);
-    s.stayOnTopPanels = shownIf(!wide && !m.notesEnlarged, true);
+    s.stayOnTopPanels = shownIf(!wide && !m.notesEnlarged, !update);
     return s;
 }

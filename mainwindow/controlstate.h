@@ -46,7 +46,7 @@ struct ControlState {
     Look addButton, removeButton, saveButton, upButton, downButton, masterButton, selfTestButton, testPanel,
         closeButton;
     // Search.
-    Look searchBox, searchButton, wholeWordBox, hitCounter, previousHit, nextHit, notesWholeWordBox, notesNext;
+    Look searchPanel, searchBox, searchButton, wholeWordBox, hitCounter, previousHit, nextHit, notesWholeWordBox, notesNext;
     QString searchCaption;
     int searchPanelWidth = 426;
     // Notes.

@@ -75,6 +75,7 @@ void applyControlState(Ui::MainWindow &ui, const ControlState &s)
     show(ui.Panel, s.testPanel);
     show(ui.BtnClose, s.closeButton);
 
+    show(ui.PnlSearch, s.searchPanel);
     show(ui.EdtSearch, s.searchBox);
     show(ui.Btn_Search, s.searchButton);
     ui.Btn_Search->setText(s.searchCaption);

@@ -52,6 +52,7 @@ MainWindow::MainWindow() : ui(std::make_unique<Ui::MainWindow>())
     m_panelColour->onApplied([this](ColourValue colour) { emit selfTestColourChanged(colour); });
     createControllers();
     connectControllers();
+    routeKeys();
     m_keyPreview = new KeyPreview(this, [this](QWidget *receiver, QKeyEvent *event) { return previewKey(receiver, event); });
     guarded([this] { setUp(); });
     applyControls();
@@ -441,12 +442,8 @@ void MainWindow::requestMasterList()
 
 bool MainWindow::previewKey(QWidget *receiver, QKeyEvent *event)
 {
-    bool swallow = false;
     guarded([&] { windowKeyDown(event); });
-    guarded([&] { swallow = controlKeyDown(receiver, event); });
-    if (!swallow && !event->text().isEmpty())
-        guarded([&] { swallow = controlKeyPress(receiver, event); });
-    return swallow;
+    return m_keys.dispatch(receiver, event);
 }
 
 void MainWindow::windowKeyDown(QKeyEvent *event)
@@ -474,44 +471,28 @@ void MainWindow::windowKeyDown(QKeyEvent *event)
         ui->BtnMaster->click();
 }
 
-bool MainWindow::controlKeyDown(QWidget *receiver, QKeyEvent *event)
+void MainWindow::routeKeys()
 {
-    const QWidget *escButtons[] = {ui->ChkWholeWOrd, ui->BtnSave, ui->BtnIns, ui->BtnMaster, ui->BtnDel,
-                                   ui->BtnLeft, ui->BtnNextTranslation, ui->BtnRight, ui->BtnSelfTest,
-                                   ui->BtnSwopDown, ui->BtnSwopUp, ui->Btn_Search};
-    for (const QWidget *b : escButtons)
-        if (receiver == b) {
+    // Esc on these buttons runs Esc's steps once more, outside update mode.
+    for (QWidget *button : std::initializer_list<QWidget *>{
+             ui->ChkWholeWOrd, ui->BtnSave, ui->BtnIns, ui->BtnMaster, ui->BtnDel, ui->BtnLeft, ui->BtnNextTranslation,
+             ui->BtnRight, ui->BtnSelfTest, ui->BtnSwopDown, ui->BtnSwopUp, ui->Btn_Search})
+        m_keys.route(button, [this](QKeyEvent *event) {
             if (event->key() == Qt::Key_Escape && !m_state->mode().updateMode)
                 escapeKey();
             return false;
-        }
-    if (receiver == ui->CmbWork || receiver == ui->BtnChangeList || receiver == ui->RadioGreek
-        || receiver == ui->RadioLatin)
-        return m_lists->selectorKeyDown(receiver, event);
-    if (receiver == ui->Cmb_Item)
-        return m_editor->itemBoxKeyDown(event);
-    if (receiver == ui->RichDescr)
-        return m_editor->descriptionKeyDown(event);
-    if (receiver == ui->EdtSearch)
-        return m_search->searchBoxKeyDown(event);
-    if (receiver == ui->RedTranslation)
-        return m_notes->notesKeyDown(event);
-    if (receiver == ui->CmbFont)
-        return m_formatBar->fontListKeyDown(event);
-    return false;
-}
-
-bool MainWindow::controlKeyPress(QWidget *receiver, QKeyEvent *event)
-{
-    if (receiver == ui->Cmb_Item)
-        return m_editor->itemBoxKeyPress(event);
-    if (receiver == ui->RichDescr)
-        return m_editor->descriptionKeyPress(event);
-    if (receiver == ui->EdtSearch)
-        return m_search->searchBoxKeyPress(event);
-    if (receiver == ui->RedTranslation)
-        return m_notes->notesKeyPress(event);
-    return false;
+        });
+    for (QWidget *control : std::initializer_list<QWidget *>{ui->CmbWork, ui->BtnChangeList, ui->RadioGreek, ui->RadioLatin})
+        m_keys.route(control, [this, control](QKeyEvent *event) { return m_lists->selectorKeyDown(control, event); });
+    m_keys.route(ui->Cmb_Item, [this](QKeyEvent *e) { return m_editor->itemBoxKeyDown(e); },
+                 [this](QKeyEvent *e) { return m_editor->itemBoxKeyPress(e); });
+    m_keys.route(ui->RichDescr, [this](QKeyEvent *e) { return m_editor->descriptionKeyDown(e); },
+                 [this](QKeyEvent *e) { return m_editor->descriptionKeyPress(e); });
+    m_keys.route(ui->EdtSearch, [this](QKeyEvent *e) { return m_search->searchBoxKeyDown(e); },
+                 [this](QKeyEvent *e) { return m_search->searchBoxKeyPress(e); });
+    m_keys.route(ui->RedTranslation, [this](QKeyEvent *e) { return m_notes->notesKeyDown(e); },
+                 [this](QKeyEvent *e) { return m_notes->notesKeyPress(e); });
+    m_keys.route(ui->CmbFont, [this](QKeyEvent *e) { return m_formatBar->fontListKeyDown(e); });
 }
 
 void MainWindow::escapeKey()

@@ -5,6 +5,7 @@
 // computed from the state (controlstate.h) and applied whenever the document or the state change.
 // Other windows are asked for by signals: this window knows none of them.
 #include "mainwindow/controlstate.h"
+#include "mainwindow/keyrouting.h"
 #include "mainwindow/mainmode.h"
 
 #include <QTimer>
@@ -90,10 +91,9 @@ private:
     void stateChanged();
     ControlInputs controlInputs() const;
     void applyControls();
+    void routeKeys();
     bool previewKey(QWidget *receiver, QKeyEvent *event);
     void windowKeyDown(QKeyEvent *event);
-    bool controlKeyDown(QWidget *receiver, QKeyEvent *event);
-    bool controlKeyPress(QWidget *receiver, QKeyEvent *event);
 
     std::unique_ptr<Ui::MainWindow> ui;
     ListDocument *m_document = nullptr;
@@ -109,6 +109,7 @@ private:
     NotesEditor *m_notes = nullptr;
     NotesFormatBar *m_formatBar = nullptr;
     KeyPreview *m_keyPreview = nullptr;
+    KeyRouting m_keys;
     MainMode m_shownMode;
     bool m_formatBarOffered = false;
     bool m_fontAvailable = true;
