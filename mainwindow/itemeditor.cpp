@@ -1,5 +1,6 @@
 #include "mainwindow/itemeditor.h"
 
+#include "mainwindow/focusentry.h"
 #include "mainwindow/itemview.h"
 #include "mainwindow/typedchange.h"
 #include "mainwindow/windowstate.h"
@@ -50,9 +51,9 @@ bool ItemEditor::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type t = event->type();
     guarded([&] {
-        if (watched == w.itemBox && t == QEvent::FocusIn)
+        if (watched == w.itemBox && entersControl(event))
             emit commandStarting();
-        else if (watched == w.descriptionBox && t == QEvent::FocusIn)
+        else if (watched == w.descriptionBox && entersControl(event))
             enterDescription();
         else if (watched == w.descriptionBox->viewport()) {
             if (t == QEvent::MouseButtonPress)

@@ -1,5 +1,6 @@
 #include "mainwindow/listsearch.h"
 
+#include "mainwindow/focusentry.h"
 #include "mainwindow/itemview.h"
 #include "mainwindow/typedchange.h"
 #include "mainwindow/windowstate.h"
@@ -34,7 +35,7 @@ ListSearch::ListSearch(ListDocument &document, WindowState &state, ItemView &vie
 bool ListSearch::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == w.searchBox) {
-        if (event->type() == QEvent::FocusIn)
+        if (entersControl(event))
             emit commandStarting();
         else if (event->type() == QEvent::MouseButtonRelease
                  && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && m_promptShown) {

@@ -32,6 +32,7 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -443,7 +444,18 @@ void MainWindow::requestMasterList()
 bool MainWindow::previewKey(QWidget *receiver, QKeyEvent *event)
 {
     guarded([&] { windowKeyDown(event); });
-    return m_keys.dispatch(receiver, event);
+    if (m_keys.dispatch(receiver, event))
+        return true;
+    // A push button with the focus takes Enter and Return as it takes Space. Only the focused
+    // button: a box that handles Enter itself never presses another.
+    auto *button = qobject_cast<QPushButton *>(receiver);
+    const int key = event->key();
+    if (button && (key == Qt::Key_Return || key == Qt::Key_Enter) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (button->isEnabled() && button->isVisible())
+            button->click();
+        return true;
+    }
+    return false;
 }
 
 void MainWindow::windowKeyDown(QKeyEvent *event)

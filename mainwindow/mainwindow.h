@@ -51,7 +51,7 @@ public:
     int headingMaxWidth() const;
     quint32 selfTestColour() const;
 
-    // Commands begin by collapsing the selection of the notes (it stays shown, the caret at its end).
+    // Commands begin by collapsing the selection of the notes: nothing selected, the caret at its start.
     void collapseNotesSelection();
 
 public slots:

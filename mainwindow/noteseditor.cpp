@@ -54,11 +54,12 @@ void NotesEditor::focusNotes()
         w.notesBox->setFocus();
 }
 
+// Nothing selected, the caret at the start of what was selected, whichever way it was selected.
 void NotesEditor::collapseSelection()
 {
     QTextCursor cursor = w.notesBox->textCursor();
     if (cursor.hasSelection()) {
-        cursor.clearSelection();
+        cursor.setPosition(cursor.selectionStart());
         w.notesBox->setTextCursor(cursor);
     }
 }

@@ -38,6 +38,7 @@ private slots:
     void longHeadwordsKeptWhole();
     void savingDuringSearchWithoutHits();
     void tooShortCutsFirstAndPutsCaretAtEnd();
+    void tooShortBehindARealBoxKeepsTheDescription();
     void descriptionSizeButtonsStayAtTheirLimits();
     void filesThatCannotBeListsAreNamedOnce();
 };
@@ -275,6 +276,30 @@ void TestKeepWork::tooShortCutsFirstAndPutsCaretAtEnd()
     QTest::mouseClick(h.addButton(), Qt::LeftButton);
     QCOMPARE(h.form().session().itemCount(), 5);
     QCOMPARE(data.read("Numbers.vocab"), crlf(QStringList{"Latin"} + fiveItems()));
+}
+
+// The real modal box: when it goes, the window is activated again and the focus comes back to
+// the description box, which must not select its text for the next key to replace.
+void TestKeepWork::tooShortBehindARealBoxKeepsTheDescription()
+{
+    DataFolder data;
+    data.addList("Numbers", "Latin", fiveItems());
+    Harness h;
+    h.desktop.realBoxes = true;
+    h.openList("Numbers");
+    clickDescription(h);
+    QTest::keyClicks(h.descriptionBox(), "x");
+    h.desktop.expect("Vocabulary item or description too short.");
+    QTest::mouseClick(h.saveButton(), Qt::LeftButton);
+    // As the window manager does when the box goes.
+    h.form().activateWindow();
+    QTRY_VERIFY(h.form().isActiveWindow());
+    QTest::qWait(20);
+    QCOMPARE(QApplication::focusWidget(), h.descriptionBox());
+    QVERIFY(!h.descriptionBox()->textCursor().hasSelection());
+    QTest::keyClicks(h.descriptionBox(), "y");
+    QCOMPARE(h.descriptionBox()->toPlainText(), QStringLiteral("xy"));
+    QVERIFY(h.desktop.problems().isEmpty());
 }
 
 void TestKeepWork::descriptionSizeButtonsStayAtTheirLimits()

@@ -1,6 +1,9 @@
 #include "support/scripteddesktop.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 ScriptedDesktop::ScriptedDesktop() { setDesktop(this); }
 
@@ -36,6 +39,15 @@ MsgButton ScriptedDesktop::showMessage(const MessageRequest &request)
     const Expected e = m_expected.takeFirst();
     if (!request.buttons.testFlag(e.answer))
         m_unexpected << QStringLiteral("box \"%1\" has no such button to answer with").arg(request.text);
+    if (realBoxes && (e.answer == request.defaultButton || e.answer == request.escapeButton)) {
+        const int key = e.answer == request.defaultButton ? Qt::Key_Return : Qt::Key_Escape;
+        QTimer::singleShot(50, [key] {
+            if (QWidget *box = QApplication::activeModalWidget())
+                QTest::keyClick(box, Qt::Key(key));
+        });
+        SystemDesktop system;
+        return system.showMessage(request);
+    }
     return e.answer;
 }
 

@@ -27,6 +27,9 @@ public:
     QStringList installedFontFamilies() override { return fonts; }
     quint32 randomSeed() override { return seed; }
 
+    // Expected boxes are shown for real (the program's own modal box) and answered by a key
+    // pressed in the box: Return for its default button, Esc for its escape button.
+    bool realBoxes = false;
     QList<MessageRequest> shown;
     QStringList fonts{QStringLiteral("SPIonic"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("Liberation Serif"), QStringLiteral("Liberation Mono")};
