@@ -6,6 +6,7 @@
 #include "platform/rtfreader.h"
 #include "platform/rtfwriter.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -97,6 +98,20 @@ inline void leave(QWidget *w)
 }
 
 // Starts a list search for text from the search box.
+// Picks a font as a user does: the font list dropped down, a click on its row.
+inline QString pickFont(Harness &h, int row)
+{
+    DropDownCombo *list = h.fontList();
+    list->showPopup();
+    QAbstractItemView *view = list->view();
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    const QString picked = list->itemText(row);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    h.settle();
+    return picked;
+}
+
 inline void searchFor(Harness &h, const QString &text)
 {
     QTest::mouseClick(h.searchBox(), Qt::LeftButton);

@@ -51,6 +51,7 @@ class TestAuxWindows : public QObject {
 
 private slots:
     void helpOpensAndClosesWithEsc();
+    void helpCollapsesTheNotesSelectionToItsStart();
     void aboutFromHelp();
     void aboutTextAndLinks();
     void failedOpenIsReported();
@@ -86,6 +87,27 @@ void TestAuxWindows::helpOpensAndClosesWithEsc()
     QTest::mouseClick(n.h.helpIcon(), Qt::LeftButton);
     QVERIFY(help->isHidden());
     QCOMPARE(n.h.desktop.opened, QList<QUrl>{QUrl(weblinks::OnlineHelpUrl)});
+}
+
+// Help leaves the notes selection collapsed to its start, whichever way it was selected: the
+// next letter typed goes before the word, not after it.
+void TestAuxWindows::helpCollapsesTheNotesSelectionToItsStart()
+{
+    Numbers n;
+    QTextEdit *notes = n.h.notesBox();
+    notes->setFocus();
+    QTest::mouseClick(notes->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::keyClick(notes, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(notes, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(notes, Qt::Key_Right, Qt::ShiftModifier);
+    const QString before = notes->toPlainText();
+    whenOpen(n.h.program->windows.help, [&] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    n.h.press(Qt::Key_F1);
+    QVERIFY(!notes->textCursor().hasSelection());
+    QCOMPARE(notes->textCursor().position(), 0);
+    notes->setFocus();
+    QTest::keyClicks(notes, "x");
+    QCOMPARE(notes->toPlainText(), QStringLiteral("x") + before);
 }
 
 void TestAuxWindows::aboutFromHelp()

@@ -72,6 +72,7 @@ class TestLists : public QObject {
 
 private slots:
     void createVerbsAsLatin();
+    void newListOverAnOldOneByEnterKeepsTheBackup();
     void overwriteQuestionAndLanguageChange();
     void renamingOntoAnotherListAndAnewName();
     void deletingWithYesAndCancel();
@@ -136,6 +137,36 @@ void TestLists::createVerbsAsLatin()
     QTest::mouseClick(h.addButton(), Qt::LeftButton);
     QTest::mouseClick(h.saveButton(), Qt::LeftButton);
     QCOMPARE(data.read("Verbs.vocab"), QByteArray("Latin\r\namarezxto love\r\n"));
+}
+
+// A new list that takes an existing list's name replaces the pair, and only the pair: the backup
+// of the old list from its last opening stays. The keys alone do it: Enter in the name box,
+// a language button, Enter on the Update button that then has the focus.
+void TestLists::newListOverAnOldOneByEnterKeepsTheBackup()
+{
+    DataFolder data;
+    data.addList("Verbs", "Latin", AlphaItems);
+    const QByteArray backup = crlf({"Latin", "amarezxto love"});
+    data.write("Backups/Verbs.vocab", backup);
+    data.write("Backups/Verbs.rtf", "{\\rtf1 old notes}");
+    Harness h;
+    clickUpdate(h);
+    QTest::keyClicks(h.listSelector(), "Verbs");
+    h.desktop.expect("File already exists. Overwrite?", MsgButton::OK);
+    QTest::keyClick(h.listSelector(), Qt::Key_Return);
+    QVERIFY(h.languagePanel()->isVisible());
+    QTest::mouseClick(h.greekButton(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), h.changeListButton());
+    h.desktop.expect("File already exists. Overwrite?", MsgButton::OK);
+    QTest::keyClick(h.changeListButton(), Qt::Key_Return);
+    QVERIFY(!h.form().mode().updateMode);
+    QCOMPARE(h.form().session().name(), QStringLiteral("Verbs"));
+    QCOMPARE(data.read("Verbs.vocab"), crlf({"Greek"}));
+    QCOMPARE(data.read("Verbs.rtf"), emptyNotes());
+    QCOMPARE(data.read("Backups/Verbs.vocab"), backup);
+    QCOMPARE(data.read("Backups/Verbs.rtf"), QByteArray("{\\rtf1 old notes}"));
+    QVERIFY(h.itemBox()->isEnabled() && h.notesBox()->isVisible());
+    QVERIFY(h.desktop.problems().isEmpty());
 }
 
 void TestLists::overwriteQuestionAndLanguageChange()

@@ -163,12 +163,7 @@ void TestNotesWindow::saveAndReopenKeepEveryFormat()
         QTest::mouseClick(h.notesBiggerButton(), Qt::LeftButton);
         QTest::mouseClick(h.notesBiggerButton(), Qt::LeftButton); // 13 -> 15
         selectKeys(box, 35, 39);
-        h.fontList()->showPopup();
-        h.fontList()->hidePopup();
-        picked = h.fontList()->itemText(0);
-        h.fontList()->setCurrentIndex(0);
-        emit h.fontList()->activated(0);
-        h.settle();
+        picked = pickFont(h, 0);
         selectKeys(box, 40, 46);
         h.press(Qt::Key_G, Qt::ControlModifier);
         selectKeys(box, 54, 55);
