@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "mainwindow/controlview.h"
+#include "mainwindow/maincontrollers.h"
 #include "mainwindow/itemcommands.h"
 #include "mainwindow/itemeditor.h"
 #include "mainwindow/itemview.h"
@@ -62,10 +63,7 @@ MainWindow::MainWindow() : ui(std::make_unique<Ui::MainWindow>())
 MainWindow::~MainWindow()
 {
     // The controllers watch the form's widgets: they go before the widgets do.
-    for (QObject *controller : std::initializer_list<QObject *>{m_formatBar, m_notes, m_lists, m_chooser, m_test, m_search,
-                                                                m_commands, m_editor, m_view})
-        delete controller;
-    // The notes box shows the document: it lets go of it first.
+    delete m_parts;
     disconnect(m_document, nullptr, this, nullptr);
 }
 
@@ -77,79 +75,16 @@ void MainWindow::createControllers()
     ui->RedTranslation->setDocument(m_document->notes());
     m_state = new WindowState(this);
     m_animation.setInterval(500);
-    m_view = new ItemView(m_document->list(), {ui->Cmb_Item, ui->RichDescr, ui->Heading, ui->PnlItemNo, ui->LblSearchString, ui->Panel},
-                          this);
-    m_editor = new ItemEditor(*m_document, *m_state, *m_view,
-                              {ui->Cmb_Item, ui->RichDescr, ui->BtnRichdescrFontIncrease, ui->BtnRichdescrFontDecrease}, this);
-    m_commands = new ItemCommands(*m_document, *m_state, *m_view,
-                                  {ui->Cmb_Item, ui->RichDescr, ui->BtnSave, ui->BtnIns, ui->BtnDel, ui->BtnSwopUp, ui->BtnSwopDown,
-                                   ui->BtnMaster},
-                                  this);
-    m_search = new ListSearch(*m_document, *m_state, *m_view,
-                              {ui->EdtSearch, ui->Btn_Search, ui->ChkWhole, ui->BtnLeft, ui->BtnRight, ui->Cmb_Item, ui->RichDescr},
-                              this);
-    m_test = new SelfTest(*m_document, *m_state, *m_view, {ui->Panel, ui->BtnSelfTest, ui->Cmb_Item}, this);
-    m_chooser = new ListChooser(*m_document, *m_state, *m_view, m_animation, {ui->CmbWork, ui->Cmb_Item}, this);
-    m_lists = new ListManagement(*m_document, *m_state, *m_view, m_animation,
-                                 {ui->CmbWork, ui->BtnChangeList, ui->RadioGreek, ui->RadioLatin, ui->ShpUpdate, ui->Cmb_Item}, this);
-    m_notes = new NotesEditor(*m_document, *m_state, {ui->RedTranslation, ui->BtnExpandReduce, ui->ChkWholeWOrd, ui->BtnNextTranslation},
-                              this);
-    m_formatBar = new NotesFormatBar(*m_state,
-                                     {ui->RedTranslation, ui->BtnFormatBold, ui->BtnFormatItalic, ui->BtnFormatUnderline,
-                                      ui->BtnFormatRed, ui->BtnFormatBlue, ui->BtnFormatGreen, ui->BtnFormatFontIncrease,
-                                      ui->BtnFormatFontDecrease, ui->BtnCopyFormat, ui->CmbFont, ui->ShpColour},
-                                     this);
+    m_parts = new MainControllers(*ui, *m_document, *m_state, m_animation, this);
 }
 
 void MainWindow::connectControllers()
 {
     connect(m_document, &ListDocument::changed, this, &MainWindow::applyControls);
     connect(m_state, &WindowState::changed, this, &MainWindow::stateChanged);
-    // Most commands begin by collapsing the notes selection.
-    connect(m_editor, &ItemEditor::commandStarting, this, &MainWindow::collapseNotesSelection);
-    connect(m_commands, &ItemCommands::commandStarting, this, &MainWindow::collapseNotesSelection);
-    connect(m_search, &ListSearch::commandStarting, this, &MainWindow::collapseNotesSelection);
-    connect(m_test, &SelfTest::commandStarting, this, &MainWindow::collapseNotesSelection);
-    connect(m_chooser, &ListChooser::commandStarting, this, &MainWindow::collapseNotesSelection);
-    const auto save = [this] { guarded([this] { m_commands->saveList(); }); };
-    connect(m_editor, &ItemEditor::saveRequested, this, save);
-    connect(m_test, &SelfTest::saveRequested, this, save);
-    connect(m_chooser, &ListChooser::saveRequested, this, save);
-    connect(m_lists, &ListManagement::saveRequested, this, save);
-    const auto saveIfOffered = [this] { guarded([this] { m_commands->saveListIfOffered(); }); };
-    connect(m_editor, &ItemEditor::offeredSaveRequested, this, saveIfOffered);
-    connect(m_notes, &NotesEditor::offeredSaveRequested, this, saveIfOffered);
-    connect(m_editor, &ItemEditor::moveRequested, this, [this](int offset) { guarded([&] { m_commands->moveItem(offset); }); });
-    connect(m_editor, &ItemEditor::showHitRequested, m_search, &ListSearch::showPickedHit);
-    connect(m_editor, &ItemEditor::descriptionPointsChanged, this, &MainWindow::applyControls);
-    connect(m_commands, &ItemCommands::notesFocusWanted, m_notes, &NotesEditor::focusNotes);
-    connect(m_chooser, &ListChooser::notesFocusWanted, m_notes, &NotesEditor::focusNotes);
-    connect(m_formatBar, &NotesFormatBar::notesFocusWanted, m_notes, &NotesEditor::focusNotes);
-    connect(m_commands, &ItemCommands::masterListWanted, this, &MainWindow::requestMasterList);
-    connect(m_search, &ListSearch::searchStarted, m_notes, &NotesEditor::startSearch);
-    connect(m_search, &ListSearch::hitsChanged, this, &MainWindow::applyControls);
-    connect(m_search, &ListSearch::escapePressed, this, [this] { guarded([this] { escapeKey(); }); });
-    connect(m_chooser, &ListChooser::listShown, m_search, &ListSearch::showPrompt);
-    connect(m_chooser, &ListChooser::choiceClosed, m_formatBar, &NotesFormatBar::showNoFont);
-    connect(m_lists, &ListManagement::updateModeStarting, this, [this](bool newList) {
-        m_formatBar->showNoFont();
-        if (newList)
-            m_chooser->hidePrompt();
-    });
-    connect(m_lists, &ListManagement::committed, this,
-            [this](const QString &name, bool newList) { guarded([&] { m_chooser->showCommittedList(name, newList); }); });
-    connect(m_lists, &ListManagement::listDeleted, m_chooser, &ListChooser::resetToNoList);
-    connect(m_lists, &ListManagement::updateModeLeft, this, [this](bool newList) {
-        if (!newList) {
-            m_chooser->showOpenListName();
-            return;
-        }
-        m_chooser->showPrompt();
-        m_animation.start();
-    });
-    connect(m_notes, &NotesEditor::mouseReleased, m_formatBar, &NotesFormatBar::notesMouseReleased);
-    connect(m_notes, &NotesEditor::searchChanged, this, &MainWindow::applyControls);
-    connect(m_formatBar, &NotesFormatBar::stateChanged, this, &MainWindow::applyControls);
+    connect(m_parts, &MainControllers::controlsChanged, this, &MainWindow::applyControls);
+    connect(m_parts, &MainControllers::masterListWanted, this, &MainWindow::requestMasterList);
+    connect(m_parts, &MainControllers::escapePressed, this, [this] { guarded([this] { escapeKey(); }); });
 
     connectGuarded(ui->BtnClose, &QPushButton::clicked, this, &MainWindow::closeProgram);
     connectGuarded(ui->PnlTop1, &PanelLabel::clicked, this, &MainWindow::toggleStayOnTop);
@@ -166,8 +101,8 @@ void MainWindow::connectControllers()
 const ListSession &MainWindow::session() const { return m_document->list(); }
 const MainMode &MainWindow::mode() const { return m_state->mode(); }
 EditBox MainWindow::lastEditBox() const { return m_state->lastEditBox(); }
-const QStringList &MainWindow::listNames() const { return m_chooser->listNames(); }
-int MainWindow::headingMaxWidth() const { return m_view->headingMaxWidth(); }
+const QStringList &MainWindow::listNames() const { return m_parts->chooser->listNames(); }
+int MainWindow::headingMaxWidth() const { return m_parts->view->headingMaxWidth(); }
 quint32 MainWindow::selfTestColour() const { return backgroundColour(ui->Panel); }
 bool MainWindow::staysOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
 
@@ -185,13 +120,13 @@ ControlInputs MainWindow::controlInputs() const
     in.modified = m_document->isModified();
     in.notesEmpty = m_document->notes()->isEmpty();
     in.hitCount = list.hitCount();
-    in.hitRow = m_search->hitRow();
-    in.notesSearchShown = m_notes->searchShown();
-    in.notesHits = m_notes->occurrenceCount();
-    in.descriptionPoints = m_editor->descriptionPoints();
-    in.painterArmed = m_formatBar->painterArmed();
-    in.notesBiggerAtLimit = m_formatBar->biggerAtLimit();
-    in.notesSmallerAtLimit = m_formatBar->smallerAtLimit();
+    in.hitRow = m_parts->search->hitRow();
+    in.notesSearchShown = m_parts->notes->searchShown();
+    in.notesHits = m_parts->notes->occurrenceCount();
+    in.descriptionPoints = m_parts->editor->descriptionPoints();
+    in.painterArmed = m_parts->formatBar->painterArmed();
+    in.notesBiggerAtLimit = m_parts->formatBar->biggerAtLimit();
+    in.notesSmallerAtLimit = m_parts->formatBar->smallerAtLimit();
     return in;
 }
 
@@ -201,8 +136,8 @@ void MainWindow::applyControls()
     // The notes size buttons stopped at a limit are offered again when the format bar comes back.
     const bool offered = state.formatBar.enabled;
     if (offered && !m_formatBarOffered) {
-        const QSignalBlocker quiet(m_formatBar);
-        m_formatBar->resetLimits();
+        const QSignalBlocker quiet(m_parts->formatBar);
+        m_parts->formatBar->resetLimits();
         state = computeControlState(controlInputs());
     }
     m_formatBarOffered = offered;
@@ -215,7 +150,7 @@ void MainWindow::stateChanged()
     const MainMode &mode = m_state->mode();
     const bool leftArea = mode.area != m_shownMode.area && !mode.listSearch();
     if (leftArea || (m_state->edit().searchLocked && mode.normal()))
-        m_search->clearTyped();
+        m_parts->search->clearTyped();
     m_shownMode = mode;
     applyControls();
 }
@@ -253,9 +188,9 @@ void MainWindow::setUp()
         ui->ImgBackground->setPixmap(QPixmap::fromImage(image));
     });
     fillFontList();
-    m_view->setHeading(QString());
+    m_parts->view->setHeading(QString());
     programRandom().seed(desktop().randomSeed());
-    m_chooser->start();
+    m_parts->chooser->start();
 }
 
 void MainWindow::fillFontList()
@@ -292,7 +227,7 @@ void MainWindow::activate()
         endProgram();
         return;
     }
-    m_view->setHeadingMaxWidth(qMin(m_view->headingMaxWidth(), 575));
+    m_parts->view->setHeadingMaxWidth(qMin(m_parts->view->headingMaxWidth(), 575));
     // Qt reports activation after a handler's message box or modal window has returned, so a
     // returning activation would undo the focus the handler chose: only a window without a
     // focused control (its first showing) gives the focus to the list selector.
@@ -320,7 +255,7 @@ void MainWindow::endProgram()
     QCoreApplication::quit();
 }
 
-void MainWindow::collapseNotesSelection() { m_notes->collapseSelection(); }
+void MainWindow::collapseNotesSelection() { m_parts->notes->collapseSelection(); }
 
 void MainWindow::restoreEditFocus()
 {
@@ -353,7 +288,7 @@ void MainWindow::restoreEditFocusPlacingCaret()
 
 bool MainWindow::saveBeforeClosing()
 {
-    guarded([this] { m_commands->saveList(); });
+    guarded([this] { m_parts->commands->saveList(); });
     // Save may refuse the entry (too short) or fail; the work is then still unsaved and the program stays.
     return !m_document->isModified();
 }
@@ -378,7 +313,7 @@ void MainWindow::closeProgram()
         if (ui->Cmb_Item->isEnabled() && m_document->list().itemCount() > 0)
             ui->Cmb_Item->setFocus();
         else
-            m_notes->focusNotes();
+            m_parts->notes->focusNotes();
         break;
     }
 }
@@ -436,7 +371,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 void MainWindow::requestMasterList()
 {
     emit masterListRequested(m_document->list().isLatin() ? QStringLiteral("Latin") : QStringLiteral("Greek"),
-                             ui->Cmb_Item->currentText(), m_search->typedText());
+                             ui->Cmb_Item->currentText(), m_parts->search->typedText());
 }
 
 // --- keys -----------------------------------------------------------------------------------------
@@ -495,16 +430,16 @@ void MainWindow::routeKeys()
             return false;
         });
     for (QWidget *control : std::initializer_list<QWidget *>{ui->CmbWork, ui->BtnChangeList, ui->RadioGreek, ui->RadioLatin})
-        m_keys.route(control, [this, control](QKeyEvent *event) { return m_lists->selectorKeyDown(control, event); });
-    m_keys.route(ui->Cmb_Item, [this](QKeyEvent *e) { return m_editor->itemBoxKeyDown(e); },
-                 [this](QKeyEvent *e) { return m_editor->itemBoxKeyPress(e); });
-    m_keys.route(ui->RichDescr, [this](QKeyEvent *e) { return m_editor->descriptionKeyDown(e); },
-                 [this](QKeyEvent *e) { return m_editor->descriptionKeyPress(e); });
-    m_keys.route(ui->EdtSearch, [this](QKeyEvent *e) { return m_search->searchBoxKeyDown(e); },
-                 [this](QKeyEvent *e) { return m_search->searchBoxKeyPress(e); });
-    m_keys.route(ui->RedTranslation, [this](QKeyEvent *e) { return m_notes->notesKeyDown(e); },
-                 [this](QKeyEvent *e) { return m_notes->notesKeyPress(e); });
-    m_keys.route(ui->CmbFont, [this](QKeyEvent *e) { return m_formatBar->fontListKeyDown(e); });
+        m_keys.route(control, [this, control](QKeyEvent *event) { return m_parts->lists->selectorKeyDown(control, event); });
+    m_keys.route(ui->Cmb_Item, [this](QKeyEvent *e) { return m_parts->editor->itemBoxKeyDown(e); },
+                 [this](QKeyEvent *e) { return m_parts->editor->itemBoxKeyPress(e); });
+    m_keys.route(ui->RichDescr, [this](QKeyEvent *e) { return m_parts->editor->descriptionKeyDown(e); },
+                 [this](QKeyEvent *e) { return m_parts->editor->descriptionKeyPress(e); });
+    m_keys.route(ui->EdtSearch, [this](QKeyEvent *e) { return m_parts->search->searchBoxKeyDown(e); },
+                 [this](QKeyEvent *e) { return m_parts->search->searchBoxKeyPress(e); });
+    m_keys.route(ui->RedTranslation, [this](QKeyEvent *e) { return m_parts->notes->notesKeyDown(e); },
+                 [this](QKeyEvent *e) { return m_parts->notes->notesKeyPress(e); });
+    m_keys.route(ui->CmbFont, [this](QKeyEvent *e) { return m_parts->formatBar->fontListKeyDown(e); });
 }
 
 void MainWindow::escapeKey()
@@ -512,7 +447,7 @@ void MainWindow::escapeKey()
     const MainMode &mode = m_state->mode();
     if (mode.selfTest()) {
         // Reveal the answer; the focus is given once the item area is back.
-        m_test->revealAnswer();
+        m_parts->test->revealAnswer();
         if (ui->Cmb_Item->isEnabled())
             ui->Cmb_Item->setFocus();
         return;
@@ -520,9 +455,9 @@ void MainWindow::escapeKey()
     if (!mode.listOpen())
         return;
     if (mode.listSearch()) {
-        m_search->endSearch();
+        m_parts->search->endSearch();
         return;
     }
-    m_search->clearTyped();
+    m_parts->search->clearTyped();
     ui->Cmb_Item->setFocus();
 }

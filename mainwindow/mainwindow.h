@@ -13,19 +13,11 @@
 #include <memory>
 
 namespace Ui { class MainWindow; }
-class ItemCommands;
-class ItemEditor;
-class ItemView;
 class KeyPreview;
-class ListChooser;
 class ListDocument;
-class ListManagement;
-class ListSearch;
 class ListSession;
-class NotesEditor;
-class NotesFormatBar;
+class MainControllers;
 class QKeyEvent;
-class SelfTest;
 class WindowColour;
 class WindowState;
 
@@ -99,15 +91,7 @@ private:
     ListDocument *m_document = nullptr;
     WindowState *m_state = nullptr;
     QTimer m_animation; // the selector's prompt and update mode's bar
-    ItemView *m_view = nullptr;
-    ItemEditor *m_editor = nullptr;
-    ItemCommands *m_commands = nullptr;
-    ListSearch *m_search = nullptr;
-    SelfTest *m_test = nullptr;
-    ListChooser *m_chooser = nullptr;
-    ListManagement *m_lists = nullptr;
-    NotesEditor *m_notes = nullptr;
-    NotesFormatBar *m_formatBar = nullptr;
+    MainControllers *m_parts = nullptr;
     KeyPreview *m_keyPreview = nullptr;
     KeyRouting m_keys;
     MainMode m_shownMode;

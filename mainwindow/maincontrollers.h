@@ -1,0 +1,46 @@
+#pragma once
+// The controllers of the main window, made for its form, the open list's document and the
+// window's state, and wired to one another: each announces its outcomes by signals and the
+// connections here decide who acts on them. What concerns the window as a whole (applying the
+// control states, the other windows, Esc) is announced on to it.
+#include <QObject>
+
+namespace Ui { class MainWindow; }
+class ItemCommands;
+class ItemEditor;
+class ItemView;
+class ListChooser;
+class ListDocument;
+class ListManagement;
+class ListSearch;
+class NotesEditor;
+class NotesFormatBar;
+class QTimer;
+class SelfTest;
+class WindowState;
+
+class MainControllers : public QObject {
+    Q_OBJECT
+public:
+    MainControllers(Ui::MainWindow &ui, ListDocument &document, WindowState &state, QTimer &animation, QObject *parent);
+    ~MainControllers() override;
+
+    ItemView *view;
+    ItemEditor *editor;
+    ItemCommands *commands;
+    ListSearch *search;
+    SelfTest *test;
+    ListChooser *chooser;
+    ListManagement *lists;
+    NotesEditor *notes;
+    NotesFormatBar *formatBar;
+
+signals:
+    // What the controls show may differ though neither the document nor the state changed.
+    void controlsChanged();
+    void masterListWanted();
+    void escapePressed();
+
+private:
+    void connectTogether(QTimer &animation);
+};
