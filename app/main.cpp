@@ -1,6 +1,7 @@
 // Mnemora: vocabulary lists for students of Ancient Greek and Latin. The data folder is the
 // folder the program is started in.
 #include "app/program.h"
+#include "platform/fonts.h"
 
 #include <QApplication>
 
@@ -8,6 +9,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mnemora"));
+    loadBundledFonts();
     Program program;
     program.show();
     return app.exec();

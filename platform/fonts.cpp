@@ -2,7 +2,10 @@
 
 #include "platform/desktop.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFont>
+#include <QFontDatabase>
 
 namespace {
 struct Alias { const char *name; const char *family; };
@@ -41,3 +44,14 @@ void installFontSubstitutes()
         if (!hasFamily(desktop().installedFontFamilies(), QLatin1String(name)))
             QFont::insertSubstitutions(QLatin1String(name), sans);
 }
+
+QStringList loadBundledFonts(const QString &programFolder)
+{
+    if (hasFamily(QFontDatabase::families(), QStringLiteral("SPIonic")))
+        return {};
+    const QString file = QDir(programFolder).filePath(QStringLiteral(MNEMORA_FONTS_FROM_BIN "/SPIonic.ttf"));
+    const int id = QFontDatabase::addApplicationFont(QDir::cleanPath(file));
+    return id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+}
+
+QStringList loadBundledFonts() { return loadBundledFonts(QCoreApplication::applicationDirPath()); }
