@@ -72,7 +72,8 @@ class TestLists : public QObject {
 
 private slots:
     void createVerbsAsLatin();
-    void newListOverAnOldOneByEnterKeepsTheBackup();
+    void newListOverAnOldOneKeepsTheBackup();
+    void enterPressesTheFocusedButton();
     void overwriteQuestionAndLanguageChange();
     void renamingOntoAnotherListAndAnewName();
     void deletingWithYesAndCancel();
@@ -140,9 +141,8 @@ void TestLists::createVerbsAsLatin()
 }
 
 // A new list that takes an existing list's name replaces the pair, and only the pair: the backup
-// of the old list from its last opening stays. The keys alone do it: Enter in the name box,
-// a language button, Enter on the Update button that then has the focus.
-void TestLists::newListOverAnOldOneByEnterKeepsTheBackup()
+// of the old list from its last opening stays.
+void TestLists::newListOverAnOldOneKeepsTheBackup()
 {
     DataFolder data;
     data.addList("Verbs", "Latin", AlphaItems);
@@ -156,9 +156,8 @@ void TestLists::newListOverAnOldOneByEnterKeepsTheBackup()
     QTest::keyClick(h.listSelector(), Qt::Key_Return);
     QVERIFY(h.languagePanel()->isVisible());
     QTest::mouseClick(h.greekButton(), Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), h.changeListButton());
     h.desktop.expect("File already exists. Overwrite?", MsgButton::OK);
-    QTest::keyClick(h.changeListButton(), Qt::Key_Return);
+    clickUpdate(h);
     QVERIFY(!h.form().mode().updateMode);
     QCOMPARE(h.form().session().name(), QStringLiteral("Verbs"));
     QCOMPARE(data.read("Verbs.vocab"), crlf({"Greek"}));
@@ -166,6 +165,35 @@ void TestLists::newListOverAnOldOneByEnterKeepsTheBackup()
     QCOMPARE(data.read("Backups/Verbs.vocab"), backup);
     QCOMPARE(data.read("Backups/Verbs.rtf"), QByteArray("{\\rtf1 old notes}"));
     QVERIFY(h.itemBox()->isEnabled() && h.notesBox()->isVisible());
+    QVERIFY(h.desktop.problems().isEmpty());
+}
+
+// Enter and Return press the push button that has the focus, as Space does: the Update button
+// after a language button, then Save; Enter in a box that takes it itself presses no button.
+void TestLists::enterPressesTheFocusedButton()
+{
+    DataFolder data;
+    Harness h;
+    clickUpdate(h);
+    QTest::keyClicks(h.listSelector(), "Verbs");
+    QTest::keyClick(h.listSelector(), Qt::Key_Return);
+    QTest::mouseClick(h.latinButton(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), h.changeListButton());
+    QTest::keyClick(h.changeListButton(), Qt::Key_Return);
+    QVERIFY(!h.form().mode().updateMode);
+    QCOMPARE(data.read("Verbs.vocab"), crlf({"Latin"}));
+    // An item typed, Add by Enter on its button, then Save by the keypad's Enter.
+    QTest::keyClicks(h.itemBox(), "amare");
+    h.descriptionBox()->setFocus();
+    QTest::keyClicks(h.descriptionBox(), "to love");
+    QTest::keyClick(h.descriptionBox(), Qt::Key_Return); // the box swallows it: no line break, no button
+    QCOMPARE(h.form().session().itemCount(), 0);
+    h.addButton()->setFocus();
+    QTest::keyClick(h.addButton(), Qt::Key_Return);
+    QCOMPARE(h.form().session().itemCount(), 1);
+    h.saveButton()->setFocus();
+    QTest::keyClick(h.saveButton(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(data.read("Verbs.vocab"), crlf({"Latin", "amarezxto love"}));
     QVERIFY(h.desktop.problems().isEmpty());
 }
 
