@@ -2,19 +2,21 @@
 // The keys that put the master list in order, and the order itself.
 //
 // A Greek key is the item's sort letters (A..X in the order of the Greek alphabet, one per Greek
-// letter of the SPIonic text) followed by "#" and the entry's reading number in decimal. Accents,
-// breathings, punctuation, digits and spaces give no sort letter, so words that differ only in
-// them share their letters and stand together, ordered by their reading numbers as text.
+// letter of the SPIonic text) followed by a separator byte and the entry's reading number in
+// decimal. Accents, breathings, punctuation, digits and spaces give no sort letter, so words that
+// differ only in them share their letters and stand together, ordered by their reading numbers as
+// text.
 //
-// A Latin key is the item itself, compared without regard to letter case, followed by "#" and the
-// reading number. Its characters are turned into one-byte weights once, so that comparing two keys
-// is a plain comparison of bytes: spaces and punctuation before digits, digits before letters, an
-// accented letter of the code page with its base letter, capital and small letters alike. The
-// weights do not depend on the desktop's locale.
+// A Latin key is the item itself, compared without regard to letter case, followed by the
+// separator and the reading number. Its characters are turned into one-byte weights once, so
+// that comparing two keys is a plain comparison of bytes: spaces and punctuation before digits,
+// digits before letters, an accented letter of the code page with its base letter, capital and
+// small letters alike. The weights do not depend on the desktop's locale.
 //
-// Both kinds of key sort "#" before every digit and letter, so an item whose letters begin a
-// longer item's letters comes first; keys are unique (the reading number), so duplicates of an
-// item are all kept.
+// Both kinds of key put the separator below every byte an item can give (a space and a stop
+// included), so an item comes before every longer item it begins, as in a dictionary: "ad"
+// before "ad hoc", "in" before "in vino veritas", "ab" before "ab!". Keys are unique (the reading
+// number), so duplicates of an item are all kept. Keys are compared as unsigned bytes.
 #include <QByteArray>
 #include <QList>
 #include <QString>

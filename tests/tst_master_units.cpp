@@ -45,6 +45,7 @@ private slots:
     void greekLettersIgnoreTheLocale();
     void greekOrder();
     void latinOrder();
+    void wordBeforeItsPhrases();
     void languagesSplitAndDuplicatesKept();
     void readingListsAndTheLimit();
     void unreadableListReported();
@@ -72,7 +73,11 @@ void TestMasterUnits::greekLetters()
     QFETCH(QString, item);
     QFETCH(QString, letters);
     QCOMPARE(greekSortLetters(item), letters);
-    QCOMPARE(QString::fromLatin1(greekSortKey(item, 12)), letters + "#12");
+    // The key: the letters, one separator byte, the reading number.
+    const QByteArray key = greekSortKey(item, 12);
+    QCOMPARE(QString::fromLatin1(key.first(qMin(key.size(), letters.size()))), letters);
+    QCOMPARE(key.size(), letters.size() + 3);
+    QCOMPARE(key.sliced(letters.size() + 1), QByteArray("12"));
 }
 
 void TestMasterUnits::greekLettersIgnoreTheLocale()
@@ -87,8 +92,8 @@ void TestMasterUnits::greekLettersIgnoreTheLocale()
 
 void TestMasterUnits::greekOrder()
 {
-    // Accents and punctuation apart, "#" before letters, reading numbers as text, final sigma
-    // among the sigmas, digamma and koppa not counted.
+    // Accents and punctuation apart, the separator before letters, reading numbers as text,
+    // final sigma among the sigmas, digamma and koppa not counted.
     QList<SourceEntry> source;
     for (int i = 1; i <= 8; ++i)
         source << greek(QStringLiteral("filler%1").arg(i)); // letters FIKKER: after the rest
@@ -118,6 +123,28 @@ void TestMasterUnits::latinOrder()
     // accented letter with its base letter.
     QCOMPARE(order, QStringList({"1a", "a", "a#b", "ab c", "abc", "AMO", "Amo", "amo", "amor", "b",
                                  "\u00e9t\u00e9", "Zephyrus"}));
+}
+
+void TestMasterUnits::wordBeforeItsPhrases()
+{
+    // As in a dictionary, a word comes before every phrase it begins, whatever follows it (a
+    // space, a stop, a hyphen) and whatever the reading numbers. The phrases are read first, and
+    // the longer items reach past the keys' first 16 bytes.
+    QList<SourceEntry> source;
+    source << latin("ad hoc") << latin("in vino veritas") << latin("ab!") << latin("ab ovo") << latin("ab-")
+           << latin("repetitio est mater studiorum") << latin("Ad Hoc") << latin("in.") << latin("ab\t")
+           << latin("in") << latin("ab") << latin("ad") << latin("repetitio est mater") << latin("abc");
+    source << greek("lo/goj tou= qeou=") << greek("kai\\ ga/r") << greek("filanqrwpi/a qew=n kai\\ a0nqrw/pwn")
+           << greek("lo/goj") << greek("kai/") << greek("filanqrwpi/a qew=n");
+    // Latin: "ab" (#11) before its phrases; the phrases by their next character (tab, space, "!",
+    // "-"), then the longer word.
+    QCOMPARE(sortedItems(source, MasterLanguage::Latin),
+             QStringList({"ab", "ab\t", "ab ovo", "ab!", "ab-", "abc", "ad", "ad hoc", "Ad Hoc", "in",
+                          "in vino veritas", "in.", "repetitio est mater", "repetitio est mater studiorum"}));
+    // Greek: spaces give no letter, so a phrase's key goes on with the next word's letters.
+    QCOMPARE(sortedItems(source, MasterLanguage::Greek),
+             QStringList({"kai/", "kai\\ ga/r", "lo/goj", "lo/goj tou= qeou=", "filanqrwpi/a qew=n",
+                          "filanqrwpi/a qew=n kai\\ a0nqrw/pwn"}));
 }
 
 void TestMasterUnits::languagesSplitAndDuplicatesKept()
