@@ -60,35 +60,8 @@ uchar latinWeight(char16_t c)
     return OtherLetter;
 }
 
-} // namespace
-
-char16_t greekSortLetter(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u == u'j' || u == u'v')
-        return SigmaLetter; // final sigma; upper-cased, j would become the koppa key
-    if (u == u'J' || u == u'V')
-        return 0; // koppa and digamma have no place in the alphabetical order
-    if (u >= u'a' && u <= u'z')
-        return SortLetterTable[u - (u'a' - u'A')];
-    if (u < 128)
-        return SortLetterTable[u];
-    return 0;
-}
-
-QString greekSortLetters(QStringView item)
-{
-    QString letters;
-    letters.reserve(item.size());
-    for (QChar c : item)
-        if (const char16_t s = greekSortLetter(c))
-            letters.append(QChar(s));
-    return letters;
-}
-
-namespace {
-
-// The sort letters of the ASCII characters, lower case folded, final sigma included.
+// The sort letters of the ASCII characters, lower case folded: final sigma (j, v) gives sigma's
+// letter, while capital J (koppa) and V (digamma) give none.
 constexpr std::array<char, 128> makeGreekByteTable()
 {
     std::array<char, 128> t{};
@@ -186,11 +159,6 @@ QByteArray greekSortKey(QStringView item, int readingNumber)
 QByteArray latinSortKey(QStringView item, int readingNumber)
 {
     return singleKey(writeLatin, item, readingNumber);
-}
-
-bool keyLess(const QByteArray &a, const QByteArray &b)
-{
-    return a < b; // bytes compared unsigned, a shorter key before its extensions
 }
 
 SortKeys::SortKeys(qsizetype expected)

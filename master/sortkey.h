@@ -5,7 +5,8 @@
 // letter of the SPIonic text) followed by a separator byte and the entry's reading number in
 // decimal. Accents, breathings, punctuation, digits and spaces give no sort letter, so words that
 // differ only in them share their letters and stand together, ordered by their reading numbers as
-// text.
+// text. Small letters count as capitals, final sigma (j, v) as sigma; capital J (koppa) and
+// capital V (digamma) give none. Upper-casing is ASCII only: the desktop's locale plays no part.
 //
 // A Latin key is the item itself, compared without regard to letter case, followed by the
 // separator and the reading number. Its characters are turned into one-byte weights once, so
@@ -25,17 +26,8 @@
 
 namespace master {
 
-// The sort letter of one SPIonic character, or 0 when it contributes none. Lower-case j and v
-// (final sigma) give the letter of sigma like s; capital J (koppa) and capital V (digamma) give
-// none. Upper-casing is ASCII only: the desktop's locale plays no part.
-char16_t greekSortLetter(QChar c);
-QString greekSortLetters(QStringView item);
-
 QByteArray greekSortKey(QStringView item, int readingNumber);
 QByteArray latinSortKey(QStringView item, int readingNumber);
-
-// Key order: compares the keys as sequences of bytes.
-bool keyLess(const QByteArray &a, const QByteArray &b);
 
 // The keys of one language, held in one buffer; order() gives the positions in which they were
 // added (0, 1, ...) in ascending key order. clear() keeps the memory for the next reading.
