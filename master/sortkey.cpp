@@ -11,6 +11,10 @@ namespace master {
 
 namespace {
 
+// Ends the item's part of a key, before the reading number: below every byte an item gives, and
+// above the 0 that pads short keys in SortKeys.
+constexpr char KeySeparator = '\x01';
+
 // The capital Greek letters of the SPIonic keys and the sort letters they give (final sigma,
 // koppa and digamma are dealt with apart).
 constexpr std::array<char16_t, 128> makeSortLetterTable()
@@ -27,7 +31,9 @@ constexpr char16_t SigmaLetter = u'R';
 
 // One-byte weights of Latin keys: everything that is not a digit or a letter below the digits,
 // digits below letters, capital letters on small ones, accented letters on their base letters,
-// other letters (æ, ß, ø, Greek, ...) after z. 0 is kept for nothing, so a shorter key comes first.
+// other letters (æ, ß, ø, Greek, ...) after z. 0 and KeySeparator are given to no character, so
+// an item comes before the longer items it begins.
+constexpr uchar LowestWeight = uchar(KeySeparator) + 1;
 constexpr uchar DigitBase = 0x80;
 constexpr uchar LetterBase = 0x90;
 constexpr uchar OtherLetter = 0xB0;
@@ -41,7 +47,7 @@ uchar latinWeight(char16_t c)
     if (c >= u'0' && c <= u'9')
         return uchar(DigitBase + (c - u'0'));
     if (c < 0x80)
-        return c == 0 ? 1 : uchar(c);
+        return c < LowestWeight ? LowestWeight : uchar(c);
     const QChar ch(c);
     if (!ch.isLetterOrNumber())
         return 0x7F; // non-ASCII spaces and punctuation, among the marks
@@ -54,35 +60,8 @@ uchar latinWeight(char16_t c)
     return OtherLetter;
 }
 
-} // namespace
-
-char16_t greekSortLetter(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u == u'j' || u == u'v')
-        return SigmaLetter; // final sigma; upper-cased, j would become the koppa key
-    if (u == u'J' || u == u'V')
-        return 0; // koppa and digamma have no place in the alphabetical order
-    if (u >= u'a' && u <= u'z')
-        return SortLetterTable[u - (u'a' - u'A')];
-    if (u < 128)
-        return SortLetterTable[u];
-    return 0;
-}
-
-QString greekSortLetters(QStringView item)
-{
-    QString letters;
-    letters.reserve(item.size());
-    for (QChar c : item)
-        if (const char16_t s = greekSortLetter(c))
-            letters.append(QChar(s));
-    return letters;
-}
-
-namespace {
-
-// The sort letters of the ASCII characters, lower case folded, final sigma included.
+// The sort letters of the ASCII characters, lower case folded: final sigma (j, v) gives sigma's
+// letter, while capital J (koppa) and V (digamma) give none.
 constexpr std::array<char, 128> makeGreekByteTable()
 {
     std::array<char, 128> t{};
@@ -109,7 +88,7 @@ const std::array<uchar, 256> &latinWeights()
     return table;
 }
 
-// The longest reading number and its "#".
+// The longest reading number and its separator.
 constexpr qsizetype NumberRoom = 12;
 
 qsizetype writeNumber(char *out, int readingNumber, bool latinDigits)
@@ -122,7 +101,7 @@ qsizetype writeNumber(char *out, int readingNumber, bool latinDigits)
     } while (readingNumber > 0 && n < 11);
     const char zero = latinDigits ? char(DigitBase) : '0';
     char *p = out;
-    *p++ = '#';
+    *p++ = KeySeparator;
     while (n > 0)
         *p++ = char(zero + (digits[--n] - '0'));
     return p - out;
@@ -182,11 +161,6 @@ QByteArray latinSortKey(QStringView item, int readingNumber)
     return singleKey(writeLatin, item, readingNumber);
 }
 
-bool keyLess(const QByteArray &a, const QByteArray &b)
-{
-    return a < b; // bytes compared unsigned, a shorter key before its extensions
-}
-
 SortKeys::SortKeys(qsizetype expected)
 {
     reserve(expected);
@@ -242,7 +216,7 @@ void SortKeys::order(std::vector<int> &out)
             return a.prefix0 < b.prefix0;
         if (a.prefix1 != b.prefix1)
             return a.prefix1 < b.prefix1;
-        // Equal first 16 bytes (a key shorter than 16 is padded with 0, which no weight uses).
+        // Equal first 16 bytes (a key shorter than 16 is padded with 0, which no key byte is).
         const quint32 common = std::min(a.length, b.length);
         if (common > 16)
             if (const int c = std::memcmp(bytes + a.offset + 16, bytes + b.offset + 16, common - 16))

@@ -2,19 +2,22 @@
 // The keys that put the master list in order, and the order itself.
 //
 // A Greek key is the item's sort letters (A..X in the order of the Greek alphabet, one per Greek
-// letter of the SPIonic text) followed by "#" and the entry's reading number in decimal. Accents,
-// breathings, punctuation, digits and spaces give no sort letter, so words that differ only in
-// them share their letters and stand together, ordered by their reading numbers as text.
+// letter of the SPIonic text) followed by a separator byte and the entry's reading number in
+// decimal. Accents, breathings, punctuation, digits and spaces give no sort letter, so words that
+// differ only in them share their letters and stand together, ordered by their reading numbers as
+// text. Small letters count as capitals, final sigma (j, v) as sigma; capital J (koppa) and
+// capital V (digamma) give none. Upper-casing is ASCII only: the desktop's locale plays no part.
 //
-// A Latin key is the item itself, compared without regard to letter case, followed by "#" and the
-// reading number. Its characters are turned into one-byte weights once, so that comparing two keys
-// is a plain comparison of bytes: spaces and punctuation before digits, digits before letters, an
-// accented letter of the code page with its base letter, capital and small letters alike. The
-// weights do not depend on the desktop's locale.
+// A Latin key is the item itself, compared without regard to letter case, followed by the
+// separator and the reading number. Its characters are turned into one-byte weights once, so
+// that comparing two keys is a plain comparison of bytes: spaces and punctuation before digits,
+// digits before letters, an accented letter of the code page with its base letter, capital and
+// small letters alike. The weights do not depend on the desktop's locale.
 //
-// Both kinds of key sort "#" before every digit and letter, so an item whose letters begin a
-// longer item's letters comes first; keys are unique (the reading number), so duplicates of an
-// item are all kept.
+// Both kinds of key put the separator below every byte an item can give (a space and a stop
+// included), so an item comes before every longer item it begins, as in a dictionary: "ad"
+// before "ad hoc", "in" before "in vino veritas", "ab" before "ab!". Keys are unique (the reading
+// number), so duplicates of an item are all kept. Keys are compared as unsigned bytes.
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -23,17 +26,8 @@
 
 namespace master {
 
-// The sort letter of one SPIonic character, or 0 when it contributes none. Lower-case j and v
-// (final sigma) give the letter of sigma like s; capital J (koppa) and capital V (digamma) give
-// none. Upper-casing is ASCII only: the desktop's locale plays no part.
-char16_t greekSortLetter(QChar c);
-QString greekSortLetters(QStringView item);
-
 QByteArray greekSortKey(QStringView item, int readingNumber);
 QByteArray latinSortKey(QStringView item, int readingNumber);
-
-// Key order: compares the keys as sequences of bytes.
-bool keyLess(const QByteArray &a, const QByteArray &b);
 
 // The keys of one language, held in one buffer; order() gives the positions in which they were
 // added (0, 1, ...) in ascending key order. clear() keeps the memory for the next reading.

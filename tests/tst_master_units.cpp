@@ -8,7 +8,10 @@
 #include "master_fixtures.h"
 #include "store/apperror.h"
 
+#include <QLocale>
 #include <QTest>
+
+#include <clocale>
 
 using namespace master;
 
@@ -34,6 +37,30 @@ QStringList sortedItems(const QList<SourceEntry> &source, MasterLanguage languag
     t.build(source);
     return items(t.master(language));
 }
+
+// Sets Qt's default locale, and the C library's where the system has it, for one scope.
+class LocaleScope {
+public:
+    LocaleScope(QLocale::Language language, QLocale::Territory territory, std::initializer_list<const char *> cNames)
+        : m_previousC(std::setlocale(LC_ALL, nullptr))
+    {
+        QLocale::setDefault(QLocale(language, territory));
+        for (const char *name : cNames)
+            if (std::setlocale(LC_ALL, name))
+                break;
+    }
+    ~LocaleScope()
+    {
+        std::setlocale(LC_ALL, m_previousC.constData());
+        QLocale::setDefault(m_previous);
+    }
+    LocaleScope(const LocaleScope &) = delete;
+    LocaleScope &operator=(const LocaleScope &) = delete;
+
+private:
+    QLocale m_previous;
+    QByteArray m_previousC;
+};
 } // namespace
 
 class TestMasterUnits : public QObject {
@@ -42,9 +69,10 @@ class TestMasterUnits : public QObject {
 private slots:
     void greekLetters_data();
     void greekLetters();
-    void greekLettersIgnoreTheLocale();
     void greekOrder();
     void latinOrder();
+    void wordBeforeItsPhrases();
+    void orderIgnoresTheLocale();
     void languagesSplitAndDuplicatesKept();
     void readingListsAndTheLimit();
     void unreadableListReported();
@@ -71,24 +99,17 @@ void TestMasterUnits::greekLetters()
 {
     QFETCH(QString, item);
     QFETCH(QString, letters);
-    QCOMPARE(greekSortLetters(item), letters);
-    QCOMPARE(QString::fromLatin1(greekSortKey(item, 12)), letters + "#12");
-}
-
-void TestMasterUnits::greekLettersIgnoreTheLocale()
-{
-    // A Turkish locale upper-cases i as a dotted capital I that no table lists.
-    const QLocale previous;
-    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
-    const QString letters = greekSortLetters(QStringLiteral("fili/a"));
-    QLocale::setDefault(previous);
-    QCOMPARE(letters, QStringLiteral("UIKIA"));
+    // The key: the letters, one separator byte, the reading number.
+    const QByteArray key = greekSortKey(item, 12);
+    QCOMPARE(QString::fromLatin1(key.first(qMin(key.size(), letters.size()))), letters);
+    QCOMPARE(key.size(), letters.size() + 3);
+    QCOMPARE(key.sliced(letters.size() + 1), QByteArray("12"));
 }
 
 void TestMasterUnits::greekOrder()
 {
-    // Accents and punctuation apart, "#" before letters, reading numbers as text, final sigma
-    // among the sigmas, digamma and koppa not counted.
+    // Accents and punctuation apart, the separator before letters, reading numbers as text,
+    // final sigma among the sigmas, digamma and koppa not counted.
     QList<SourceEntry> source;
     for (int i = 1; i <= 8; ++i)
         source << greek(QStringLiteral("filler%1").arg(i)); // letters FIKKER: after the rest
@@ -103,8 +124,6 @@ void TestMasterUnits::greekOrder()
     QCOMPARE(order.mid(7, 3), QStringList({"logopoio/j", "lo/gov", "lo/gos"}));
     QCOMPARE(order.size(), 18);
     QVERIFY(order.at(10).startsWith("filler"));
-    // The same letters: 12 before 9.
-    QVERIFY(keyLess(greekSortKey(u"a", 12), greekSortKey(u"a", 9)));
 }
 
 void TestMasterUnits::latinOrder()
@@ -118,6 +137,55 @@ void TestMasterUnits::latinOrder()
     // accented letter with its base letter.
     QCOMPARE(order, QStringList({"1a", "a", "a#b", "ab c", "abc", "AMO", "Amo", "amo", "amor", "b",
                                  "\u00e9t\u00e9", "Zephyrus"}));
+}
+
+void TestMasterUnits::wordBeforeItsPhrases()
+{
+    // As in a dictionary, a word comes before every phrase it begins, whatever follows it (a
+    // space, a stop, a hyphen) and whatever the reading numbers. The phrases are read first, and
+    // the longer items reach past the keys' first 16 bytes.
+    QList<SourceEntry> source;
+    source << latin("ad hoc") << latin("in vino veritas") << latin("ab!") << latin("ab ovo") << latin("ab-")
+           << latin("repetitio est mater studiorum") << latin("Ad Hoc") << latin("in.") << latin("ab\t")
+           << latin("in") << latin("ab") << latin("ad") << latin("repetitio est mater") << latin("abc");
+    source << greek("lo/goj tou= qeou=") << greek("kai\\ ga/r") << greek("filanqrwpi/a qew=n kai\\ a0nqrw/pwn")
+           << greek("lo/goj") << greek("kai/") << greek("filanqrwpi/a qew=n");
+    // Latin: "ab" (#11) before its phrases; the phrases by their next character (tab, space, "!",
+    // "-"), then the longer word.
+    QCOMPARE(sortedItems(source, MasterLanguage::Latin),
+             QStringList({"ab", "ab\t", "ab ovo", "ab!", "ab-", "abc", "ad", "ad hoc", "Ad Hoc", "in",
+                          "in vino veritas", "in.", "repetitio est mater", "repetitio est mater studiorum"}));
+    // Greek: spaces give no letter, so a phrase's key goes on with the next word's letters.
+    QCOMPARE(sortedItems(source, MasterLanguage::Greek),
+             QStringList({"kai/", "kai\\ ga/r", "lo/goj", "lo/goj tou= qeou=", "filanqrwpi/a qew=n",
+                          "filanqrwpi/a qew=n kai\\ a0nqrw/pwn"}));
+}
+
+void TestMasterUnits::orderIgnoresTheLocale()
+{
+    // Both master lists as built under English, then under Turkish, whose capital of i is a
+    // dotted İ that no Greek letter table lists and whose collation puts dotless ı before i.
+    QList<SourceEntry> source;
+    source << latin("item") << latin("Ibis") << latin("iam") << latin("IDEM") << latin("Italia") << latin("hic")
+           << latin("jam") << latin("in") << latin("\u0130ta") << latin("\u0131ta");
+    source << greek("i(/na") << greek("kai/") << greek("I)hsou=j") << greek("qi/v") << greek("h)/") << greek("fili/a")
+           << greek("i)w/");
+    // Latin case-insensitive, İ with I, ı among the other letters after z; Greek by its letters:
+    // h G, qiv HIR, Ihsouj IGRTR, ina IMA, iw IX, kai JAI, filia UIKIA.
+    const QStringList latinOrder = {"hic", "iam", "Ibis", "IDEM", "in", "\u0130ta", "Italia", "item", "jam",
+                                    "\u0131ta"};
+    const QStringList greekOrder = {"h)/", "qi/v", "I)hsou=j", "i(/na", "i)w/", "kai/", "fili/a"};
+    {
+        const LocaleScope english(QLocale::English, QLocale::UnitedStates, {"en_US.UTF-8", "C.UTF-8", "C"});
+        QCOMPARE(sortedItems(source, MasterLanguage::Latin), latinOrder);
+        QCOMPARE(sortedItems(source, MasterLanguage::Greek), greekOrder);
+    }
+    {
+        const LocaleScope turkish(QLocale::Turkish, QLocale::Turkey, {"tr_TR.UTF-8", "tr_TR.utf8", "tr_TR"});
+        QCOMPARE(QLocale().toUpper(QStringLiteral("i")), QStringLiteral("\u0130")); // the locale is in force
+        QCOMPARE(sortedItems(source, MasterLanguage::Latin), latinOrder);
+        QCOMPARE(sortedItems(source, MasterLanguage::Greek), greekOrder);
+    }
 }
 
 void TestMasterUnits::languagesSplitAndDuplicatesKept()
