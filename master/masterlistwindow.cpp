@@ -122,7 +122,12 @@ void MasterListWindow::handleWindowKey(QKeyEvent *event, bool &swallow)
         else
             close();
     } else if (key == Qt::Key_F1) {
+        m_helpOpened = true;
         emit helpRequested();
+        // The Help window returns once closed; if it never took the activation, there is nothing
+        // to come back from.
+        if (!m_leftForHelp)
+            m_helpOpened = false;
     } else if (ctrl && (key == Qt::Key_PageUp || key == Qt::Key_PageDown)) {
         // Swallowed: the list's own Ctrl+PgUp/PgDn would take the selection off the line.
         swallow = true;
@@ -158,10 +163,13 @@ bool MasterListWindow::openOver(QWidget *mainWindow, const MasterOpening &openin
         return false;
     centreOver(mainWindow);
     setWindowModality(Qt::ApplicationModal);
-    m_deactivated = false;
+    m_helpOpened = m_leftForHelp = false;
     show();
     activateWindow();
-    guarded([this] { buildAndShowList(); });
+    guarded([this] {
+        buildAndShowList();
+        takeMainSearchText();
+    });
     return true;
 }
 
@@ -170,13 +178,16 @@ void MasterListWindow::changeEvent(QEvent *event)
     SecondaryWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange || !isVisible())
         return;
-    // Activation after opening is done by openOver itself; coming back from another window (Help,
-    // a message box) builds and shows the list again.
+    // The steps of opening run again on coming back from the Help window, not from the colour
+    // picker, a message box or another program: those leave the selection, the search and the
+    // self test as they were. A self test on show is never disturbed, and the search box keeps
+    // what the user typed.
     if (!isActiveWindow()) {
-        m_deactivated = true;
-    } else if (m_deactivated) {
-        m_deactivated = false;
-        guarded([this] { buildAndShowList(); });
+        m_leftForHelp = m_helpOpened;
+    } else if (m_leftForHelp) {
+        m_helpOpened = m_leftForHelp = false;
+        if (!ui->PnlMaster->isVisible())
+            guarded([this] { buildAndShowList(); });
     }
 }
 
@@ -189,6 +200,7 @@ void MasterListWindow::done(int result)
 
 void MasterListWindow::resetOnClose()
 {
+    m_helpOpened = m_leftForHelp = false;
     m_searchMode = false;
     ui->BtnMasterSearch->setText(QStringLiteral("Search"));
     hideTestPanel();
@@ -212,6 +224,11 @@ void MasterListWindow::buildAndShowList()
     buildTables();
     showList();
     selectMainWindowItem();
+}
+
+// The main window's search text when it is one, else the prompt.
+void MasterListWindow::takeMainSearchText()
+{
     const QString &mainSearch = m_opening.mainSearchText;
     if (master::isValidMasterSearchText(mainSearch)) {
         ui->EdtMasterSearch->setText(mainSearch);

@@ -66,6 +66,7 @@ private:
     void showSelectedEntry();
     void selectMainWindowItem();
     void buildAndShowList();
+    void takeMainSearchText();
     void resetOnClose();
     void switchLanguage(master::MasterLanguage language);
     void showLanguageCounts();
@@ -127,5 +128,8 @@ private:
     QList<int> m_usedPicks;
 
     bool m_selectingByProgram = false;
-    bool m_deactivated = false; // lost the activation while open: the next activation rebuilds
+    // The Help window opened over this one (F1) and took the activation: the activation that
+    // follows its closing builds and shows the list again. No other loss of the activation does.
+    bool m_helpOpened = false;
+    bool m_leftForHelp = false;
 };

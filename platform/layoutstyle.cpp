@@ -30,10 +30,14 @@ void applyLayoutStyle(QWidget *root)
 
 void setBackgroundColour(QWidget *widget, ColourValue colour)
 {
+    // A window's colour is its own background: the labels, buttons and plain panels on it take
+    // it with the Window role, while the text boxes and lists keep their Base. A control given a
+    // colour paints it as its background and, being a box, as its Base too.
     QPalette pal = widget->palette();
     const QColor c = toQColor(colour);
     pal.setColor(QPalette::Window, c);
-    pal.setColor(QPalette::Base, c);
+    if (!widget->isWindow())
+        pal.setColor(QPalette::Base, c);
     widget->setPalette(pal);
     widget->setProperty("colourValue", QVariant::fromValue(quint32(colour)));
     if (!widget->isWindow())
@@ -48,8 +52,10 @@ ColourValue backgroundColour(const QWidget *widget)
 
 void setTextColour(QWidget *widget, ColourValue colour)
 {
+    // As with the background: a window's text colour reaches its labels, not its boxes' text.
     QPalette pal = widget->palette();
     pal.setColor(QPalette::WindowText, toQColor(colour));
-    pal.setColor(QPalette::Text, toQColor(colour));
+    if (!widget->isWindow())
+        pal.setColor(QPalette::Text, toQColor(colour));
     widget->setPalette(pal);
 }

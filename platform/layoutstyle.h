@@ -7,7 +7,8 @@
 class QWidget;
 
 void applyLayoutStyle(QWidget *root);
-// Background of a window or control (labels and plain panels on a window take the window's).
+// Background of a window or control (labels and plain panels on a window take the window's; its
+// text boxes and lists keep their own).
 void setBackgroundColour(QWidget *widget, ColourValue colour);
 ColourValue backgroundColour(const QWidget *widget);
 void setTextColour(QWidget *widget, ColourValue colour);

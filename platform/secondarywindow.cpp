@@ -36,8 +36,8 @@ bool SecondaryWindow::previewKey(QWidget *, QKeyEvent *) { return false; }
 void SecondaryWindow::setResizable(QSize minimum)
 {
     setMinimumSize(minimum);
+    // Only the border is resizable: the title bar keeps the close box alone, no maximise box.
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
 }
 
 void SecondaryWindow::done(int result)

@@ -1,13 +1,14 @@
 // Window colours: the colour files' bytes, F7 in every window with a pick and a cancel, F10 during
-// a self test reaching the Master List's panel, the colours in force again at the next start, and
-// the files that cannot be read or written.
+// a self test reaching the Master List's panel, the colours in force again at the next start, the
+// text boxes keeping their own colour, and the files that cannot be read or written. Colours are
+// checked as painted.
 #include "support/harness.h"
+#include "support/pixels.h"
 
 #include "auxwindows/helpwindow.h"
 #include "auxwindows/aboutwindow.h"
 #include "master/masterlistwindow.h"
 #include "platform/colourfile.h"
-#include "platform/layoutstyle.h"
 #include "store/apperror.h"
 #include "quotes/quotationswindow.h"
 #include <QTextEdit>
@@ -55,6 +56,15 @@ QList<QWidget *> targetsOf(Program &p, int row)
     }
 }
 
+// The text boxes and lists of a window that no colour setting names: they keep their own colour.
+QList<QWidget *> ownColouredBoxesOf(Program &p, int row)
+{
+    if (row == MasterRow)
+        return {controlsOf(p.windows.masterList).list(), controlsOf(p.windows.masterList).searchBox()};
+    const MainWindowControls main = controlsOf(p.windows.main);
+    return {main.itemBox(), main.descriptionBox(), main.notesBox(), main.searchBox()};
+}
+
 // F7 pressed in the window (with the window's focus rules: the window itself when nothing in it
 // has the focus).
 void pressIn(QWidget *window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -74,6 +84,8 @@ private slots:
     void f7InEachWindow();
     void f10DuringSelfTestReachesMasterPanel();
     void coloursInForceAtNextStart();
+    void textBoxesKeepTheirColour_data();
+    void textBoxesKeepTheirColour();
     void failedReadLeavesTheRestOfCreation();
 };
 
@@ -148,21 +160,21 @@ void TestAuxColours::f7InEachWindow()
     if (window != program.windows.main)
         window->show();
     const QList<QWidget *> targets = targetsOf(program, row);
-    const ColourValue before = backgroundColour(targets.last());
+    const QColor before = paintedColour(targets.last());
     // Cancel: nothing changes, no file.
     pressIn(window, Qt::Key_F7);
     QCOMPARE(desktop.pickerTitles, QStringList{title});
     QVERIFY(!data.exists("Setup/" + file));
-    QCOMPARE(backgroundColour(targets.last()), before);
+    QCOMPARE(paintedColour(targets.last()), before);
     // A pick: every control of the row, and the file; with a modifier held too.
     desktop.colourAnswers << QColor(255, 0, 0) << QColor(255, 128, 0);
     pressIn(window, Qt::Key_F7);
     for (QWidget *w : targets)
-        QCOMPARE(backgroundColour(w), 0x000000FFu);
+        QCOMPARE(paintedColour(w), QColor(255, 0, 0));
     QCOMPARE(data.read("Setup/" + file), QByteArray("clRed\r\n"));
     pressIn(window, Qt::Key_F7, Qt::ShiftModifier);
     QCOMPARE(data.read("Setup/" + file), QByteArray("$000080FF\r\n"));
-    QCOMPARE(toQColor(backgroundColour(window)), QColor(255, 128, 0));
+    QCOMPARE(paintedColour(window), QColor(255, 128, 0));
     // The picker starts on black, then on its last choice (a cancel keeps it).
     QCOMPARE(desktop.initials, (QList<QColor>{Qt::black, Qt::black, QColor(255, 0, 0)}));
     // No other window was coloured or written.
@@ -186,15 +198,15 @@ void TestAuxColours::f10DuringSelfTestReachesMasterPanel()
     h.selfTestButton()->click();
     h.press(Qt::Key_F10, Qt::ControlModifier);
     QCOMPARE(desktop.pickerTitles, QStringList{"Set Colour: Self Test Panel"});
-    QCOMPARE(backgroundColour(h.testPanel()), 0x00FF0000u);
-    QCOMPARE(backgroundColour(pnlMaster), 0x00FF0000u);
+    QCOMPARE(paintedColour(h.testPanel()), QColor(0, 0, 255));
+    QCOMPARE(paintedColour(pnlMaster), QColor(0, 0, 255));
     QCOMPARE(data.read("Setup/SelfTestPanelColor.ini"), QByteArray("clBlue\r\n"));
     // The main window's one picker serves both settings and starts on its last choice.
     h.press(Qt::Key_F7);
     QCOMPARE(desktop.pickerTitles.last(), QStringLiteral("Set Colour: Main Window"));
     QCOMPARE(desktop.initials.last(), QColor(0, 0, 255));
     QCOMPARE(data.read("Setup/MainFormColor.ini"), QByteArray("clGreen\r\n"));
-    QCOMPARE(backgroundColour(pnlMaster), 0x00FF0000u);
+    QCOMPARE(paintedColour(pnlMaster), QColor(0, 0, 255));
 }
 
 void TestAuxColours::coloursInForceAtNextStart()
@@ -211,12 +223,54 @@ void TestAuxColours::coloursInForceAtNextStart()
     const ColourValue expected[] = {0x00F0FBFF, 0x00F0CAA6, 0x00C0DCC0, 0x00C0DCC0, 0xFF00000F};
     for (int row = MainRow; row <= AboutRow; ++row)
         for (QWidget *w : targetsOf(p, row))
-            QCOMPARE(backgroundColour(w), expected[row]);
-    QCOMPARE(backgroundColour(controlsOf(p.windows.main).testPanel()), 0x000080FFu);
-    QCOMPARE(backgroundColour(controlsOf(p.windows.masterList).testPanel()), 0x000080FFu);
-    // A desktop colour follows the desktop's scheme.
-    QCOMPARE(p.windows.about->palette().color(QPalette::Window), QGuiApplication::palette().color(QPalette::Button));
+            QCOMPARE(paintedColour(w), toQColor(expected[row]));
+    QCOMPARE(paintedColour(controlsOf(p.windows.main).testPanel()), QColor(255, 128, 0));
+    QCOMPARE(paintedColour(controlsOf(p.windows.masterList).testPanel()), QColor(255, 128, 0));
+    // A desktop colour is the desktop's.
+    QCOMPARE(paintedColour(p.windows.about), QGuiApplication::palette().color(QPalette::Button));
     QVERIFY(desktop.problems().isEmpty());
+}
+
+void TestAuxColours::textBoxesKeepTheirColour_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::newRow("main") << int(MainRow);
+    QTest::newRow("master") << int(MasterRow);
+}
+
+// A dark colour picked for a window: its background and the controls its setting names take it;
+// its other text boxes and lists stay white behind their black text, now and after a restart.
+void TestAuxColours::textBoxesKeepTheirColour()
+{
+    QFETCH(int, row);
+    DataFolder data;
+    data.addList("Numbers", "Latin", {"unuszxone", "duozxtwo", "treszxthree"});
+    const QColor navy(0, 0, 128);
+    for (const bool restarted : {false, true}) {
+        Harness h;
+        h.openList("Numbers");
+        Program &p = *h.program;
+        QWidget *window = windowOf(p, row);
+        if (row == MasterRow) {
+            QVERIFY(p.windows.masterList->openOver(&h.form(), {"Latin", "unus", ""}));
+            QApplication::setActiveWindow(window);
+            QVERIFY(QTest::qWaitForWindowActive(window));
+        }
+        if (!restarted) {
+            h.desktop.colourAnswers << navy;
+            pressIn(window, Qt::Key_F7);
+        }
+        for (QWidget *w : targetsOf(p, row))
+            QCOMPARE(paintedColour(w), navy);
+        QStringList darkBoxes;
+        for (QWidget *box : ownColouredBoxesOf(p, row))
+            if (!whiteish(paintedColour(box)))
+                darkBoxes << box->objectName() + ' ' + paintedColour(box).name();
+        QCOMPARE(darkBoxes, QStringList());
+        QVERIFY(h.desktop.problems().isEmpty());
+        if (row == MasterRow)
+            window->close();
+    }
 }
 
 void TestAuxColours::failedReadLeavesTheRestOfCreation()
@@ -234,7 +288,7 @@ void TestAuxColours::failedReadLeavesTheRestOfCreation()
     QVERIFY2(desktop.problems().isEmpty(), qPrintable(desktop.problems().join('\n')));
     // The About text was built before, the Master List's panel still takes the self-test colour.
     QVERIFY(controlsOf(p.windows.about).aboutText()->toPlainText().startsWith("Welcome to Mnemora"));
-    QCOMPARE(backgroundColour(controlsOf(p.windows.masterList).testPanel()), 0x0000FFFFu);
+    QCOMPARE(paintedColour(controlsOf(p.windows.masterList).testPanel()), QColor(255, 255, 0));
 }
 
 QTEST_MAIN(TestAuxColours)

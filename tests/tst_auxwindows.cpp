@@ -1,5 +1,6 @@
 // The Help, About and keyboard-map windows: opening and closing with Esc, the About text and
-// links, the drawn keyboard map, and where the focus goes back when About or the map closes.
+// links, the drawn keyboard map, and where the focus goes back when About or the map closes; the
+// title-bar buttons and border of every window.
 #include "support/harness.h"
 
 #include "auxwindows/keyboardmappicture.h"
@@ -7,6 +8,8 @@
 #include "auxwindows/keyboardmapwindow.h"
 #include "auxwindows/aboutwindow.h"
 #include "auxwindows/weblinks.h"
+#include "master/masterlistwindow.h"
+#include "quotes/quotationswindow.h"
 #include "store/apperror.h"
 
 #include <QApplication>
@@ -59,6 +62,8 @@ private slots:
     void keyboardMapPictureHasEveryKey();
     void keyboardMapReturnsCaretToItemBox();
     void keyboardMapLeavesFocusWhenBoxDisabled();
+    void titleBarButtonsAndBorder_data();
+    void titleBarButtonsAndBorder();
     void screenshots();
 };
 
@@ -301,6 +306,49 @@ void TestAuxWindows::keyboardMapLeavesFocusWhenBoxDisabled()
 }
 
 // With MNEMORA_SCREENSHOTS set to a folder, the three windows are saved there as pictures.
+void TestAuxWindows::titleBarButtonsAndBorder_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("minimise");
+    QTest::addColumn<bool>("maximise");
+    QTest::addColumn<bool>("resizable");
+    QTest::newRow("main") << "main" << true << false << false;
+    QTest::newRow("help") << "help" << false << false << false;
+    QTest::newRow("about") << "about" << false << false << false;
+    QTest::newRow("keyboard map") << "keyboard map" << false << false << true;
+    QTest::newRow("quotations") << "quotations" << false << false << false;
+    QTest::newRow("master list") << "master list" << false << false << false;
+}
+
+// Each window as shown: the close box always, a minimise box on the main window alone, a
+// maximise box nowhere; the keyboard map alone has a border the user can drag.
+void TestAuxWindows::titleBarButtonsAndBorder()
+{
+    QFETCH(QString, window);
+    QFETCH(bool, minimise);
+    QFETCH(bool, maximise);
+    QFETCH(bool, resizable);
+    Numbers n;
+    const ProgramWindows &w = n.h.program->windows;
+    const QMap<QString, QWidget *> windows{{"main", w.main},
+                                            {"help", w.help},
+                                            {"about", w.about},
+                                            {"keyboard map", w.keyboardMap},
+                                            {"quotations", w.quotations},
+                                            {"master list", w.masterList}};
+    QWidget *shown = windows.value(window);
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+    const Qt::WindowFlags flags = shown->windowHandle()->flags();
+    QCOMPARE(flags.testFlag(Qt::WindowCloseButtonHint), true);
+    QCOMPARE(flags.testFlag(Qt::WindowMinimizeButtonHint), minimise);
+    QCOMPARE(flags.testFlag(Qt::WindowMaximizeButtonHint), maximise);
+    QCOMPARE(shown->windowFlags(), flags);
+    QCOMPARE(shown->minimumSize() != shown->maximumSize(), resizable);
+    if (shown != w.main)
+        shown->hide();
+}
+
 void TestAuxWindows::screenshots()
 {
     const QString folder = qEnvironmentVariable("MNEMORA_SCREENSHOTS");

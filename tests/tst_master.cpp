@@ -1,9 +1,64 @@
 // The Master List window over a stand-in main window: opening, selection of the current item, the
-// language switch, failures in reading, the keys, the modal showing and the signals.
+// language switch, failures in reading, the keys, the modal showing and the signals, and what a
+// loss of the activation and its return change.
 #include "master_fixtures.h"
 
+#include "auxwindows/helpwindow.h"
+
+#include <QDir>
 #include <QSignalSpy>
 #include <QTimer>
+
+namespace {
+// What the window shows: the lines, the selected one and its entry, the search, the self test.
+QStringList shownState(const Master &m)
+{
+    return {QStringLiteral("lines: ") + m.lines().join(','),
+            QStringLiteral("selected: %1").arg(m.selected()),
+            QStringLiteral("entry: ") + m.work() + '|' + m.desc(),
+            QStringLiteral("search box: ") + m.searchBox()->text(),
+            QStringLiteral("search mode: %1").arg(m.window->inSearchMode()),
+            QStringLiteral("test panel: ") + (m.testPanel()->isVisible() ? m.testPanel()->text() : QString()),
+            QStringLiteral("list enabled: %1").arg(m.list()->isEnabled())};
+}
+
+// Takes the activation from the Master List in one of the ways a user does; it comes back to the
+// window afterwards, as the desktop gives it back.
+void goAwayAndBack(Master &m, const QString &away)
+{
+    QWidget other;
+    HelpWindow help(&m.main);
+    QObject::connect(m.window, &MasterListWindow::helpRequested, &help, [&] { help.showModalOver(&m.main); });
+    if (away == "other program") {
+        QApplication::setActiveWindow(nullptr);
+        QTRY_VERIFY(!m.window->isActiveWindow());
+        QApplication::setActiveWindow(m.window); // the user switches back
+    } else if (away == "other window") {
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    } else if (away == "picker cancelled") {
+        m.press(Qt::Key_F7);
+        QCOMPARE(m.desktop.pickerTitles.size(), 1);
+    } else if (away == "message box") {
+        // A colour picked, its file not writable: the error report.
+        QVERIFY(QDir().mkpath(m.data.path("Setup/MasterListFormColor.ini")));
+        m.desktop.colourAnswers << QColor(0, 0, 128);
+        m.desktop.expectError();
+        m.press(Qt::Key_F7);
+    } else if (away == "help") {
+        QTimer::singleShot(0, &help, [&] {
+            QTest::qWaitFor([&] { return QApplication::activeWindow() == &help; }, 1000);
+            QTest::mouseClick(controlsOf(&help).closeButton(), Qt::LeftButton);
+        });
+        m.press(Qt::Key_F1);
+        QVERIFY(help.isHidden());
+    }
+    m.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m.window));
+    QVERIFY(m.window->isActiveWindow());
+}
+} // namespace
 
 class TestMaster : public QObject {
     Q_OBJECT
@@ -16,6 +71,8 @@ private slots:
     void tooManyItemsToldOnce();
     void firstAndLastLine();
     void modalOpeningAndSignals();
+    void activationComingBack_data();
+    void activationComingBack();
 };
 
 void TestMaster::noLists()
@@ -177,6 +234,50 @@ void TestMaster::modalOpeningAndSignals()
     QCOMPARE(closed.count(), 1);
     // Centred over the main window (within the width of a window frame).
     QVERIFY((m.window->frameGeometry().center() - m.main.frameGeometry().center()).manhattanLength() <= 8);
+    m.checkDesktop();
+}
+
+void TestMaster::activationComingBack_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("away");
+    for (const char *state : {"self test", "typed search text", "search"})
+        for (const char *away : {"other program", "other window", "picker cancelled", "message box", "help"})
+            QTest::addRow("%s, %s", state, away) << state << away;
+}
+
+// Losing the activation and getting it back changes nothing in the window, except that coming back
+// from the Help window runs the steps of opening again: the main window's item is selected once
+// more (the first line when it is not shown). Never during a self test, and a search text stays.
+void TestMaster::activationComingBack()
+{
+    QFETCH(QString, state);
+    QFETCH(QString, away);
+    Master m;
+    m.desktop.boxesTakeActivation = true;
+    m.data.addList("Roma", "Latin", house);
+    QVERIFY(m.open("Latin", "aqua"));
+    QCOMPARE(m.selected(), 1);
+    if (state == "self test") {
+        QTest::mouseClick(m.testButton(), Qt::LeftButton);
+        QVERIFY(m.testPanel()->isVisible());
+        QVERIFY(m.selected() != 1); // the word asked is not the main window's item
+    } else if (state == "typed search text") {
+        m.clickLine(3);
+        QTest::mouseClick(m.searchBox(), Qt::LeftButton);
+        QTest::keyClicks(m.searchBox(), "hou");
+    } else {
+        m.search("house");
+        m.clickLine(2);
+    }
+    QStringList expected = shownState(m);
+    if (away == "help" && state != "self test") {
+        const int row = qMax(0, m.lines().indexOf("aqua"));
+        expected[1] = QStringLiteral("selected: %1").arg(row);
+        expected[2] = QStringLiteral("entry: Roma|") + (row == 1 ? "water" : "HOUSES; a house");
+    }
+    goAwayAndBack(m, away);
+    QCOMPARE(shownState(m), expected);
     m.checkDesktop();
 }
 

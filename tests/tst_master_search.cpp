@@ -1,5 +1,6 @@
 // The Master List window: searching and every way out of it, the self test, closing during one.
 #include "master_fixtures.h"
+#include "support/pixels.h"
 
 class TestMasterSearch : public QObject {
     Q_OBJECT
@@ -190,7 +191,7 @@ void TestMasterSearch::selfTestPanelCaptions()
     QCOMPARE(m.testPanel()->font().family(), QStringLiteral("Tahoma"));
     QCOMPARE(m.testPanel()->geometry(), m.descriptionBox()->geometry());
     m.window->setTestPanelColour(0x00FF8000); // blue 255, green 128, red 0
-    QCOMPARE(m.testPanel()->palette().color(QPalette::Window), QColor(0, 128, 255));
+    QCOMPARE(paintedColour(m.testPanel()), QColor(0, 128, 255));
     m.checkDesktop();
 }
 

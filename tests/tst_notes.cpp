@@ -1,6 +1,7 @@
 // The format bar of the notes box, the font list's blink, the format painter, and the box's keys
 // and typing, all driven through the real widgets.
 #include "notes_fixtures.h"
+#include "support/pixels.h"
 
 class TestNotes : public QObject {
     Q_OBJECT
@@ -92,7 +93,7 @@ void TestNotes::colourToggles()
 
     enter(h.greenButton());
     QVERIFY(h.colourBar()->isVisible());
-    QCOMPARE(h.colourBar()->palette().color(QPalette::Window), Green);
+    QCOMPARE(paintedColour(h.colourBar()), Green);
     leave(h.greenButton());
     QVERIFY(h.colourBar()->isHidden());
 }

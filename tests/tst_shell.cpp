@@ -1,13 +1,13 @@
 // The main window shell: start-up, the missing-font lock, the window-level keys, Esc, the message
 // box rules, the error report and closing with each answer.
 #include "support/harness.h"
+#include "support/pixels.h"
 
 #include "auxwindows/helpwindow.h"
 #include "auxwindows/keyboardmapwindow.h"
 #include "auxwindows/aboutwindow.h"
 #include "master/masterlistwindow.h"
 #include "platform/guard.h"
-#include "platform/layoutstyle.h"
 #include "platform/messagedlg.h"
 #include "quotes/quotationswindow.h"
 
@@ -123,9 +123,9 @@ void TestShell::startupReadsPictureColoursAndFonts()
     Program program;
     const MainWindowControls controls = controlsOf(program.windows.main);
     QCOMPARE(controls.quotationsPicture()->pixmap().size(), QSize(40, 20));
-    QCOMPARE(backgroundColour(program.windows.main), 0x00C0DCC0u);
-    QCOMPARE(backgroundColour(controls.itemCounter()), 0x00C0DCC0u);
-    QCOMPARE(backgroundColour(controls.testPanel()), 0x000080FFu);
+    QCOMPARE(paintedColour(program.windows.main), QColor(192, 220, 192));
+    QCOMPARE(paintedColour(controls.itemCounter()), QColor(192, 220, 192));
+    QCOMPARE(paintedColour(controls.testPanel()), QColor(255, 128, 0));
     QCOMPARE(controls.titleLabel()->font().family(), QStringLiteral("Squire"));
     QStringList fonts;
     for (int i = 0; i < controls.fontList()->count(); ++i)
@@ -352,13 +352,13 @@ void TestShell::colourKeysPickApplyAndStore()
     h.press(Qt::Key_F7);
     QCOMPARE(h.desktop.pickerTitles.last(), QStringLiteral("Set Colour: Main Window"));
     QCOMPARE(data.read("Setup/MainFormColor.ini"), QByteArray("clRed\r\n"));
-    QCOMPARE(backgroundColour(&h.form()), 0x000000FFu);
-    QCOMPARE(backgroundColour(h.itemCounter()), 0x000000FFu);
+    QCOMPARE(paintedColour(&h.form()), QColor(255, 0, 0));
+    QCOMPARE(paintedColour(h.itemCounter()), QColor(255, 0, 0));
     // Cancel changes neither the colours nor the file.
     h.press(Qt::Key_F7, Qt::ControlModifier);
     QCOMPARE(h.desktop.pickerTitles.size(), 2);
     QCOMPARE(data.read("Setup/MainFormColor.ini"), QByteArray("clRed\r\n"));
-    QCOMPARE(backgroundColour(&h.form()), 0x000000FFu);
+    QCOMPARE(paintedColour(&h.form()), QColor(255, 0, 0));
     // F10 only while a self test is shown.
     h.press(Qt::Key_F10);
     QCOMPARE(h.desktop.pickerTitles.size(), 2);
@@ -368,7 +368,7 @@ void TestShell::colourKeysPickApplyAndStore()
     h.press(Qt::Key_F10);
     QCOMPARE(h.desktop.pickerTitles.last(), QStringLiteral("Set Colour: Self Test Panel"));
     QCOMPARE(data.read("Setup/SelfTestPanelColor.ini"), QByteArray("$000080FF\r\n"));
-    QCOMPARE(backgroundColour(h.testPanel()), 0x000080FFu);
+    QCOMPARE(paintedColour(h.testPanel()), QColor(255, 128, 0));
     QVERIFY(h.desktop.problems().isEmpty());
 }
 

@@ -1,6 +1,7 @@
 #include "support/scripteddesktop.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -26,9 +27,27 @@ QStringList ScriptedDesktop::problems() const
     return out;
 }
 
+void ScriptedDesktop::showStandIn(QWidget *parent) const
+{
+    if (!boxesTakeActivation)
+        return;
+    QWidget *before = QApplication::activeWindow();
+    QDialog box(parent);
+    box.setModal(true);
+    box.show();
+    QApplication::setActiveWindow(&box);
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    box.hide();
+    if (before) {
+        QApplication::setActiveWindow(before);
+        QVERIFY(QTest::qWaitForWindowActive(before));
+    }
+}
+
 MsgButton ScriptedDesktop::showMessage(const MessageRequest &request)
 {
     shown.append(request);
+    showStandIn(request.parent);
     const bool matches = !m_expected.isEmpty()
                          && (m_expected.first().anyError ? request.title == QLatin1String("Mnemora")
                                                          : m_expected.first().text == request.text);
@@ -51,9 +70,10 @@ MsgButton ScriptedDesktop::showMessage(const MessageRequest &request)
     return e.answer;
 }
 
-std::optional<QColor> ScriptedDesktop::pickColour(QWidget *, const QColor &, const QString &title)
+std::optional<QColor> ScriptedDesktop::pickColour(QWidget *parent, const QColor &, const QString &title)
 {
     pickerTitles << title;
+    showStandIn(parent);
     if (colourAnswers.isEmpty())
         return std::nullopt;
     return colourAnswers.takeFirst();

@@ -2,7 +2,7 @@
 // A desktop for tests: message boxes are answered from a queue of expected boxes (in order; an
 // unexpected box is answered with its escape button, and fails the test when the desktop goes,
 // as does an expected box never shown), the colour picker
-// from a queued answer, the installed fonts from a list, and the random seed is fixed.
+// from a queued answer (neither shows a window unless told to), the installed fonts from a list, and the random seed is fixed.
 #include "platform/desktop.h"
 
 #include <QList>
@@ -37,8 +37,12 @@ public:
     QList<std::optional<QColor>> colourAnswers;
     QStringList pickerTitles;
     QList<QUrl> opened;
+    // The picker and the message boxes as a desktop shows them: each a window of its own that
+    // takes the activation while it is up and gives it back to the window active before.
+    bool boxesTakeActivation = false;
 
 private:
+    void showStandIn(QWidget *parent) const;
     struct Expected { QString text; MsgButton answer; bool anyError = false; };
     QList<Expected> m_expected;
     QStringList m_unexpected;
