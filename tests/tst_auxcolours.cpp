@@ -268,6 +268,9 @@ void TestAuxColours::textBoxesKeepTheirColour()
                 darkBoxes << box->objectName() + ' ' + paintedColour(box).name();
         QCOMPARE(darkBoxes, QStringList());
         QVERIFY(h.desktop.problems().isEmpty());
+        // The window as the user sees it, for the documentation.
+        if (const QString folder = qEnvironmentVariable("MNEMORA_SCREENSHOTS"); !folder.isEmpty() && restarted)
+            QVERIFY(window->grab().save(folder + (row == MasterRow ? "/colour-master.png" : "/colour-main.png")));
         if (row == MasterRow)
             window->close();
     }
