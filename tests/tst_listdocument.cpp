@@ -14,17 +14,7 @@
 #include <QTextDocument>
 
 namespace {
-struct Folder {
-    QTemporaryDir dir;
-    QString previous = QDir::currentPath();
-    Folder()
-    {
-        QDir::setCurrent(dir.path());
-        QDir().mkpath(QStringLiteral("Backups"));
-    }
-    ~Folder() { QDir::setCurrent(previous); }
-    QStringList files() const { return filesIn(dir.path()); }
-};
+using Folder = WorkingFolder;
 } // namespace
 
 class TestListDocument : public QObject {

@@ -14,19 +14,7 @@
 #include <QTest>
 
 namespace {
-// A fresh data folder as the working folder, with a Backups folder, for one test.
-struct Folder {
-    QTemporaryDir dir;
-    QString previous = QDir::currentPath();
-    Folder()
-    {
-        QDir::setCurrent(dir.path());
-        QDir().mkpath(QStringLiteral("Backups"));
-    }
-    ~Folder() { QDir::setCurrent(previous); }
-    static void write(const QString &name, const QByteArray &bytes) { putFile(name, bytes); }
-    static QByteArray read(const QString &name) { return fileBytes(name); }
-};
+using Folder = WorkingFolder;
 
 QByteArray listBytes(const QByteArray &language, const QList<QByteArray> &lines)
 {

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 
@@ -38,3 +39,18 @@ inline QString errorOf(const std::function<void()> &work)
     }
     return QString();
 }
+
+// A fresh data folder as the working folder, with a Backups folder, for one test.
+struct WorkingFolder {
+    QTemporaryDir dir;
+    QString previous = QDir::currentPath();
+    WorkingFolder()
+    {
+        QDir::setCurrent(dir.path());
+        QDir().mkpath(QStringLiteral("Backups"));
+    }
+    ~WorkingFolder() { QDir::setCurrent(previous); }
+    static void write(const QString &name, const QByteArray &bytes) { putFile(name, bytes); }
+    static QByteArray read(const QString &name) { return fileBytes(name); }
+    QStringList files() const { return filesIn(dir.path()); }
+};
