@@ -2,6 +2,7 @@
 // the same bytes or listing the same folder.
 #include "app/program.h"
 #include "mainwindow/mainwindow.h"
+#include "session/listdocument.h"
 #include "session/listsession.h"
 #include "benchutil.h"
 #include "platform/desktop.h"
