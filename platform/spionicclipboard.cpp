@@ -60,22 +60,27 @@ void SpionicClipboard::paste()
         m_edit->paste();
 }
 
-// The line edit's own menu, its Cut, Copy and Paste ours.
+// The line edit's own menu, its Cut, Copy and Paste ours. They are told by the shortcut their
+// text shows, which no translation changes.
 void SpionicClipboard::showContextMenu(const QContextMenuEvent *event)
 {
     QMenu *menu = m_edit->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    const std::pair<const char *, void (SpionicClipboard::*)()> entries[] = {
-        {"edit-cut", &SpionicClipboard::cut}, {"edit-copy", &SpionicClipboard::copy}, {"edit-paste", &SpionicClipboard::paste}};
-    for (QAction *action : menu->actions())
-        for (const auto &[name, run] : entries)
-            if (action->objectName() == QLatin1String(name)) {
+    const std::pair<QKeySequence::StandardKey, void (SpionicClipboard::*)()> entries[] = {
+        {QKeySequence::Cut, &SpionicClipboard::cut},
+        {QKeySequence::Copy, &SpionicClipboard::copy},
+        {QKeySequence::Paste, &SpionicClipboard::paste}};
+    for (QAction *action : menu->actions()) {
+        const QString shortcut = action->text().section(u'\t', 1);
+        for (const auto &[key, run] : entries)
+            if (!shortcut.isEmpty() && shortcut == QKeySequence(key).toString(QKeySequence::NativeText)) {
                 disconnect(action, &QAction::triggered, m_edit, nullptr);
                 connect(action, &QAction::triggered, this, [this, run = run] {
                     if (m_edit)
                         (this->*run)();
                 });
             }
+    }
     menu->popup(event->globalPos());
 }
 

@@ -64,7 +64,7 @@ void selectNotes(QTextEdit *box, int start, int end)
 }
 
 // The Greek list "Iliad" whose notes hold a plain run, a bold red SPIonic run and an italic run
-// in 16 points.
+// in 16 points, then a centred paragraph that begins in SPIonic.
 void addIliad(const DataFolder &data)
 {
     data.addList("Iliad", "Greek", {"lo/gojzxword", "a)nh/rzxman"});
@@ -74,6 +74,11 @@ void addIliad(const DataFolder &data)
     c.insertText(QStringLiteral("The "), QTextCharFormat());
     c.insertText(QStringLiteral("lo/goj"), fmt({bold, colour(Red), family("SPIonic")}));
     c.insertText(QStringLiteral(" is a word"), fmt({[](QTextCharFormat &f) { f.setFontItalic(true); }, points(16)}));
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    c.insertBlock(centred);
+    c.insertText(QStringLiteral("a)nh/r"), fmt({family("SPIonic"), points(20)}));
+    c.insertText(QStringLiteral(" man"), QTextCharFormat());
     data.write("Iliad.rtf", rtf::write(&doc));
 }
 } // namespace
@@ -166,7 +171,7 @@ void TestClipboard::notesSpionicRunsLeaveAsUnicode()
     h.notesBox()->setFocus();
     h.notesBox()->selectAll();
     QTest::keyClick(h.notesBox(), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(clipboard()->text(), QStringLiteral("The λόγος is a word"));
+    QCOMPARE(clipboard()->text(), QStringLiteral("The λόγος is a word\nἀνήρ man"));
     const QString html = clipboard()->html();
     QVERIFY2(html.contains(QStringLiteral("λόγος")) && !html.contains(QStringLiteral("SPIonic")), qPrintable(html));
     QVERIFY2(html.contains(QStringLiteral("font-weight:700")) && html.contains(QStringLiteral("color:#ff0000")),
@@ -210,12 +215,18 @@ void TestClipboard::notesComeBackAsTheyLeft()
     const QByteArray before = rtf::write(h.notesBox()->document());
     selectNotes(h.notesBox(), 2, 13); // "e lo/goj is"
     edit(h.notesBox(), h.notesBox()->viewport(), way, 'x');
-    QCOMPARE(h.notesBox()->toPlainText(), QStringLiteral("Th a word"));
+    QCOMPARE(h.notesBox()->toPlainText(), QStringLiteral("Th a word\na)nh/r man"));
     QCOMPARE(clipboard()->text(), QStringLiteral("e λόγος is"));
     QVERIFY(h.form().document().isModified());
     QVERIFY(h.saveButton()->isEnabled());
     edit(h.notesBox(), h.notesBox()->viewport(), way, 'v');
-    QCOMPARE(h.notesBox()->toPlainText(), QStringLiteral("The lo/goj is a word"));
+    QCOMPARE(h.notesBox()->toPlainText(), QStringLiteral("The lo/goj is a word\na)nh/r man"));
+    QCOMPARE(rtf::write(h.notesBox()->document()), before);
+    // Across paragraphs, from the italic run to the end.
+    selectNotes(h.notesBox(), 14, h.notesBox()->document()->characterCount() - 1);
+    edit(h.notesBox(), h.notesBox()->viewport(), way, 'x');
+    QCOMPARE(clipboard()->text(), QStringLiteral("a word\nἀνήρ man"));
+    edit(h.notesBox(), h.notesBox()->viewport(), way, 'v');
     QCOMPARE(rtf::write(h.notesBox()->document()), before);
     QTest::mouseClick(h.saveButton(), Qt::LeftButton);
     QCOMPARE(data.read("Iliad.rtf"), before);
