@@ -5,8 +5,8 @@
 #include "notes_fixtures.h"
 
 #include <QClipboard>
+#include <QDropEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMimeData>
 
 namespace {
@@ -24,24 +24,6 @@ QMap<QString, QByteArray> contents(const QMimeData *data)
     return all;
 }
 
-// Runs the entry of the box's own context menu, opened as a right click opens it.
-void runMenuEntry(QWidget *target, const QString &entry)
-{
-    const QPoint pos(5, 5);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, target->mapToGlobal(pos));
-    QApplication::sendEvent(target, &event);
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    QVERIFY2(menu, "no context menu popped up");
-    QAction *chosen = nullptr;
-    for (QAction *action : menu->actions())
-        if (action->text().startsWith(entry))
-            chosen = action;
-    QVERIFY2(chosen && chosen->isEnabled(), qPrintable(QStringLiteral("no enabled entry ") + entry));
-    menu->setActiveAction(chosen);
-    QTest::keyClick(menu, Qt::Key_Return);
-    QTRY_VERIFY(!QApplication::activePopupWidget());
-}
-
 // Copies, cuts or pastes in the focused box, by its keys or by its context menu.
 void edit(QWidget *box, QWidget *menuTarget, const QString &way, char action)
 {
@@ -50,7 +32,7 @@ void edit(QWidget *box, QWidget *menuTarget, const QString &way, char action)
         const Qt::Key key = action == 'c' ? Qt::Key_C : action == 'x' ? Qt::Key_X : Qt::Key_V;
         QTest::keyClick(box, key, Qt::ControlModifier);
     } else {
-        runMenuEntry(menuTarget, action == 'c' ? QStringLiteral("&Copy") : action == 'x' ? QStringLiteral("Cu&t")
+        runContextMenuEntry(box, menuTarget, action == 'c' ? QStringLiteral("&Copy") : action == 'x' ? QStringLiteral("Cu&t")
                                                                                           : QStringLiteral("&Paste"));
     }
 }
@@ -141,6 +123,13 @@ void TestClipboard::greekHeadwordLeavesAsUnicode()
     first.setPosition(1);
     QCOMPARE(h.notesBox()->toPlainText(), QStringLiteral("lo/gojNotes"));
     QCOMPARE(first.charFormat().fontFamilies().toStringList(), QStringList{"SPIonic"});
+    // Dropped into the box, the dragged data gives the keys too.
+    line->setFocus();
+    line->selectAll();
+    line->del();
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(line, &drop);
+    QCOMPARE(h.itemBox()->currentText(), QStringLiteral("lo/goj"));
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join(u'\n')));
 }
 
@@ -188,7 +177,7 @@ void TestClipboard::notesSpionicRunsLeaveAsUnicode()
     QCOMPARE(contents(dragged.get()), contents(clipboard()));
     // The SPIonic run alone also carries its keys, which the item box takes as they are.
     selectNotes(h.notesBox(), 4, 10);
-    runMenuEntry(h.notesBox()->viewport(), QStringLiteral("&Copy"));
+    runContextMenuEntry(h.notesBox(), h.notesBox()->viewport(), QStringLiteral("&Copy"));
     QCOMPARE(clipboard()->text(), QStringLiteral("λόγος"));
     QCOMPARE(clipboard()->data(PrivateKeys), QByteArray("lo/goj"));
     h.itemBox()->lineEdit()->setFocus();
