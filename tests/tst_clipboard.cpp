@@ -127,8 +127,12 @@ void TestClipboard::greekHeadwordLeavesAsUnicode()
     line->setFocus();
     line->selectAll();
     line->del();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(line, &enter);
+    QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, dragged.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(line, &drop);
+    QVERIFY(drop.isAccepted());
     QCOMPARE(h.itemBox()->currentText(), QStringLiteral("lo/goj"));
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join(u'\n')));
 }
