@@ -24,6 +24,8 @@ void ItemView::setListFonts(const QString &family)
 
 void ItemView::showLanguageFonts(const QString &language)
 {
+    // A Greek list's headwords are SPIonic keys: they leave the item box as Unicode Greek.
+    w.itemBox->setSpionicText(language == QLatin1String("Greek"));
     if (language == QLatin1String("Greek"))
         setListFonts(QStringLiteral("SPIonic"));
     else if (language == QLatin1String("Latin"))

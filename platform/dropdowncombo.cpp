@@ -1,12 +1,14 @@
 #include "platform/dropdowncombo.h"
 
+#include "platform/spionicclipboard.h"
+
 #include <QEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QStringListModel>
 #include <QTimer>
 
-DropDownCombo::DropDownCombo(QWidget *parent) : QComboBox(parent)
+DropDownCombo::DropDownCombo(QWidget *parent) : QComboBox(parent), m_clipboard(new SpionicClipboard(this))
 {
     setModel(new QStringListModel(this));
     auto *view = new QListView(this);
@@ -79,6 +81,15 @@ QStringList DropDownCombo::entries() const
     return out;
 }
 
+void DropDownCombo::setSpionicText(bool on) { m_clipboard->setActive(on); }
+
+bool DropDownCombo::spionicText() const { return m_clipboard->isActive(); }
+
+QMimeData *DropDownCombo::createMimeDataFromSelection() const
+{
+    return m_clipboard->createMimeDataFromSelection();
+}
+
 bool DropDownCombo::event(QEvent *event)
 {
     // The text box of an editable combo is made anew when the box turns editable again.
@@ -90,6 +101,7 @@ bool DropDownCombo::event(QEvent *event)
         disconnect(m_watchedEdit, SIGNAL(editingFinished()), this, nullptr);
         disconnect(m_watchedEdit, SIGNAL(returnPressed()), this, nullptr);
         connect(m_watchedEdit, &QLineEdit::textEdited, this, &DropDownCombo::textEdited);
+        m_clipboard->watch(m_watchedEdit);
     }
     return QComboBox::event(event);
 }

@@ -7,10 +7,14 @@
 // never completes what is typed from its entries, and text typed into it is never taken for a
 // choice: Qt's combo box would pick the entry equal to the text (in any letter case) when the box
 // loses the focus or Enter is pressed, and replace the typed text by the entry's.
+// When its text is SPIonic keys, an editable box copies, cuts and drags it out as Unicode Greek
+// and takes back the keys the program copied (platform/spionicclipboard.h).
 #include <QComboBox>
 #include <QPointer>
 
 class QLineEdit;
+class QMimeData;
+class SpionicClipboard;
 
 class DropDownCombo : public QComboBox {
     Q_OBJECT
@@ -35,6 +39,12 @@ public:
     void setEntries(const QStringList &entries);
     QStringList entries() const;
 
+    // The text is SPIonic keys (a Greek list's headwords).
+    void setSpionicText(bool on);
+    bool spionicText() const;
+    // What a copy, a cut and a drag of the selected text give.
+    QMimeData *createMimeDataFromSelection() const;
+
 signals:
     void dropDown();
     void closeUp();
@@ -54,4 +64,5 @@ private:
     bool m_sorted = false;
     bool m_refused = false;
     QPointer<QLineEdit> m_watchedEdit;
+    SpionicClipboard *m_clipboard;
 };

@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
-#include <QMenu>
 
 namespace {
 QStringList fiveItems() { return {"unuszxone", "duozxtwo", "treszxthree", "quattuorzxfour", "quinquezxfive"}; }
@@ -15,26 +14,6 @@ QStringList fiveItems() { return {"unuszxone", "duozxtwo", "treszxthree", "quatt
 QStringList filesIn(const DataFolder &data)
 {
     return QDir(data.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
-// Opens the box's own context menu as a right click does and runs the entry whose text starts
-// with the given accelerator text ("&Paste", "Cu&t", "&Delete", "&Undo", ...), by its key.
-void runContextMenuEntry(QWidget *box, QWidget *target, const QString &entry)
-{
-    box->setFocus();
-    const QPoint pos(5, 5);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, target->mapToGlobal(pos));
-    QApplication::sendEvent(target, &event);
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-    QVERIFY2(menu, "no context menu popped up");
-    QAction *chosen = nullptr;
-    for (QAction *action : menu->actions())
-        if (action->text().startsWith(entry))
-            chosen = action;
-    QVERIFY2(chosen && chosen->isEnabled(), qPrintable(QStringLiteral("no enabled entry ") + entry));
-    menu->setActiveAction(chosen);
-    QTest::keyClick(menu, Qt::Key_Return);
-    QTRY_VERIFY(!QApplication::activePopupWidget());
 }
 
 // A control that lies under the update-mode banner (the banner itself is not), in the window's

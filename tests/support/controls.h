@@ -10,6 +10,7 @@
 #include "platform/clicklabel.h"
 #include "platform/dropdowncombo.h"
 #include "platform/panellabel.h"
+#include "platform/spionictextedit.h"
 #include "platform/trackedtextedit.h"
 #include "platform/wrapbutton.h"
 #include "quotes/quotationswindow.h"
@@ -33,7 +34,7 @@ public:
     // The item: headword, description, notes.
     DropDownCombo *itemBox() const { return ui().Cmb_Item; }
     TrackedTextEdit *descriptionBox() const { return ui().RichDescr; }
-    QTextEdit *notesBox() const { return ui().RedTranslation; }
+    SpionicTextEdit *notesBox() const { return ui().RedTranslation; }
     QLabel *notesCaption() const { return ui().LblTranslation; }
     QLabel *heading() const { return ui().Heading; }
     QLabel *titleLabel() const { return ui().LblTitle; }

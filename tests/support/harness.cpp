@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QTextDocument>
 
 DataFolder::DataFolder() : m_previous(QDir::currentPath())
@@ -119,4 +120,22 @@ void Harness::openList(const QString &name)
     listSelector()->setCurrentIndex(row);
     emit listSelector()->activated(row);
     settle();
+}
+
+void runContextMenuEntry(QWidget *box, QWidget *target, const QString &entry)
+{
+    box->setFocus();
+    const QPoint pos(5, 5);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, target->mapToGlobal(pos));
+    QApplication::sendEvent(target, &event);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY2(menu, "no context menu popped up");
+    QAction *chosen = nullptr;
+    for (QAction *action : menu->actions())
+        if (action->text().startsWith(entry))
+            chosen = action;
+    QVERIFY2(chosen && chosen->isEnabled(), qPrintable(QStringLiteral("no enabled entry ") + entry));
+    menu->setActiveAction(chosen);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
 }

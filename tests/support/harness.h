@@ -51,3 +51,6 @@ public:
 QByteArray crlf(const QStringList &lines);
 // Item lines "w0zxd0", "w1zxd1", ... for lists of a given size.
 QStringList numberedItems(int count);
+// Opens the box's own context menu as a right click on target does and runs the entry whose text
+// starts with the given accelerator text ("&Paste", "Cu&t", "&Delete", "&Undo", ...), by its key.
+void runContextMenuEntry(QWidget *box, QWidget *target, const QString &entry);
