@@ -149,6 +149,8 @@ struct Record {
     QStringList fields;
 };
 
+constexpr int MaxQuotedLines = 100;
+
 // Splits text from start into records, RFC 4180 style: a field that begins with a quote runs to
 // the quote that is followed by the separator or the end of a line ("" inside is one quote) and
 // may span lines; a quote anywhere else, or one that never closes so, is an ordinary character.
@@ -178,11 +180,13 @@ QList<Record> splitRecords(QStringView text, qsizetype start, int firstLine, QCh
                         }
                         break;
                     }
-                    if (text[i] == u'\n')
-                        ++breaks;
+                    // A field of many lines is no list item: a quote that stays open that
+                    // long is an ordinary character, and the file is not read again and again.
+                    if (text[i] == u'\n' && ++breaks > MaxQuotedLines)
+                        break;
                     inner += text[i++];
                 }
-                if (i < n && endsField(i + 1)) {
+                if (i < n && text[i] == u'"' && endsField(i + 1)) {
                     field = std::move(inner);
                     pos = i + 1;
                     line += breaks;

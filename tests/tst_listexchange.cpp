@@ -161,8 +161,8 @@ void TestListExchange::readsOtherProgramsFiles_data()
         << QByteArray("amo,I love; to love,,\nvideo,I see,\n") << "Latin"
         << QList<VocabItem>{{"amo", "I love; to love"}, {"video", "I see"}} << "UTF-8" << "comma";
     QTest::newRow("a quote inside an unquoted field is a quote")
-        << QByteArray("say \"hi\",greet\n\"a\"b,c\n") << "Latin"
-        << QList<VocabItem>{{"say \"hi\"", "greet"}, {"\"a\"b", "c"}} << "UTF-8" << "comma";
+        << QByteArray("say \"hi\",greet\n\"a\"b,c\n\"open,shut\n") << "Latin"
+        << QList<VocabItem>{{"say \"hi\"", "greet"}, {"\"a\"b", "c"}, {"\"open", "shut"}} << "UTF-8" << "comma";
 }
 
 void TestListExchange::readsOtherProgramsFiles()
