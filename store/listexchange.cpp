@@ -397,15 +397,13 @@ QByteArray exportListText(const QString &language, const QList<VocabItem> &items
     const QChar sep = format == ExchangeFormat::Csv ? u',' : u'\t';
     QString text;
     QStringList withTabs;
-    for (qsizetype k = 0; k < items.size(); ++k) {
-        const VocabItem &item = items.at(k);
-        // The lines a save writes are the ones exported: cut at a line break, the empty left out.
-        const QString headword = cutAtLineBreak(item.Item);
-        const QString description = cutAtLineBreak(item.Description);
-        if (headword.size() + ListSeparator.size() + description.size() <= 3)
-            continue;
+    // The items as a save writes them and the list file gives them back: cut at a line break,
+    // the empty ones left out.
+    const QStringList lines = listFileLines(language, items);
+    for (qsizetype k = 1; k < lines.size(); ++k) {
+        const auto [headword, description] = itemFromLine(lines.at(k));
         if (format == ExchangeFormat::Tsv && (headword.contains(u'\t') || description.contains(u'\t')))
-            withTabs << QStringLiteral("%1 \"%2\"").arg(k + 1).arg(headword);
+            withTabs << QStringLiteral("%1 \"%2\"").arg(k).arg(headword);
         text += exportField(greek ? spionicToUnicode(headword) : headword, format) + sep
                 + exportField(description, format) + QStringLiteral("\r\n");
     }
