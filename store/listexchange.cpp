@@ -151,55 +151,70 @@ struct Record {
 
 constexpr int MaxQuotedLines = 100;
 
+bool endsField(QStringView text, qsizetype i, QChar sep)
+{
+    return i >= text.size() || text[i] == sep || text[i] == u'\r' || text[i] == u'\n';
+}
+
+struct QuotedField {
+    QString text;
+    qsizetype end = 0; // just after the closing quote
+    int lineBreaks = 0;
+};
+
+// The field that begins with the quote at pos, when a quote followed by the separator or a line
+// end closes it ("" inside is one quote); nothing when none does.
+std::optional<QuotedField> readQuotedField(QStringView text, qsizetype pos, QChar sep)
+{
+    QuotedField field;
+    qsizetype i = pos + 1;
+    while (i < text.size()) {
+        if (text[i] == u'"') {
+            if (i + 1 < text.size() && text[i + 1] == u'"') {
+                field.text += u'"';
+                i += 2;
+                continue;
+            }
+            if (!endsField(text, i + 1, sep))
+                return std::nullopt;
+            field.end = i + 1;
+            return field;
+        }
+        // A field of many lines is no list item: a quote that stays open that long is an
+        // ordinary character, and the file is not read again and again.
+        if (text[i] == u'\n' && ++field.lineBreaks > MaxQuotedLines)
+            return std::nullopt;
+        field.text += text[i++];
+    }
+    return std::nullopt;
+}
+
 // Splits text from start into records, RFC 4180 style: a field that begins with a quote runs to
-// the quote that is followed by the separator or the end of a line ("" inside is one quote) and
-// may span lines; a quote anywhere else, or one that never closes so, is an ordinary character.
+// the quote that is followed by the separator or the end of a line and may span lines; a quote
+// anywhere else, or one that never closes so, is an ordinary character.
 QList<Record> splitRecords(QStringView text, qsizetype start, int firstLine, QChar sep)
 {
     QList<Record> records;
     const qsizetype n = text.size();
     qsizetype pos = start;
     int line = firstLine;
-    auto endsField = [&](qsizetype i) { return i >= n || text[i] == sep || text[i] == u'\r' || text[i] == u'\n'; };
     while (pos < n) {
         Record record;
         record.line = line;
         for (;;) {
-            QString field;
-            bool done = false;
-            if (pos < n && text[pos] == u'"') {
-                QString inner;
-                int breaks = 0;
-                qsizetype i = pos + 1;
-                while (i < n) {
-                    if (text[i] == u'"') {
-                        if (i + 1 < n && text[i + 1] == u'"') {
-                            inner += u'"';
-                            i += 2;
-                            continue;
-                        }
-                        break;
-                    }
-                    // A field of many lines is no list item: a quote that stays open that
-                    // long is an ordinary character, and the file is not read again and again.
-                    if (text[i] == u'\n' && ++breaks > MaxQuotedLines)
-                        break;
-                    inner += text[i++];
-                }
-                if (i < n && text[i] == u'"' && endsField(i + 1)) {
-                    field = std::move(inner);
-                    pos = i + 1;
-                    line += breaks;
-                    done = true;
-                }
-            }
-            if (!done) {
+            std::optional<QuotedField> quoted;
+            if (pos < n && text[pos] == u'"')
+                quoted = readQuotedField(text, pos, sep);
+            if (quoted) {
+                record.fields << quoted->text;
+                pos = quoted->end;
+                line += quoted->lineBreaks;
+            } else {
                 const qsizetype from = pos;
-                while (!endsField(pos))
+                while (!endsField(text, pos, sep))
                     ++pos;
-                field = text.sliced(from, pos - from).toString();
+                record.fields << text.sliced(from, pos - from).toString();
             }
-            record.fields << field;
             if (pos < n && text[pos] == sep) {
                 ++pos;
                 continue;

@@ -143,12 +143,6 @@ void TestCommandLine::refusalsWriteNothing_data()
     QTest::newRow("an undecodable byte") << QByteArray("\xce\xbb\xcf\x8c\tword\nb\xff\tx\n")
                                          << QStringList{"--import", "in.tsv", "--name", "New", "--language", "Greek"}
                                          << 1 << QStringList{"\"in.tsv\"", "line 2"};
-    QTest::newRow("a missing separator") << QByteArray("amo\tI love\nvideo\n")
-                                         << QStringList{"--import", "in.tsv", "--name", "New", "--language", "Latin"}
-                                         << 1 << QStringList{"\"in.tsv\"", "line 2: no separator"};
-    QTest::newRow("an empty headword") << QByteArray("amo\tI love\n \tnothing\n")
-                                       << QStringList{"--import", "in.tsv", "--name", "New", "--language", "Latin"}
-                                       << 1 << QStringList{"\"in.tsv\"", "line 2: an empty headword"};
     QByteArray many;
     for (int k = 1; k <= 10001; ++k)
         many += "w" + QByteArray::number(k) + "\td\n";
@@ -164,8 +158,6 @@ void TestCommandLine::refusalsWriteNothing_data()
     QTest::newRow("an ending with no format") << good << QStringList{"--export", "Vergil Aeneid 1", "--to", "x.doc"}
                                               << 1 << QStringList{"\"x.doc\"", ".tsv"};
     QTest::newRow("an unknown option") << good << QStringList{"--bogus"} << 2 << QStringList{"bogus", "--help"};
-    QTest::newRow("export without --to") << good << QStringList{"--export", "Vergil Aeneid 1"} << 2
-                                         << QStringList{"--to"};
     QTest::newRow("import without --name") << good << QStringList{"--import", "in.tsv"} << 2 << QStringList{"--name"};
     QTest::newRow("both commands") << good << QStringList{"--import", "in.tsv", "--export", "x", "--name", "New"} << 2
                                    << QStringList{"either"};
