@@ -13,19 +13,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-namespace {
-struct Folder {
-    QTemporaryDir dir;
-    QString previous = QDir::currentPath();
-    Folder()
-    {
-        QDir::setCurrent(dir.path());
-        QDir().mkpath(QStringLiteral("Backups"));
-    }
-    ~Folder() { QDir::setCurrent(previous); }
-    QStringList files() const { return filesIn(dir.path()); }
-};
-} // namespace
+using Folder = WorkingFolder;
 
 class TestListDocument : public QObject {
     Q_OBJECT

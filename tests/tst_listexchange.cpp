@@ -23,13 +23,7 @@ using namespace store;
 
 namespace {
 
-struct Folder {
-    QTemporaryDir dir;
-    QString previous = QDir::currentPath();
-    Folder() { QDir::setCurrent(dir.path()); }
-    ~Folder() { QDir::setCurrent(previous); }
-    QStringList files() const { return filesIn(dir.path()); }
-};
+using Folder = WorkingFolder;
 
 // Items in canonical SPIonic, with the characters each format has to quote or refuse.
 QList<VocabItem> greekItems()

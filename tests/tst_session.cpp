@@ -14,16 +14,7 @@
 #include <QTest>
 
 namespace {
-// A fresh data folder as the working folder, with a Backups folder, for one test.
-struct Folder {
-    QTemporaryDir dir;
-    QString previous = QDir::currentPath();
-    Folder()
-    {
-        QDir::setCurrent(dir.path());
-        QDir().mkpath(QStringLiteral("Backups"));
-    }
-    ~Folder() { QDir::setCurrent(previous); }
+struct Folder : WorkingFolder {
     static void write(const QString &name, const QByteArray &bytes) { putFile(name, bytes); }
     static QByteArray read(const QString &name) { return fileBytes(name); }
 };

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 
@@ -27,6 +28,19 @@ inline QStringList filesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
+
+// A fresh data folder with its Backups folder as the working folder, for one test.
+struct WorkingFolder {
+    QTemporaryDir dir;
+    QString previous = QDir::currentPath();
+    WorkingFolder()
+    {
+        QDir::setCurrent(dir.path());
+        QDir().mkpath(QStringLiteral("Backups"));
+    }
+    ~WorkingFolder() { QDir::setCurrent(previous); }
+    QStringList files() const { return filesIn(dir.path()); }
+};
 
 // The text of the failure work throws, or nothing when it succeeds.
 inline QString errorOf(const std::function<void()> &work)
