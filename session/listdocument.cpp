@@ -71,11 +71,16 @@ void ListDocument::create(const QString &name, const QString &language)
 {
     requireSaveableName(name);
     // The notes of a new list are those of an empty document, whatever the notes box held.
-    QTextDocument empty;
-    const QByteArray bytes = rtf::write(&empty);
+    const QByteArray bytes = emptyNotes();
     m_list.create(name, language, bytes);
     loadNotes(&bytes);
     emit changed();
+}
+
+QByteArray ListDocument::emptyNotes()
+{
+    QTextDocument empty;
+    return rtf::write(&empty);
 }
 
 void ListDocument::noteUnstoredEdit() { m_list.markModified(); }

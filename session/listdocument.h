@@ -42,6 +42,8 @@ public:
     void saveAs(const QString &name, const QString &language);
     // A new empty list with empty notes, written and made the open list. Throws AppError.
     void create(const QString &name, const QString &language);
+    // The notes file of a new list: an empty document's RTF.
+    static QByteArray emptyNotes();
     // The item area holds typed text not yet stored in the list.
     void noteUnstoredEdit();
 

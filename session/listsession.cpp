@@ -4,6 +4,7 @@
 #include "session/wordmatch.h"
 #include "store/apperror.h"
 #include "store/filecopy.h"
+#include "store/listfiles.h"
 #include "store/win1252.h"
 #include "store/listfinder.h"
 #include "store/paths.h"
@@ -98,26 +99,17 @@ void ListSession::checkEncodable() const
     }
 }
 
-void ListSession::writePair(const QString &name, const QString &language, const QList<VocabItem> &items,
-                            const QByteArray &notesBytes)
-{
-    // Both files' bytes are ready before either is written, and the two are replaced together,
-    // always under the same name.
-    store::writeFilesAtomic({{store::listFilePath(name), store::listFileBytes(language, items)},
-                             {store::existingNotesFilePath(name), notesBytes}});
-}
-
 void ListSession::save(const QByteArray &notesBytes)
 {
     checkEncodable();
-    writePair(m_name, m_language, m_items, notesBytes);
+    store::writeListPair(m_name, m_language, m_items, notesBytes);
     setSaved(true);
 }
 
 void ListSession::saveAs(const QString &name, const QString &language, const QByteArray &notesBytes)
 {
     checkEncodable();
-    writePair(name, language, m_items, notesBytes);
+    store::writeListPair(name, language, m_items, notesBytes);
     m_open = true;
     m_name = name;
     m_language = language;
@@ -126,7 +118,7 @@ void ListSession::saveAs(const QString &name, const QString &language, const QBy
 
 void ListSession::create(const QString &name, const QString &language, const QByteArray &notesBytes)
 {
-    writePair(name, language, {}, notesBytes);
+    store::writeListPair(name, language, {}, notesBytes);
     m_open = true;
     m_name = name;
     m_language = language;

@@ -101,8 +101,6 @@ signals:
 private:
     void setSaved(bool saved);
     void checkEncodable() const;
-    static void writePair(const QString &name, const QString &language, const QList<VocabItem> &items,
-                          const QByteArray &notesBytes);
     void setItems(QList<VocabItem> items, int current);
 
     bool m_open = false;

@@ -1,6 +1,7 @@
 #include "store/listfiles.h"
 
 #include "store/apperror.h"
+#include "store/atomicwrite.h"
 #include "store/fileerror.h"
 #include "store/listfinder.h"
 #include "store/paths.h"
@@ -26,6 +27,14 @@ bool pathExists(const QString &path)
 bool anyListFileExists(const QString &name)
 {
     return pathExists(listFilePath(name)) || pathExists(existingNotesFilePath(name));
+}
+
+void writeListPair(const QString &name, const QString &language, const QList<VocabItem> &items,
+                   const QByteArray &notesBytes)
+{
+    // Both files' bytes are ready before either is written, and the two are replaced together,
+    // always under the same name.
+    writeFilesAtomic({{listFilePath(name), listFileBytes(language, items)}, {existingNotesFilePath(name), notesBytes}});
 }
 
 void deleteListFiles(const QString &name)

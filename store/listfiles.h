@@ -1,5 +1,8 @@
 #pragma once
 // The pair of files of one list as a whole: whether any of it is there, and removing it.
+#include "store/vocablist.h"
+
+#include <QByteArray>
 #include <QString>
 
 namespace store {
@@ -7,6 +10,11 @@ namespace store {
 // Whether the list file or the notes file (in any case of its extension) of the list called name
 // exists: saving under that name would replace it.
 bool anyListFileExists(const QString &name);
+
+// Writes the list file and the notes file of the list called name as one save (both replaced
+// together, store/atomicwrite.h). Throws AppError naming the file and the cause.
+void writeListPair(const QString &name, const QString &language, const QList<VocabItem> &items,
+                   const QByteArray &notesBytes);
 
 // Deletes the list file and the notes file of the list called name (the backups stay). Each file
 // is tried; a file that is there and cannot be deleted throws AppError naming it and the cause,

@@ -29,6 +29,7 @@ inline QStringList filesIn(const QString &folder)
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
+
 // The text of the failure work throws, or nothing when it succeeds.
 inline QString errorOf(const std::function<void()> &work)
 {
