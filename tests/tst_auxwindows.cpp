@@ -25,7 +25,7 @@ namespace {
 void whenOpen(QWidget *window, std::function<void()> body)
 {
     QTimer::singleShot(0, qApp, [window, body] {
-        QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 1000);
+        (void)QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 1000);
         body();
         if (window->isVisible())
             window->close();

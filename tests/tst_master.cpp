@@ -48,7 +48,7 @@ void goAwayAndBack(Master &m, const QString &away)
         m.press(Qt::Key_F7);
     } else if (away == "help") {
         QTimer::singleShot(0, &help, [&] {
-            QTest::qWaitFor([&] { return QApplication::activeWindow() == &help; }, 1000);
+            (void)QTest::qWaitFor([&] { return QApplication::activeWindow() == &help; }, 1000);
             QTest::mouseClick(controlsOf(&help).closeButton(), Qt::LeftButton);
         });
         m.press(Qt::Key_F1);
