@@ -43,12 +43,9 @@ void TrackedTextEdit::wrapFor(QStringView text)
 void TrackedTextEdit::showPlainText(const QString &text)
 {
     const QScopedValueRollback programChange(m_programChange, true);
-    // No colour of the text before passes to this one: the box takes the format of what is put
-    // into it from its insertion point.
-    QTextCursor all(document());
-    all.select(QTextCursor::Document);
-    all.setCharFormat(QTextCharFormat());
-    setTextCursor(QTextCursor(document()));
+    // The text before goes first, so nothing is laid out again for it. No colour of it passes to
+    // this one: the box gives what is put into it the format of its insertion point.
+    clear();
     setCurrentCharFormat(QTextCharFormat());
     // Chosen before the text goes in: the box lays the text out as it is set.
     wrapFor(text);
