@@ -61,21 +61,9 @@ int exportCommand(const QCommandLineParser &parser, const Options &o)
     const QString name = parser.value(o.exportList);
     const QString path = parser.value(o.to);
     const ExportOutcome outcome = exportList(name, path);
-    QTextStream out(stdout);
-    if (outcome.notes) {
-        out << QStringLiteral("Exported the notes of the list \"%1\" to \"%2\" as HTML, with the Greek in Unicode.\n")
-                   .arg(name, path);
-        return 0;
-    }
-    const bool csv = store::exchangeFormatOf(path) == store::ExchangeFormat::Csv;
-    out << QStringLiteral("Exported the list \"%1\" (%2 items) to \"%3\" as %4 UTF-8 text.\n")
-               .arg(name)
-               .arg(outcome.items)
-               .arg(path, csv ? QStringLiteral("comma-separated") : QStringLiteral("tab-separated"));
+    QTextStream(stdout) << exportedMessage(name, path, outcome) << '\n';
     if (outcome.truncated)
-        QTextStream(stderr) << QStringLiteral("The list file holds more items than a list holds; only the first %1 "
-                                              "were exported.\n")
-                                   .arg(outcome.items);
+        QTextStream(stderr) << exportTruncatedMessage(outcome) << '\n';
     return 0;
 }
 
@@ -84,17 +72,10 @@ int importCommand(const QCommandLineParser &parser, const Options &o)
     const QString path = parser.value(o.importFile);
     const QString name = parser.value(o.name);
     if (!parser.isSet(o.force) && store::anyListFileExists(name))
-        throw AppError(QStringLiteral("Cannot import \"%1\" as the list \"%2\": a list of that name is already there; "
-                                      "--force replaces it. Nothing was written")
-                           .arg(path, name));
+        throw AppError(importRefusalMessage(
+            path, name, QStringLiteral("a list of that name is already there; --force replaces it.")));
     const ImportOutcome outcome = importList(path, name, parser.value(o.language), parser.isSet(o.force));
-    QTextStream(stdout) << QStringLiteral("Imported \"%1\" (%2, %3-separated) as the %4 list \"%5\" with %6 items: "
-                                          "wrote \"%5.vocab\" and \"%5.rtf\"%7.\n")
-                               .arg(path, outcome.encoding, store::separatorName(outcome.separator), outcome.language,
-                                    name)
-                               .arg(outcome.items)
-                               .arg(outcome.replaced ? QStringLiteral(", replacing the list that was there")
-                                                     : QString());
+    QTextStream(stdout) << importedMessage(path, name, outcome) << '\n';
     return 0;
 }
 

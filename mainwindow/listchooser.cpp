@@ -83,6 +83,18 @@ void ListChooser::findLists()
         say(QStringLiteral("More than %1 lists were found. Only the first %1 are offered.").arg(store::MaxLists));
 }
 
+void ListChooser::refreshLists()
+{
+    findLists();
+    if (m_document.isOpen()) {
+        showOpenListName();
+        return;
+    }
+    showPrompt();
+    if (!m_animation.isActive())
+        m_animation.start();
+}
+
 void ListChooser::dropDown()
 {
     if (m_state.mode().updateMode) {

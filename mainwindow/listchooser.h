@@ -32,6 +32,9 @@ public:
     void hidePrompt();
     // The lists in the folder offered by the selector.
     void findLists();
+    // The lists found again (one was made beside them), the selector showing what it showed: the
+    // open list's name, or the prompt.
+    void refreshLists();
     // The selector shows the open list's name.
     void showOpenListName();
     // After the open list was written under a new name, or a new list made: the lists found

@@ -1,5 +1,6 @@
 #include "mainwindow/maincontrollers.h"
 
+#include "mainwindow/exchangecommands.h"
 #include "mainwindow/itemcommands.h"
 #include "mainwindow/itemeditor.h"
 #include "mainwindow/itemview.h"
@@ -34,6 +35,7 @@ MainControllers::MainControllers(Ui::MainWindow &ui, ListDocument &document, Win
     chooser = new ListChooser(document, state, *view, animation, {ui.CmbWork, ui.Cmb_Item}, this);
     lists = new ListManagement(document, state, *view, animation,
                                  {ui.CmbWork, ui.BtnChangeList, ui.RadioGreek, ui.RadioLatin, ui.ShpUpdate, ui.Cmb_Item}, this);
+    exchange = new ExchangeCommands(document, state, *chooser, {ui.CmbWork}, this);
     notes = new NotesEditor(document, state, {ui.RedTranslation, ui.BtnExpandReduce, ui.ChkWholeWOrd, ui.BtnNextTranslation},
                               this);
     formatBar = new NotesFormatBar(state,
@@ -47,7 +49,7 @@ MainControllers::MainControllers(Ui::MainWindow &ui, ListDocument &document, Win
 MainControllers::~MainControllers()
 {
     // The controllers watch the form's widgets: they go before the widgets do.
-    for (QObject *controller : std::initializer_list<QObject *>{formatBar, notes, lists, chooser, test, search, commands,
+    for (QObject *controller : std::initializer_list<QObject *>{formatBar, notes, exchange, lists, chooser, test, search, commands,
                                                                 editor, view})
         delete controller;
 }
@@ -61,11 +63,13 @@ void MainControllers::connectTogether(QTimer &animation)
     connect(search, &ListSearch::commandStarting, this, collapse);
     connect(test, &SelfTest::commandStarting, this, collapse);
     connect(chooser, &ListChooser::commandStarting, this, collapse);
+    connect(exchange, &ExchangeCommands::commandStarting, this, collapse);
     const auto save = [this] { guarded([this] { commands->saveList(); }); };
     connect(editor, &ItemEditor::saveRequested, this, save);
     connect(test, &SelfTest::saveRequested, this, save);
     connect(chooser, &ListChooser::saveRequested, this, save);
     connect(lists, &ListManagement::saveRequested, this, save);
+    connect(exchange, &ExchangeCommands::saveRequested, this, save);
     const auto saveIfOffered = [this] { guarded([this] { commands->saveListIfOffered(); }); };
     connect(editor, &ItemEditor::offeredSaveRequested, this, saveIfOffered);
     connect(notes, &NotesEditor::offeredSaveRequested, this, saveIfOffered);

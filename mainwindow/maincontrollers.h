@@ -6,6 +6,7 @@
 #include <QObject>
 
 namespace Ui { class MainWindow; }
+class ExchangeCommands;
 class ItemCommands;
 class ItemEditor;
 class ItemView;
@@ -32,6 +33,7 @@ public:
     SelfTest *test;
     ListChooser *chooser;
     ListManagement *lists;
+    ExchangeCommands *exchange;
     NotesEditor *notes;
     NotesFormatBar *formatBar;
 

@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "mainwindow/controlview.h"
+#include "mainwindow/exchangecommands.h"
 #include "mainwindow/maincontrollers.h"
 #include "mainwindow/itemcommands.h"
 #include "mainwindow/itemeditor.h"
@@ -29,6 +30,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -43,6 +47,7 @@ MainWindow::MainWindow() : ui(std::make_unique<Ui::MainWindow>())
     ui->setupUi(this);
     applyLayoutStyle(this);
     setFixedSize(778, 703);
+    setAcceptDrops(true);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     // One picker serves the window's colour and the self-test panel's (F7, F10).
@@ -366,6 +371,53 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 {
     event->accept();
     emit keyboardMapRequested();
+}
+
+QStringList MainWindow::importableFiles(const QMimeData *data) const
+{
+    if (!m_fontAvailable || !data->hasUrls() || !m_parts->exchange->importOffered())
+        return {};
+    QStringList files;
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile() || !ExchangeCommands::importable(url.toLocalFile()))
+            return {};
+        files << url.toLocalFile();
+    }
+    return files;
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!importableFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!importableFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QStringList files = importableFiles(event->mimeData());
+    if (files.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // The questions come after the drop has ended, not while the dragging program waits for it.
+    QMetaObject::invokeMethod(
+        this,
+        [this, files] {
+            for (const QString &file : files)
+                guarded([&] { m_parts->exchange->importFile(file); });
+        },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::requestMasterList()

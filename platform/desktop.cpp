@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPushButton>
@@ -40,6 +41,8 @@ MsgButton SystemDesktop::showMessage(const MessageRequest &request)
     static const Choice choices[] = {{MsgButton::Yes, "&Yes", QMessageBox::YesRole},
                                      {MsgButton::No, "&No", QMessageBox::NoRole},
                                      {MsgButton::OK, "OK", QMessageBox::AcceptRole},
+                                     {MsgButton::Greek, "&Greek", QMessageBox::AcceptRole},
+                                     {MsgButton::Latin, "&Latin", QMessageBox::AcceptRole},
                                      {MsgButton::Cancel, "Cancel", QMessageBox::RejectRole}};
     QList<QPair<QAbstractButton *, MsgButton>> made;
     for (const Choice &c : choices) {
@@ -65,6 +68,16 @@ std::optional<QColor> SystemDesktop::pickColour(QWidget *parent, const QColor &i
     if (!c.isValid())
         return std::nullopt;
     return c;
+}
+
+std::optional<QString> SystemDesktop::pickFile(QWidget *parent, const QString &title, const QString &startPath,
+                                               const QString &filter, bool save)
+{
+    const QString path = save ? QFileDialog::getSaveFileName(parent, title, startPath, filter)
+                              : QFileDialog::getOpenFileName(parent, title, startPath, filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
 }
 
 void SystemDesktop::openUrl(const QUrl &url)

@@ -1,6 +1,6 @@
 #pragma once
 // What the desktop provides to the program, behind one interface: message boxes, the colour
-// picker, opening a web or mail address, the installed-font list and the seed of the random
+// picker, the file dialogs, opening a web or mail address, the installed-font list and the seed of the random
 // generator. The program uses the real desktop; tests install a scripted one.
 #include <QColor>
 #include <QFlags>
@@ -12,7 +12,8 @@ class QWidget;
 class QUrl;
 
 enum class MsgKind { Warning, Error, Information, Confirmation };
-enum class MsgButton { None = 0, Yes = 1, No = 2, OK = 4, Cancel = 8 };
+// Greek and Latin: the question which language a list is in.
+enum class MsgButton { None = 0, Yes = 1, No = 2, OK = 4, Cancel = 8, Greek = 16, Latin = 32 };
 Q_DECLARE_FLAGS(MsgButtons, MsgButton)
 Q_DECLARE_OPERATORS_FOR_FLAGS(MsgButtons)
 
@@ -33,6 +34,11 @@ public:
     virtual MsgButton showMessage(const MessageRequest &request) = 0;
     // The colour picker in its basic form; nothing when the user cancels.
     virtual std::optional<QColor> pickColour(QWidget *parent, const QColor &initial, const QString &title) = 0;
+    // The file dialog: a file to read (save false) or the name of one to write (save true; the
+    // dialog asks before a file there is replaced). startPath: the folder or file it starts at;
+    // filter as QFileDialog takes it. Nothing when the user cancels.
+    virtual std::optional<QString> pickFile(QWidget *parent, const QString &title, const QString &startPath,
+                                            const QString &filter, bool save) = 0;
     // Opens a web or mailto: address with the desktop's program for it; throws AppError when none opens it.
     virtual void openUrl(const QUrl &url) = 0;
     virtual QStringList installedFontFamilies() = 0;
@@ -49,6 +55,8 @@ class SystemDesktop : public Desktop {
 public:
     MsgButton showMessage(const MessageRequest &request) override;
     std::optional<QColor> pickColour(QWidget *parent, const QColor &initial, const QString &title) override;
+    std::optional<QString> pickFile(QWidget *parent, const QString &title, const QString &startPath,
+                                    const QString &filter, bool save) override;
     void openUrl(const QUrl &url) override;
     QStringList installedFontFamilies() override;
     quint32 randomSeed() override;

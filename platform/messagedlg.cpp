@@ -13,7 +13,8 @@ QString titleOf(MsgKind kind)
 }
 } // namespace
 
-MsgButton CenteredMessageDlg(QWidget *over, const QString &text, MsgKind kind, MsgButtons buttons)
+MsgButton CenteredMessageDlg(QWidget *over, const QString &text, MsgKind kind, MsgButtons buttons,
+                             MsgButton defaultButton)
 {
     MessageRequest r;
     r.parent = over;
@@ -21,7 +22,8 @@ MsgButton CenteredMessageDlg(QWidget *over, const QString &text, MsgKind kind, M
     r.text = text;
     r.kind = kind;
     r.buttons = buttons;
-    r.defaultButton = buttons.testFlag(MsgButton::OK) ? MsgButton::OK : MsgButton::Yes;
+    r.defaultButton = defaultButton != MsgButton::None ? defaultButton
+                      : buttons.testFlag(MsgButton::OK) ? MsgButton::OK : MsgButton::Yes;
     r.escapeButton = buttons.testFlag(MsgButton::Cancel) ? MsgButton::Cancel
                      : buttons.testFlag(MsgButton::No)   ? MsgButton::No
                                                          : MsgButton::OK;

@@ -46,10 +46,7 @@ ExportOutcome exportList(const QString &name, const QString &path)
 
 ImportOutcome importList(const QString &path, const QString &name, const QString &language, bool replace)
 {
-    const auto refuse = [&](const QString &why) {
-        throw AppError(QStringLiteral("Cannot import \"%1\" as the list \"%2\": %3 Nothing was written")
-                           .arg(path, name, why));
-    };
+    const auto refuse = [&](const QString &why) { throw AppError(importRefusalMessage(path, name, why)); };
     if (const store::ListNameRefusal refusal = store::checkListName(name); refusal != store::ListNameRefusal::None)
         refuse(store::listNameRefusalMessage(refusal, name));
     QString chosen;
@@ -78,4 +75,36 @@ ImportOutcome importList(const QString &path, const QString &name, const QString
     outcome.encoding = text.encoding;
     outcome.separator = text.separator;
     return outcome;
+}
+
+QString importRefusalMessage(const QString &path, const QString &name, const QString &why)
+{
+    return QStringLiteral("Cannot import \"%1\" as the list \"%2\": %3 Nothing was written").arg(path, name, why);
+}
+
+QString exportedMessage(const QString &name, const QString &path, const ExportOutcome &outcome)
+{
+    if (outcome.notes)
+        return QStringLiteral("Exported the notes of the list \"%1\" to \"%2\" as HTML, with the Greek in Unicode.")
+            .arg(name, path);
+    const bool csv = store::exchangeFormatOf(path) == store::ExchangeFormat::Csv;
+    return QStringLiteral("Exported the list \"%1\" (%2 items) to \"%3\" as %4 UTF-8 text.")
+        .arg(name)
+        .arg(outcome.items)
+        .arg(path, csv ? QStringLiteral("comma-separated") : QStringLiteral("tab-separated"));
+}
+
+QString exportTruncatedMessage(const ExportOutcome &outcome)
+{
+    return QStringLiteral("The list file holds more items than a list holds; only the first %1 were exported.")
+        .arg(outcome.items);
+}
+
+QString importedMessage(const QString &path, const QString &name, const ImportOutcome &outcome)
+{
+    return QStringLiteral("Imported \"%1\" (%2, %3-separated) as the %4 list \"%5\" with %6 items: wrote \"%5.vocab\" "
+                          "and \"%5.rtf\"%7.")
+        .arg(path, outcome.encoding, store::separatorName(outcome.separator), outcome.language, name)
+        .arg(outcome.items)
+        .arg(outcome.replaced ? QStringLiteral(", replacing the list that was there") : QString());
 }

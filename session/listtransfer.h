@@ -27,3 +27,11 @@ struct ImportOutcome {
 // new list gets. The name must pass the list-name rules; a list of that name already there is
 // refused unless replace is true.
 ImportOutcome importList(const QString &path, const QString &name, const QString &language, bool replace);
+
+// What was done, as told to the user: the export, that only the first items were written (when
+// truncated), the import (file, encoding, separator, language, list, item count).
+QString exportedMessage(const QString &name, const QString &path, const ExportOutcome &outcome);
+QString exportTruncatedMessage(const ExportOutcome &outcome);
+QString importedMessage(const QString &path, const QString &name, const ImportOutcome &outcome);
+// The refusal of importing path as the list name, for the reason why (a sentence).
+QString importRefusalMessage(const QString &path, const QString &name, const QString &why);

@@ -78,3 +78,13 @@ std::optional<QColor> ScriptedDesktop::pickColour(QWidget *parent, const QColor 
         return std::nullopt;
     return colourAnswers.takeFirst();
 }
+
+std::optional<QString> ScriptedDesktop::pickFile(QWidget *parent, const QString &title, const QString &startPath,
+                                                 const QString &filter, bool save)
+{
+    fileRequests.append({title, startPath, filter, save});
+    showStandIn(parent);
+    if (fileAnswers.isEmpty())
+        return std::nullopt;
+    return fileAnswers.takeFirst();
+}

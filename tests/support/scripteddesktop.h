@@ -1,8 +1,9 @@
 #pragma once
 // A desktop for tests: message boxes are answered from a queue of expected boxes (in order; an
 // unexpected box is answered with its escape button, and fails the test when the desktop goes,
-// as does an expected box never shown), the colour picker
-// from a queued answer (neither shows a window unless told to), the installed fonts from a list, and the random seed is fixed.
+// as does an expected box never shown), the colour picker and the file dialogs from queued
+// answers (none shows a window unless told to), the installed fonts from a list, and the random
+// seed is fixed.
 #include "platform/desktop.h"
 
 #include <QList>
@@ -23,6 +24,8 @@ public:
 
     MsgButton showMessage(const MessageRequest &request) override;
     std::optional<QColor> pickColour(QWidget *parent, const QColor &initial, const QString &title) override;
+    std::optional<QString> pickFile(QWidget *parent, const QString &title, const QString &startPath,
+                                    const QString &filter, bool save) override;
     void openUrl(const QUrl &url) override { opened.append(url); }
     QStringList installedFontFamilies() override { return fonts; }
     quint32 randomSeed() override { return seed; }
@@ -36,6 +39,10 @@ public:
     quint32 seed = 20210124;
     QList<std::optional<QColor>> colourAnswers;
     QStringList pickerTitles;
+    // The file dialogs: the answers in order (nothing: cancelled), and each dialog asked for.
+    struct FileRequest { QString title; QString startPath; QString filter; bool save; };
+    QList<std::optional<QString>> fileAnswers;
+    QList<FileRequest> fileRequests;
     QList<QUrl> opened;
     // The picker and the message boxes as a desktop shows them: each a window of its own that
     // takes the activation while it is up and gives it back to the window active before.
