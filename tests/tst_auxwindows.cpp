@@ -224,7 +224,7 @@ void TestAuxWindows::keyboardMapOpensClosesAndStretches()
     QVERIFY(n.h.itemBox()->isEnabled());
     map->move(map->pos() + QPoint(37, 11));
     const QPoint where = map->pos();
-    QContextMenuEvent right(QContextMenuEvent::Mouse, QPoint(3, 3));
+    QContextMenuEvent right(QContextMenuEvent::Mouse, QPoint(3, 3), n.h.form().mapToGlobal(QPoint(3, 3)));
     QApplication::sendEvent(&n.h.form(), &right);
     QCOMPARE(map->pos(), where);
     // Resized: the picture fills the window, proportions lost.
