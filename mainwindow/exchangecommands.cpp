@@ -1,6 +1,5 @@
 #include "mainwindow/exchangecommands.h"
 
-#include "mainwindow/listchooser.h"
 #include "mainwindow/savequestion.h"
 #include "mainwindow/windowstate.h"
 #include "platform/dropdowncombo.h"
@@ -14,15 +13,19 @@
 #include "store/textfile.h"
 
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 
-ExchangeCommands::ExchangeCommands(ListDocument &document, WindowState &state, ListChooser &chooser,
-                                   const Widgets &widgets, QObject *parent)
-    : QObject(parent), m_document(document), m_state(state), m_chooser(chooser), w(widgets)
+ExchangeCommands::ExchangeCommands(ListDocument &document, WindowState &state, const Widgets &widgets, QObject *parent)
+    : QObject(parent), m_document(document), m_state(state), w(widgets)
 {
     w.listSelector->installEventFilter(this);
+    w.dropTarget->setAcceptDrops(true);
+    w.dropTarget->installEventFilter(this);
 }
 
 bool ExchangeCommands::importable(const QString &path)
@@ -43,7 +46,48 @@ bool ExchangeCommands::eventFilter(QObject *watched, QEvent *event)
         showMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
         return true;
     }
+    if (watched == w.dropTarget && handleDrop(event))
+        return true;
     return QObject::eventFilter(watched, event);
+}
+
+QStringList ExchangeCommands::importableFiles(const QMimeData *data) const
+{
+    if (!data->hasUrls() || !importOffered())
+        return {};
+    QStringList files;
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile() || !importable(url.toLocalFile()))
+            return {};
+        files << url.toLocalFile();
+    }
+    return files;
+}
+
+// A drag over the window is taken when every file is one to import; a drop imports them.
+bool ExchangeCommands::handleDrop(QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto *drop = static_cast<QDropEvent *>(event);
+    const QStringList files = importableFiles(drop->mimeData());
+    if (files.isEmpty()) {
+        drop->ignore();
+        return true;
+    }
+    drop->acceptProposedAction();
+    if (type == QEvent::Drop) {
+        // The questions come after the drop has ended, not while the dragging program waits for it.
+        QMetaObject::invokeMethod(
+            this,
+            [this, files] {
+                for (const QString &file : files)
+                    guarded([&] { importFile(file); });
+            },
+            Qt::QueuedConnection);
+    }
+    return true;
 }
 
 void ExchangeCommands::showMenu(const QPoint &at)
@@ -138,6 +182,6 @@ void ExchangeCommands::importFile(const QString &path)
     const ImportOutcome outcome = importList(path, name, language == MsgButton::Greek ? QStringLiteral("Greek")
                                                                                       : QStringLiteral("Latin"),
                                              replace);
-    m_chooser.refreshLists();
+    emit listsChanged();
     CenteredMessageDlg(over, importedMessage(path, name, outcome), MsgKind::Information, MsgButton::OK);
 }

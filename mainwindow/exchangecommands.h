@@ -7,9 +7,10 @@
 #include <QString>
 
 class DropDownCombo;
-class ListChooser;
 class ListDocument;
+class QMimeData;
 class QPoint;
+class QWidget;
 class WindowState;
 
 class ExchangeCommands : public QObject {
@@ -17,9 +18,9 @@ class ExchangeCommands : public QObject {
 public:
     struct Widgets {
         DropDownCombo *listSelector;
+        QWidget *dropTarget; // files of lists (.tsv, .csv, .txt) dropped on it are imported
     };
-    ExchangeCommands(ListDocument &document, WindowState &state, ListChooser &chooser, const Widgets &widgets,
-                     QObject *parent);
+    ExchangeCommands(ListDocument &document, WindowState &state, const Widgets &widgets, QObject *parent);
 
     // A file the window takes to import by its ending: .tsv, .csv or .txt.
     static bool importable(const QString &path);
@@ -31,6 +32,7 @@ public:
 signals:
     void commandStarting();
     void saveRequested();
+    void listsChanged(); // a list was written: the selector offers the lists found again
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -39,9 +41,10 @@ private:
     void showMenu(const QPoint &at);
     void exportOpenList(bool notes);
     void chooseImport();
+    QStringList importableFiles(const QMimeData *data) const;
+    bool handleDrop(QEvent *event);
 
     ListDocument &m_document;
     WindowState &m_state;
-    ListChooser &m_chooser;
     Widgets w;
 };

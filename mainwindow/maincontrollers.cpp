@@ -17,8 +17,8 @@
 #include <QTimer>
 
 MainControllers::MainControllers(Ui::MainWindow &ui, ListDocument &document, WindowState &state, QTimer &animation,
-                                 QObject *parent)
-    : QObject(parent)
+                                 QWidget *window)
+    : QObject(window)
 {
     view = new ItemView(document.list(), {ui.Cmb_Item, ui.RichDescr, ui.Heading, ui.PnlItemNo, ui.LblSearchString, ui.Panel},
                           this);
@@ -35,7 +35,7 @@ MainControllers::MainControllers(Ui::MainWindow &ui, ListDocument &document, Win
     chooser = new ListChooser(document, state, *view, animation, {ui.CmbWork, ui.Cmb_Item}, this);
     lists = new ListManagement(document, state, *view, animation,
                                  {ui.CmbWork, ui.BtnChangeList, ui.RadioGreek, ui.RadioLatin, ui.ShpUpdate, ui.Cmb_Item}, this);
-    exchange = new ExchangeCommands(document, state, *chooser, {ui.CmbWork}, this);
+    exchange = new ExchangeCommands(document, state, {ui.CmbWork, window}, this);
     notes = new NotesEditor(document, state, {ui.RedTranslation, ui.BtnExpandReduce, ui.ChkWholeWOrd, ui.BtnNextTranslation},
                               this);
     formatBar = new NotesFormatBar(state,
@@ -70,6 +70,7 @@ void MainControllers::connectTogether(QTimer &animation)
     connect(chooser, &ListChooser::saveRequested, this, save);
     connect(lists, &ListManagement::saveRequested, this, save);
     connect(exchange, &ExchangeCommands::saveRequested, this, save);
+    connect(exchange, &ExchangeCommands::listsChanged, chooser, &ListChooser::refreshLists);
     const auto saveIfOffered = [this] { guarded([this] { commands->saveListIfOffered(); }); };
     connect(editor, &ItemEditor::offeredSaveRequested, this, saveIfOffered);
     connect(notes, &NotesEditor::offeredSaveRequested, this, saveIfOffered);

@@ -17,13 +17,14 @@ class ListSearch;
 class NotesEditor;
 class NotesFormatBar;
 class QTimer;
+class QWidget;
 class SelfTest;
 class WindowState;
 
 class MainControllers : public QObject {
     Q_OBJECT
 public:
-    MainControllers(Ui::MainWindow &ui, ListDocument &document, WindowState &state, QTimer &animation, QObject *parent);
+    MainControllers(Ui::MainWindow &ui, ListDocument &document, WindowState &state, QTimer &animation, QWidget *window);
     ~MainControllers() override;
 
     ItemView *view;

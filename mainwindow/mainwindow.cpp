@@ -31,8 +31,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -47,7 +45,6 @@ MainWindow::MainWindow() : ui(std::make_unique<Ui::MainWindow>())
     ui->setupUi(this);
     applyLayoutStyle(this);
     setFixedSize(778, 703);
-    setAcceptDrops(true);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     // One picker serves the window's colour and the self-test panel's (F7, F10).
@@ -214,6 +211,7 @@ void MainWindow::fillFontList()
 // Without the SPIonic font the window only says so (the controls are then all out of reach).
 void MainWindow::lockDown()
 {
+    setAcceptDrops(false);
     setBackgroundColour(ui->Panel, StringToColor(QStringLiteral("clBtnFace")));
     QFont f = ui->Panel->font();
     f.setPointSize(18);
@@ -371,53 +369,6 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 {
     event->accept();
     emit keyboardMapRequested();
-}
-
-QStringList MainWindow::importableFiles(const QMimeData *data) const
-{
-    if (!m_fontAvailable || !data->hasUrls() || !m_parts->exchange->importOffered())
-        return {};
-    QStringList files;
-    for (const QUrl &url : data->urls()) {
-        if (!url.isLocalFile() || !ExchangeCommands::importable(url.toLocalFile()))
-            return {};
-        files << url.toLocalFile();
-    }
-    return files;
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (!importableFiles(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
-
-void MainWindow::dragMoveEvent(QDragMoveEvent *event)
-{
-    if (!importableFiles(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
-
-void MainWindow::dropEvent(QDropEvent *event)
-{
-    const QStringList files = importableFiles(event->mimeData());
-    if (files.isEmpty()) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    // The questions come after the drop has ended, not while the dragging program waits for it.
-    QMetaObject::invokeMethod(
-        this,
-        [this, files] {
-            for (const QString &file : files)
-                guarded([&] { m_parts->exchange->importFile(file); });
-        },
-        Qt::QueuedConnection);
 }
 
 void MainWindow::requestMasterList()

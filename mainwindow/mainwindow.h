@@ -17,11 +17,7 @@ class KeyPreview;
 class ListDocument;
 class ListSession;
 class MainControllers;
-class QDragEnterEvent;
-class QDragMoveEvent;
-class QDropEvent;
 class QKeyEvent;
-class QMimeData;
 class WindowColour;
 class WindowState;
 
@@ -69,10 +65,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
-    // Files of lists (.tsv, .csv, .txt) dropped on the window are imported.
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 
 private:
     void createControllers();
@@ -87,7 +79,6 @@ private:
     void escapeKey();
     void requestMasterList();
     // The local files of a drag when the window imports them all, else nothing.
-    QStringList importableFiles(const QMimeData *data) const;
     // Save on the question of a close: true when the program may end.
     bool saveBeforeClosing();
     void stateChanged();
