@@ -10,6 +10,7 @@
 #include "platform/layoutstyle.h"
 #include "platform/messagedlg.h"
 #include "platform/random.h"
+#include "platform/trackedtextedit.h"
 #include "ui_masterlistwindow.h"
 
 #include <QKeyEvent>
@@ -508,16 +509,10 @@ void MasterListWindow::leaveSearchForTyping()
 void MasterListWindow::highlightSearchText()
 {
     QTextEdit *box = ui->RedMasterDesc;
-    const QList<TextRange> ranges =
-        highlightRanges(box->toPlainText(), ui->EdtMasterSearch->text(), ui->ChkMasterWhole->isChecked());
-    QTextCharFormat red;
-    red.setForeground(QColor(255, 0, 0));
-    for (const TextRange &r : ranges) {
-        QTextCursor c(box->document());
-        c.setPosition(int(r.start));
-        c.setPosition(int(r.start + r.length), QTextCursor::KeepAnchor);
-        c.mergeCharFormat(red);
-    }
+    QList<std::pair<qsizetype, qsizetype>> ranges;
+    for (const TextRange &r : highlightRanges(box->toPlainText(), ui->EdtMasterSearch->text(), ui->ChkMasterWhole->isChecked()))
+        ranges.append({r.start, r.length});
+    colourTextRanges(box->document(), ranges, QColor(255, 0, 0));
     QTextCursor c = box->textCursor();
     c.clearSelection();
     box->setTextCursor(c);

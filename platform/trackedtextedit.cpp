@@ -21,6 +21,18 @@ bool hasLongRun(QStringView text)
 }
 } // namespace
 
+void colourTextRanges(QTextDocument *document, const QList<std::pair<qsizetype, qsizetype>> &ranges, const QColor &colour)
+{
+    QTextCharFormat coloured;
+    coloured.setForeground(colour);
+    for (const auto &[start, length] : ranges) {
+        QTextCursor cursor(document);
+        cursor.setPosition(int(start));
+        cursor.setPosition(int(start + length), QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(coloured);
+    }
+}
+
 TrackedTextEdit::TrackedTextEdit(QWidget *parent) : QTextEdit(parent)
 {
     connect(document(), &QTextDocument::contentsChange, this, &TrackedTextEdit::contentsChanged);
@@ -55,14 +67,7 @@ void TrackedTextEdit::showPlainText(const QString &text)
 void TrackedTextEdit::colourRanges(const QList<std::pair<qsizetype, qsizetype>> &ranges, const QColor &colour)
 {
     const QScopedValueRollback programChange(m_programChange, true);
-    QTextCharFormat coloured;
-    coloured.setForeground(colour);
-    for (const auto &[start, length] : ranges) {
-        QTextCursor cursor(document());
-        cursor.setPosition(int(start));
-        cursor.setPosition(int(start + length), QTextCursor::KeepAnchor);
-        cursor.mergeCharFormat(coloured);
-    }
+    colourTextRanges(document(), ranges, colour);
     QTextCursor start(document());
     start.movePosition(QTextCursor::Start);
     setTextCursor(start);

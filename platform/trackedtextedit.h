@@ -9,6 +9,11 @@
 #include <QTextEdit>
 #include <utility>
 
+class QTextDocument;
+
+// Gives the ranges (start, length) of the document the colour, keeping the rest of their format.
+void colourTextRanges(QTextDocument *document, const QList<std::pair<qsizetype, qsizetype>> &ranges, const QColor &colour);
+
 class TrackedTextEdit : public QTextEdit {
     Q_OBJECT
 public:
