@@ -62,11 +62,11 @@ void ItemCommands::saveList()
     if (!m_state.mode().normal()) {
         // Searching or testing, the boxes hold no edit (they are read-only): the list is saved as
         // it stands, with the notes.
-        m_document.save();
+        writeDocument();
         return;
     }
     if (list.itemCount() == 0) {
-        m_document.save();
+        writeDocument();
         m_state.endEdit();
         emit notesFocusWanted();
         return;
@@ -85,11 +85,28 @@ void ItemCommands::saveList()
     list.replaceCurrent(headword, description);
     m_state.endEdit();
     m_view.showItems();
-    m_document.save();
+    writeDocument();
     if (m_state.lastEditBox() == EditBox::Notes)
         emit notesFocusWanted();
     else if (w.itemBox->isEnabled())
         w.itemBox->setFocus();
+}
+
+void ItemCommands::writeDocument()
+{
+    try {
+        m_document.save();
+    } catch (const ChangedOnDiskError &) {
+        emit changedOnDiskAtSave();
+    }
+}
+
+void ItemCommands::storeEditQuietly()
+{
+    if (!m_state.mode().normal() || !m_state.edit().active() || !m_document.list().current())
+        return;
+    const QString description = store::cutAtLineBreak(w.descriptionBox->toPlainText());
+    m_document.list().replaceCurrent(w.itemBox->currentText(), description);
 }
 
 void ItemCommands::saveListIfOffered()

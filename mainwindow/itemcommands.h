@@ -30,6 +30,9 @@ public:
     // work stays unsaved.
     void saveList();
     void saveListIfOffered();
+    // The edit in the boxes stored over the current item, when the boxes edit the list and the
+    // entry may be stored; nothing is said otherwise.
+    void storeEditQuietly();
     void addItem();
     void removeItem();
     // Up (-1) or Down (+1), when offered.
@@ -41,9 +44,12 @@ signals:
     void commandStarting(); // the notes selection collapses
     void notesFocusWanted();
     void masterListWanted();
+    // A save found the list's files changed on disk by someone else; nothing was written.
+    void changedOnDiskAtSave();
 
 private:
     void refocusAfterTooShort();
+    void writeDocument();
     void say(const QString &text);
 
     ListDocument &m_document;

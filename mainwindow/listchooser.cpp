@@ -168,8 +168,21 @@ void ListChooser::showOpenListName()
 
 void ListChooser::openChosenList()
 {
-    const QString name = w.listSelector->currentText();
-    if (m_promptShown || name.isEmpty())
+    if (!m_promptShown)
+        openList(w.listSelector->currentText());
+}
+
+void ListChooser::reopenOpenList()
+{
+    const QString name = m_document.list().name();
+    findLists();
+    openList(name);
+    showOpenListName();
+}
+
+void ListChooser::openList(const QString &name)
+{
+    if (name.isEmpty())
         return;
     const ListDocument::Opened opened = m_document.open(name);
     const ListSession &list = m_document.list();

@@ -40,6 +40,8 @@ public:
     // After the open list was written under a new name, or a new list made: the lists found
     // again, the list shown by its name and its items shown.
     void showCommittedList(const QString &name, bool newList);
+    // The open list read again from its files (changed on disk), shown as just opened.
+    void reopenOpenList();
     // No list open: the item area emptied, the prompt back.
     void resetToNoList();
 
@@ -55,6 +57,7 @@ private:
     void choose();
     void closeUp();
     void openChosenList();
+    void openList(const QString &name);
     void showNewlyOpenedList();
     void animatePrompt();
     void say(const QString &text);

@@ -1,5 +1,6 @@
 #include "mainwindow/maincontrollers.h"
 
+#include "mainwindow/diskchanges.h"
 #include "mainwindow/exchangecommands.h"
 #include "mainwindow/itemcommands.h"
 #include "mainwindow/itemeditor.h"
@@ -43,13 +44,14 @@ MainControllers::MainControllers(Ui::MainWindow &ui, ListDocument &document, Win
                                       ui.BtnFormatRed, ui.BtnFormatBlue, ui.BtnFormatGreen, ui.BtnFormatFontIncrease,
                                       ui.BtnFormatFontDecrease, ui.BtnCopyFormat, ui.CmbFont, ui.ShpColour},
                                      this);
+    disk = new DiskChanges(document, state, window, this);
     connectTogether(animation);
 }
 
 MainControllers::~MainControllers()
 {
     // The controllers watch the form's widgets: they go before the widgets do.
-    for (QObject *controller : std::initializer_list<QObject *>{formatBar, notes, exchange, lists, chooser, test, search, commands,
+    for (QObject *controller : std::initializer_list<QObject *>{disk, formatBar, notes, exchange, lists, chooser, test, search, commands,
                                                                 editor, view})
         delete controller;
 }
@@ -71,6 +73,10 @@ void MainControllers::connectTogether(QTimer &animation)
     connect(lists, &ListManagement::saveRequested, this, save);
     connect(exchange, &ExchangeCommands::saveRequested, this, save);
     connect(exchange, &ExchangeCommands::listsChanged, chooser, &ListChooser::refreshLists);
+    connect(commands, &ItemCommands::changedOnDiskAtSave, this, [this] { guarded([this] { disk->resolveAtSave(); }); });
+    connect(disk, &DiskChanges::saveWanted, this, save);
+    connect(disk, &DiskChanges::editStoreWanted, commands, &ItemCommands::storeEditQuietly);
+    connect(disk, &DiskChanges::reloadWanted, this, [this] { guarded([this] { chooser->reopenOpenList(); }); });
     const auto saveIfOffered = [this] { guarded([this] { commands->saveListIfOffered(); }); };
     connect(editor, &ItemEditor::offeredSaveRequested, this, saveIfOffered);
     connect(notes, &NotesEditor::offeredSaveRequested, this, saveIfOffered);

@@ -6,6 +6,7 @@
 #include <QObject>
 
 namespace Ui { class MainWindow; }
+class DiskChanges;
 class ExchangeCommands;
 class ItemCommands;
 class ItemEditor;
@@ -37,6 +38,7 @@ public:
     ExchangeCommands *exchange;
     NotesEditor *notes;
     NotesFormatBar *formatBar;
+    DiskChanges *disk;
 
 signals:
     // What the controls show may differ though neither the document nor the state changed.

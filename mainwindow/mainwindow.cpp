@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "mainwindow/controlview.h"
+#include "mainwindow/diskchanges.h"
 #include "mainwindow/exchangecommands.h"
 #include "mainwindow/maincontrollers.h"
 #include "mainwindow/itemcommands.h"
@@ -241,8 +242,11 @@ void MainWindow::activate()
 void MainWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         guarded([this] { activate(); });
+        // Asked once the activation has settled: not inside a handler whose box just closed.
+        QTimer::singleShot(0, m_parts->disk, [this] { guarded([this] { m_parts->disk->checkAfterActivation(); }); });
+    }
 }
 
 void MainWindow::endProgram()

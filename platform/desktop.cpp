@@ -43,6 +43,8 @@ MsgButton SystemDesktop::showMessage(const MessageRequest &request)
                                      {MsgButton::OK, "OK", QMessageBox::AcceptRole},
                                      {MsgButton::Greek, "&Greek", QMessageBox::AcceptRole},
                                      {MsgButton::Latin, "&Latin", QMessageBox::AcceptRole},
+                                     {MsgButton::Reload, "&Reload", QMessageBox::AcceptRole},
+                                     {MsgButton::Overwrite, "&Overwrite", QMessageBox::DestructiveRole},
                                      {MsgButton::Cancel, "Cancel", QMessageBox::RejectRole}};
     QList<QPair<QAbstractButton *, MsgButton>> made;
     for (const Choice &c : choices) {

@@ -12,8 +12,9 @@ class QWidget;
 class QUrl;
 
 enum class MsgKind { Warning, Error, Information, Confirmation };
-// Greek and Latin: the question which language a list is in.
-enum class MsgButton { None = 0, Yes = 1, No = 2, OK = 4, Cancel = 8, Greek = 16, Latin = 32 };
+// Greek and Latin: the question which language a list is in. Reload and Overwrite: the question
+// what to do when the open list's files were changed on disk by someone else.
+enum class MsgButton { None = 0, Yes = 1, No = 2, OK = 4, Cancel = 8, Greek = 16, Latin = 32, Reload = 64, Overwrite = 128 };
 Q_DECLARE_FLAGS(MsgButtons, MsgButton)
 Q_DECLARE_OPERATORS_FOR_FLAGS(MsgButtons)
 

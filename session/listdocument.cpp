@@ -3,7 +3,14 @@
 #include "platform/rtfreader.h"
 #include "platform/rtfwriter.h"
 #include "store/apperror.h"
+#include "store/atomicwrite.h"
+#include "store/filestamp.h"
+#include "store/listfiles.h"
+#include "store/listfinder.h"
+#include "store/listname.h"
+#include "store/paths.h"
 
+#include <QFileInfo>
 #include <QTextDocument>
 
 ListDocument::ListDocument(QObject *parent) : QObject(parent), m_notes(new QTextDocument(this))
@@ -54,6 +61,8 @@ void ListDocument::save()
     if (!m_list.isOpen())
         throw AppError(QStringLiteral("No list is open. Nothing was written."));
     requireSaveableName(m_list.name());
+    if (const DiskChange change = changedOnDisk(); change.any())
+        throw ChangedOnDiskError(describe(change) + QStringLiteral(" Nothing was written."), change);
     m_list.save(rtf::write(m_notes));
     m_notes->setModified(false);
     emit changed();
@@ -84,3 +93,76 @@ QByteArray ListDocument::emptyNotes()
 }
 
 void ListDocument::noteUnstoredEdit() { m_list.markModified(); }
+
+DiskChange ListDocument::changedOnDisk() const
+{
+    DiskChange change;
+    if (!m_list.isOpen())
+        return change;
+    const store::ListPairStamps &was = m_list.diskStamps();
+    const QString listPath = store::listFilePath(m_list.name());
+    change.listChanged = !store::stillAsStamped(listPath, was.list);
+    change.listGone = change.listChanged && !QFileInfo::exists(listPath);
+    change.notesChanged = !store::stillAsStamped(was.notesPath, was.notes);
+    change.notesGone = change.notesChanged && was.notes.exists && !QFileInfo::exists(was.notesPath);
+    return change;
+}
+
+QString ListDocument::describe(const DiskChange &change) const
+{
+    const auto what = [](const QString &path, bool gone) {
+        return QStringLiteral("\"%1\" was %2").arg(path, gone ? QStringLiteral("deleted or renamed") : QStringLiteral("changed"));
+    };
+    QStringList parts;
+    if (change.listChanged)
+        parts << what(store::listFilePath(m_list.name()), change.listGone);
+    if (change.notesChanged)
+        parts << what(m_list.diskStamps().notesPath, change.notesGone);
+    return QStringLiteral("Since the list \"%1\" was opened or saved here, the file %2 by another program or "
+                          "another machine.")
+        .arg(m_list.name(), parts.join(QStringLiteral(" and the file ")));
+}
+
+namespace {
+bool listTaken(const QString &folderPrefix, const QString &name)
+{
+    return QFileInfo::exists(folderPrefix + store::listFilePath(name))
+           || QFileInfo::exists(store::existingNotesFilePath(folderPrefix + name));
+}
+} // namespace
+
+QString ListDocument::saveOverDisk(const QDateTime &now)
+{
+    if (!m_list.isOpen())
+        throw AppError(QStringLiteral("No list is open. Nothing was written."));
+    requireSaveableName(m_list.name());
+    const QString listPath = store::listFilePath(m_list.name());
+    const QString notesPath = m_list.diskStamps().notesPath;
+    const bool listThere = QFileInfo::exists(listPath);
+    const bool notesThere = QFileInfo::exists(notesPath);
+    QString kept;
+    if (listThere || notesThere) {
+        const QString backups = store::backupsFolder() + u'/';
+        kept = store::keptCopyName(m_list.name(), now, [&](const QString &name) { return listTaken(backups, name); });
+        // Both files are read before either copy is written: a copy is of one moment's files.
+        QList<store::PendingWrite> copies;
+        if (listThere)
+            copies.append({store::backupPath(store::listFilePath(kept)), store::readFileStable(listPath).bytes});
+        if (notesThere)
+            copies.append({store::backupPath(kept + QStringLiteral(".rtf")), store::readFileStable(notesPath).bytes});
+        store::writeFilesAtomic(copies);
+    }
+    m_list.save(rtf::write(m_notes));
+    m_notes->setModified(false);
+    emit changed();
+    return kept;
+}
+
+QString ListDocument::keepWorkAsCopy(const QDateTime &now)
+{
+    if (!m_list.isOpen())
+        throw AppError(QStringLiteral("No list is open. Nothing was written."));
+    const QString kept = store::keptCopyName(m_list.name(), now, [](const QString &name) { return listTaken({}, name); });
+    store::writeListPair(kept, m_list.language(), m_list.items(), rtf::write(m_notes));
+    return kept;
+}

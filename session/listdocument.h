@@ -7,9 +7,35 @@
 // list open, or under an empty name, is refused here whatever a window does.
 #include "session/listsession.h"
 
+#include "store/apperror.h"
+
 #include <QObject>
 
+class QDateTime;
 class QTextDocument;
+
+// What became of the open list's files since the program last read or wrote them: another
+// program, or a sync tool bringing another machine's save, changed or removed them.
+struct DiskChange {
+    bool listChanged = false; // changed, or gone
+    bool listGone = false;
+    bool notesChanged = false;
+    bool notesGone = false;
+    bool any() const { return listChanged || notesChanged; }
+    // Whether the list on disk can be read again: its list file is there.
+    bool canReload() const { return !listGone; }
+};
+
+// A save refused because the files on disk are no longer those the open list was read from or
+// last written to: nothing was written.
+class ChangedOnDiskError : public AppError {
+public:
+    ChangedOnDiskError(const QString &message, DiskChange change) : AppError(message), m_change(change) {}
+    const DiskChange &change() const { return m_change; }
+
+private:
+    DiskChange m_change;
+};
 
 class ListDocument : public QObject {
     Q_OBJECT
@@ -35,8 +61,24 @@ public:
     // No list open, empty notes, nothing unsaved.
     void close();
     // Writes the open list and its notes. Throws AppError when no list is open or the name is
-    // empty, or when the files cannot be written; the work then still counts as unsaved.
+    // empty, or when the files cannot be written; the work then still counts as unsaved. When the
+    // files on disk changed since they were read or written here, throws ChangedOnDiskError and
+    // writes nothing: see saveOverDisk and keepWorkAsCopy.
     void save();
+
+    // --- the files changed by someone else ------------------------------------------------
+    // What changed on disk since the open list's files were read or written (nothing when no
+    // list is open). Cheap while nothing changed: the files' sizes and times are compared.
+    DiskChange changedOnDisk() const;
+    // The sentence telling the user what changed ("The file "Verbs.vocab" was changed ...").
+    QString describe(const DiskChange &change) const;
+    // Saves over whatever is on disk; the files found there are first copied into the backups
+    // folder as a list named by store::keptCopyName. Returns that name ("" when neither file was
+    // there to keep). Throws AppError, nothing then overwritten.
+    QString saveOverDisk(const QDateTime &now);
+    // Writes the work here (items and notes) as a new list named by store::keptCopyName beside the
+    // open one, which stays open and unchanged. Returns the new list's name. Throws AppError.
+    QString keepWorkAsCopy(const QDateTime &now);
     // The open list (or none: an empty list) with its notes written under name in language, and
     // made the open list. No backup is made. Throws AppError, the document left as it was.
     void saveAs(const QString &name, const QString &language);

@@ -3,7 +3,7 @@
 #include "session/testdraw.h"
 #include "session/wordmatch.h"
 #include "store/apperror.h"
-#include "store/filecopy.h"
+#include "store/filestamp.h"
 #include "store/listfiles.h"
 #include "store/win1252.h"
 #include "store/listfinder.h"
@@ -48,21 +48,27 @@ void ListSession::setItems(QList<VocabItem> items, int current)
 
 ListSession::Opened ListSession::open(const QString &name)
 {
-    // Everything is read before anything changes: a list that cannot be backed up or read
-    // leaves the open list as it was.
+    // Everything is read before anything changes: a list that cannot be read or backed up
+    // leaves the open list as it was. The backup holds exactly the bytes read.
     const QString listPath = store::listFilePath(name);
-    store::CopyFileReplacing(listPath, store::backupPath(listPath));
-    store::ListContent content = store::readListFile(listPath);
+    const store::StableRead listFile = store::readFileStable(listPath);
+    store::ListContent content = store::parseListBytes(listFile.bytes);
     Opened opened;
     opened.truncated = content.truncated;
-    const QString notesPath = store::existingNotesFilePath(name);
-    if (QFileInfo::exists(notesPath)) {
-        store::CopyFileReplacing(notesPath, store::backupPath(QFileInfo(notesPath).fileName()));
-        opened.notes = store::readFileBytes(notesPath);
+    store::ListPairStamps disk{store::existingNotesFilePath(name), listFile.stamp, store::missingFile()};
+    std::optional<store::StableRead> notesFile;
+    if (QFileInfo::exists(disk.notesPath))
+        notesFile = store::readFileStable(disk.notesPath);
+    store::writeFileAtomic(store::backupPath(listPath), listFile.bytes);
+    if (notesFile) {
+        store::writeFileAtomic(store::backupPath(QFileInfo(disk.notesPath).fileName()), notesFile->bytes);
+        disk.notes = notesFile->stamp;
+        opened.notes = notesFile->bytes;
     }
     m_open = true;
     m_name = name;
     m_language = content.language;
+    m_disk = disk;
     m_searchText.clear();
     m_hits.clear();
     m_usedPicks.clear();
@@ -79,6 +85,7 @@ void ListSession::close()
     m_searchText.clear();
     m_hits.clear();
     m_usedPicks.clear();
+    m_disk = {};
     setItems({}, 0);
     setSaved(true);
 }
@@ -102,14 +109,14 @@ void ListSession::checkEncodable() const
 void ListSession::save(const QByteArray &notesBytes)
 {
     checkEncodable();
-    store::writeListPair(m_name, m_language, m_items, notesBytes);
+    m_disk = store::writeListPair(m_name, m_language, m_items, notesBytes);
     setSaved(true);
 }
 
 void ListSession::saveAs(const QString &name, const QString &language, const QByteArray &notesBytes)
 {
     checkEncodable();
-    store::writeListPair(name, language, m_items, notesBytes);
+    m_disk = store::writeListPair(name, language, m_items, notesBytes);
     m_open = true;
     m_name = name;
     m_language = language;
@@ -118,7 +125,7 @@ void ListSession::saveAs(const QString &name, const QString &language, const QBy
 
 void ListSession::create(const QString &name, const QString &language, const QByteArray &notesBytes)
 {
-    store::writeListPair(name, language, {}, notesBytes);
+    m_disk = store::writeListPair(name, language, {}, notesBytes);
     m_open = true;
     m_name = name;
     m_language = language;

@@ -4,6 +4,7 @@
 // through here, so the rules for what may be stored (line breaks cut, entries too short, the item
 // limit) are applied in one place. Nothing here shows a dialog: a refusal comes back as a value
 // that the window turns into its message. Item numbers count from 1, 0 meaning none.
+#include "store/listfiles.h"
 #include "store/vocablist.h"
 
 #include <QByteArray>
@@ -41,6 +42,8 @@ public:
     const VocabItem *current() const { return m_current >= 1 && m_current <= itemCount() ? &item(m_current) : nullptr; }
 
     bool isSaved() const { return m_saved; }
+    // What the open list's files were when it last read or wrote them.
+    const store::ListPairStamps &diskStamps() const { return m_disk; }
     void markModified() { setSaved(false); }
 
     // --- opening, saving, leaving ------------------------------------------------------------
@@ -48,8 +51,9 @@ public:
         bool truncated = false;              // the file held more items than a list holds
         std::optional<QByteArray> notes;     // the notes file's bytes, when it exists
     };
-    // Copies the list file (and the notes file, when there is one) into the backups folder, then
-    // reads them. The current item becomes the first. Throws AppError; a list whose backup
+    // Reads the list file and the notes file, when there is one (each whole and as it was at one
+    // moment, store/filestamp.h), then copies what was read into the backups folder. The current
+    // item becomes the first. Throws AppError; a list whose backup
     // cannot be made is not opened and the session is left as it was.
     Opened open(const QString &name);
     // Leaves the list: no list is open and nothing counts as unsaved.
@@ -112,4 +116,5 @@ private:
     QString m_searchText;
     QList<int> m_hits;
     QList<int> m_usedPicks;
+    store::ListPairStamps m_disk;
 };

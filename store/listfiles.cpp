@@ -29,12 +29,16 @@ bool anyListFileExists(const QString &name)
     return pathExists(listFilePath(name)) || pathExists(existingNotesFilePath(name));
 }
 
-void writeListPair(const QString &name, const QString &language, const QList<VocabItem> &items,
-                   const QByteArray &notesBytes)
+ListPairStamps writeListPair(const QString &name, const QString &language, const QList<VocabItem> &items,
+                             const QByteArray &notesBytes)
 {
     // Both files' bytes are ready before either is written, and the two are replaced together,
     // always under the same name.
-    writeFilesAtomic({{listFilePath(name), listFileBytes(language, items)}, {existingNotesFilePath(name), notesBytes}});
+    const QString listPath = listFilePath(name);
+    const QString notesPath = existingNotesFilePath(name);
+    const QByteArray listBytes = listFileBytes(language, items);
+    writeFilesAtomic({{listPath, listBytes}, {notesPath, notesBytes}});
+    return {notesPath, stampOfWritten(listPath, listBytes), stampOfWritten(notesPath, notesBytes)};
 }
 
 void deleteListFiles(const QString &name)

@@ -1,5 +1,6 @@
 #pragma once
 // The pair of files of one list as a whole: whether any of it is there, and removing it.
+#include "store/filestamp.h"
 #include "store/vocablist.h"
 
 #include <QByteArray>
@@ -11,9 +12,17 @@ namespace store {
 // exists: saving under that name would replace it.
 bool anyListFileExists(const QString &name);
 
+// What the two files of a list were when last read or written.
+struct ListPairStamps {
+    QString notesPath; // the notes file's path, in the case of its extension on disk
+    FileStamp list;
+    FileStamp notes;
+};
+
 // Writes the list file and the notes file of the list called name as one save (both replaced
-// together, store/atomicwrite.h). Throws AppError naming the file and the cause.
-void writeListPair(const QString &name, const QString &language, const QList<VocabItem> &items,
+// together, store/atomicwrite.h), and returns their stamps. Throws AppError naming the file and
+// the cause.
+ListPairStamps writeListPair(const QString &name, const QString &language, const QList<VocabItem> &items,
                    const QByteArray &notesBytes);
 
 // Deletes the list file and the notes file of the list called name (the backups stay). Each file

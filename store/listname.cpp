@@ -2,6 +2,7 @@
 
 #include "store/paths.h"
 
+#include <QDateTime>
 #include <QStringList>
 
 namespace store {
@@ -68,6 +69,26 @@ QString listNameRefusalMessage(ListNameRefusal refusal, const QString &name)
         return QStringLiteral("The name is too long to be a file name. Choose a shorter name.");
     }
     return QString();
+}
+
+QString keptCopyName(const QString &name, const QDateTime &when, const std::function<bool(const QString &)> &taken)
+{
+    QString base;
+    for (const QChar ch : name)
+        base += isForbidden(ch) ? u'-' : ch;
+    while (base.startsWith(u'.') || base.startsWith(u' '))
+        base.remove(0, 1);
+    const QString stamp = QStringLiteral(" (kept %1)").arg(when.toString(QStringLiteral("yyyy-MM-dd HH-mm")));
+    for (int number = 1;; ++number) {
+        const QString tail = number == 1 ? stamp : stamp + QStringLiteral(" %1").arg(number);
+        QString candidate = base + tail;
+        while (!listNameFits(candidate) && !base.isEmpty()) {
+            base.chop(1);
+            candidate = base + tail;
+        }
+        if (checkListName(candidate) == ListNameRefusal::None && !taken(candidate))
+            return candidate;
+    }
 }
 
 } // namespace store

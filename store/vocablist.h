@@ -32,6 +32,8 @@ VocabItem itemFromLine(QStringView line);
 
 ListContent parseListLines(const QStringList &lines);
 ListContent readListFile(const QString &path); // throws AppError
+// The content of a list file from its bytes.
+ListContent parseListBytes(const QByteArray &bytes);
 
 // The lines a save writes: the language, then headword + "zx" + description for each item, cut
 // before its first line break; lines of 3 characters or fewer (an empty item) are left out.
