@@ -36,20 +36,21 @@ Seen statOf(const QString &path)
     return seen;
 }
 
-qint64 modifiedNs(const struct stat &st) { return qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec; }
+qint64 nanoseconds(const struct timespec &t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; }
+qint64 modifiedNs(const struct stat &st) { return nanoseconds(st.st_mtim); }
+qint64 changedNs(const struct stat &st) { return nanoseconds(st.st_ctim); }
 
 bool sameFile(const struct stat &a, const struct stat &b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size
-           && modifiedNs(a) == modifiedNs(b) && a.st_ctim.tv_sec == b.st_ctim.tv_sec
-           && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+           && modifiedNs(a) == modifiedNs(b) && changedNs(a) == changedNs(b);
 }
 
 size_t hashOf(const QByteArray &bytes) { return qHashBits(bytes.constData(), size_t(bytes.size()), 0); }
 
 FileStamp stampFrom(const struct stat &st, const QByteArray &bytes)
 {
-    return {true, qint64(st.st_size), modifiedNs(st), quint64(st.st_ino), hashOf(bytes)};
+    return {true, qint64(st.st_size), modifiedNs(st), changedNs(st), quint64(st.st_ino), hashOf(bytes)};
 }
 
 } // namespace
@@ -90,7 +91,8 @@ bool stillAsStamped(const QString &path, const FileStamp &stamp)
         return !stamp.exists && seen.err == ENOENT;
     if (!stamp.exists || qint64(seen.st.st_size) != stamp.size)
         return false;
-    if (modifiedNs(seen.st) == stamp.modifiedNs && quint64(seen.st.st_ino) == stamp.inode)
+    if (modifiedNs(seen.st) == stamp.modifiedNs && changedNs(seen.st) == stamp.changedNs
+        && quint64(seen.st.st_ino) == stamp.inode)
         return true;
     try {
         return hashOf(readFileStable(path).bytes) == stamp.hash;

@@ -11,6 +11,7 @@ struct FileStamp {
     bool exists = false;
     qint64 size = 0;
     qint64 modifiedNs = 0; // modification time, nanoseconds since the epoch
+    qint64 changedNs = 0;  // status change time: moves on with every write, and cannot be set back
     quint64 inode = 0;     // a file replaced by a rename has another one
     size_t hash = 0;       // of the bytes
     friend bool operator==(const FileStamp &, const FileStamp &) = default;
@@ -32,9 +33,9 @@ StableRead readFileStable(const QString &path);
 // The stamp of the file at path just after the program wrote bytes to it.
 FileStamp stampOfWritten(const QString &path, const QByteArray &bytes);
 
-// Whether the file at path still holds what stamp recorded: a file whose size and time are as
-// recorded counts as unchanged without being read; one whose time alone changed (touched, or
-// rewritten with the same bytes by a sync tool) is read and its bytes compared. A file that cannot
+// Whether the file at path still holds what stamp recorded: a file whose size, times and identity
+// are as recorded counts as unchanged without being read; one whose times alone changed (touched,
+// or rewritten with the same bytes by a sync tool) is read and its bytes compared. A file that cannot
 // be read counts as changed.
 bool stillAsStamped(const QString &path, const FileStamp &stamp);
 

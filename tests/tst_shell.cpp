@@ -301,6 +301,12 @@ void TestShell::closeYesThatDoesNotSaveKeepsRunning()
     QVERIFY(QFile::remove(data.path("Verbs.vocab")));
     QVERIFY(QDir(data.path()).mkdir("Verbs.vocab"));
     h.desktop.expect("Save work before closing?", MsgButton::Yes);
+    h.desktop.expect("Since the list \"Verbs\" was opened or saved here, the file \"Verbs.vocab\" was changed by "
+                     "another program or another machine.\n\n"
+                     "Reload: show the version on disk here; the work here is kept as a list of its own.\n"
+                     "Overwrite: save the version here over it; the version on disk is kept in the \"Backups\" "
+                     "folder.\nCancel: leave both as they are for now.",
+                     MsgButton::Overwrite);
     h.desktop.expectError();
     h.closeButton()->click();
     QVERIFY(!h.form().programEnded());
