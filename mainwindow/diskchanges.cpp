@@ -93,7 +93,7 @@ void DiskChanges::reload()
     QString kept;
     if (m_document.isModified()) {
         emit editStoreWanted();
-        kept = m_document.keepWorkAsCopy(QDateTime::currentDateTime());
+        kept = m_document.keepWorkAsCopy(desktop().now());
     }
     const QString name = m_document.list().name();
     emit reloadWanted();
@@ -105,7 +105,7 @@ void DiskChanges::reload()
 
 void DiskChanges::overwrite()
 {
-    const QString kept = m_document.saveOverDisk(QDateTime::currentDateTime());
+    const QString kept = m_document.saveOverDisk(desktop().now());
     if (!kept.isEmpty())
         say(QStringLiteral("The list \"%1\" was saved. The version that was on disk was kept in the \"%2\" folder as "
                            "the list \"%3\".")

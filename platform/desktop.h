@@ -1,8 +1,9 @@
 #pragma once
 // What the desktop provides to the program, behind one interface: message boxes, the colour
-// picker, the file dialogs, opening a web or mail address, the installed-font list and the seed of the random
-// generator. The program uses the real desktop; tests install a scripted one.
+// picker, the file dialogs, opening a web or mail address, the installed-font list, the seed of the random
+// generator and the time. The program uses the real desktop; tests install a scripted one.
 #include <QColor>
+#include <QDateTime>
 #include <QFlags>
 #include <QString>
 #include <QStringList>
@@ -45,6 +46,8 @@ public:
     virtual QStringList installedFontFamilies() = 0;
     // Seed for the program's one random generator (the clock in the program).
     virtual quint32 randomSeed() = 0;
+    // The local time, as names of kept copies show it.
+    virtual QDateTime now() { return QDateTime::currentDateTime(); }
 };
 
 // The desktop in force. The program's own implementation is used unless one was installed.

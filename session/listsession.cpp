@@ -74,6 +74,7 @@ ListSession::Opened ListSession::open(const QString &name)
     m_usedPicks.clear();
     const int first = content.items.isEmpty() ? 0 : 1;
     setItems(std::move(content.items), first);
+    setSaved(true);
     return opened;
 }
 

@@ -29,6 +29,7 @@ public:
     void openUrl(const QUrl &url) override { opened.append(url); }
     QStringList installedFontFamilies() override { return fonts; }
     quint32 randomSeed() override { return seed; }
+    QDateTime now() override { return clock; }
 
     // Expected boxes are shown for real (the program's own modal box) and answered by a key
     // pressed in the box: Return for its default button, Esc for its escape button.
@@ -37,6 +38,7 @@ public:
     QStringList fonts{QStringLiteral("SPIonic"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("Liberation Serif"), QStringLiteral("Liberation Mono")};
     quint32 seed = 20210124;
+    QDateTime clock{QDate(2026, 12, 10), QTime(14, 3)};
     QList<std::optional<QColor>> colourAnswers;
     QStringList pickerTitles;
     // The file dialogs: the answers in order (nothing: cancelled), and each dialog asked for.
