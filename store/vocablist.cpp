@@ -60,14 +60,19 @@ ListContent parseListLines(const QStringList &lines)
     return std::move(builder.content);
 }
 
-ListContent readListFile(const QString &path)
+ListContent parseListBytes(const QByteArray &bytes)
 {
     // Decoded once and walked as views: no list of whole lines is built on the way.
-    const QString text = decodeTextFile(readFileBytes(path));
+    const QString text = decodeTextFile(bytes);
     ListBuilder builder;
     builder.content.items.reserve(qMin<qsizetype>(text.count(u'\n') + 1, MaxItems));
     forEachTextLine(text, [&builder](QStringView line) { return builder.add(line); });
     return std::move(builder.content);
+}
+
+ListContent readListFile(const QString &path)
+{
+    return parseListBytes(readFileBytes(path));
 }
 
 QStringList listFileLines(const QString &language, const QList<VocabItem> &items)

@@ -31,6 +31,8 @@ QString cutAtLineBreak(const QString &text);
 VocabItem itemFromLine(QStringView line);
 
 ListContent parseListLines(const QStringList &lines);
+// The content of a list file's bytes (the text-file rules of store/textfile.h).
+ListContent parseListBytes(const QByteArray &bytes);
 ListContent readListFile(const QString &path); // throws AppError
 
 // The lines a save writes: the language, then headword + "zx" + description for each item, cut
