@@ -39,7 +39,10 @@ void checkImport(const QByteArray &bytes, const QString &language, const QString
         fuzz::check(!item.Item.contains(QLatin1String("zx")), "no \"zx\" in a headword", item.Item);
     }
     const ListContent list = parseListBytes(listFileBytes(language, text.items));
-    fuzz::check(list.language == language && list.items == text.items, "the imported items survive the list file");
+    QString items;
+    for (const VocabItem &item : text.items)
+        items += QStringLiteral("%1 | %2 (%3)\n").arg(item.Item, item.Description, QString::fromLatin1(item.Description.toUtf8().toHex()));
+    fuzz::check(list.language == language && list.items == text.items, "the imported items survive the list file", items);
 }
 
 } // namespace
