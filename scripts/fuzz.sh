@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${MNEMORA_FUZZ_SECONDS:-30}
 targets=(listfile colourfile rtf spionic import)
 # The largest input made while fuzzing; the RTF reader's inputs are kept smaller (a notes file).
-declare -A max_len=([listfile]=65536 [colourfile]=8192 [rtf]=32768 [spionic]=4096 [import]=65536)
+declare -A max_len=([listfile]=16384 [colourfile]=4096 [rtf]=16384 [spionic]=4096 [import]=16384)
 
 # clang and its fuzzer runtime, besides what the build needs (skips what is there).
 bash "$here/scripts/install-deps.sh"
@@ -65,8 +65,9 @@ for t in "${targets[@]}"; do
   "$bin" "$work/corpus-$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -seed=1 \
     -max_len="${max_len[$t]}" -print_final_stats=1 -artifact_prefix="$work/artifacts/$t-" \
     >"$work/$t-fuzz.log" 2>&1 || failed "$t" "$work/$t-fuzz.log"
-  grep -E '^#[0-9]+ +DONE' "$work/$t-fuzz.log" | tail -n 1 | sed "s/^/fuzz_$t: /"
-  grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "$work/$t-fuzz.log" | sed "s/^/fuzz_$t: /"
-  echo "fuzz_$t: corpus $(find "$work/corpus-$t" -type f | wc -l) files"
+  { grep -E '^(Done [0-9]+ runs|#[0-9]+ +DONE)' "$work/$t-fuzz.log" | tail -n 1
+    grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "$work/$t-fuzz.log"
+  } | sed "s/^/fuzz_$t: /" || true
+  echo "fuzz_$t: corpus $(find "$work/corpus-$t" -type f | wc -l) files, $(du -sb "$work/corpus-$t" | cut -f1) bytes"
 done
 echo "fuzzing: no crash in ${#targets[@]} targets (${seconds}s each)"
