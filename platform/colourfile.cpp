@@ -11,14 +11,20 @@ namespace {
 QString pathOf(const QString &fileName) { return store::setupFolder() + QLatin1Char('/') + fileName; }
 } // namespace
 
+ColourValue colourFromFileBytes(const QByteArray &bytes)
+{
+    const QStringList lines = store::splitTextLines(bytes);
+    return StringToColor(lines.isEmpty() ? QString() : lines.first());
+}
+
 std::optional<ColourValue> readColourFile(const QString &fileName)
 {
     const QString path = pathOf(fileName);
     if (!QFileInfo::exists(path))
         return std::nullopt;
-    const QStringList lines = store::readTextLines(path);
+    const QByteArray bytes = store::readFileBytes(path);
     try {
-        return StringToColor(lines.isEmpty() ? QString() : lines.first());
+        return colourFromFileBytes(bytes);
     } catch (const AppError &e) {
         // Say which file holds the bad line, so the user can mend or delete it.
         throw AppError(QStringLiteral("%1 (colour file \"%2\")").arg(e.message(), QDir::toNativeSeparators(path)));

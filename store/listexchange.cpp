@@ -84,10 +84,15 @@ private:
 // The characters of text that a list file cannot hold, shown one by one.
 QString unwritable(const QString &text)
 {
+    // Split by hand: QString::fromUcs4 drops a U+FEFF (as a byte-order mark), which left the
+    // text shown empty and the character let through as if it could be written.
     const QString bad = unencodableCharacters(text);
     QStringList shown;
-    for (const char32_t c : bad.toUcs4())
-        shown << QString::fromUcs4(&c, 1);
+    for (qsizetype i = 0; i < bad.size(); ++i) {
+        const qsizetype length = bad[i].isHighSurrogate() && i + 1 < bad.size() && bad[i + 1].isLowSurrogate() ? 2 : 1;
+        shown << bad.sliced(i, length);
+        i += length - 1;
+    }
     return shown.join(u' ');
 }
 

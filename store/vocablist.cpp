@@ -60,8 +60,6 @@ ListContent parseListLines(const QStringList &lines)
     return std::move(builder.content);
 }
 
-ListContent readListFile(const QString &path) { return parseListBytes(readFileBytes(path)); }
-
 ListContent parseListBytes(const QByteArray &bytes)
 {
     // Decoded once and walked as views: no list of whole lines is built on the way.
@@ -70,6 +68,11 @@ ListContent parseListBytes(const QByteArray &bytes)
     builder.content.items.reserve(qMin<qsizetype>(text.count(u'\n') + 1, MaxItems));
     forEachTextLine(text, [&builder](QStringView line) { return builder.add(line); });
     return std::move(builder.content);
+}
+
+ListContent readListFile(const QString &path)
+{
+    return parseListBytes(readFileBytes(path));
 }
 
 QStringList listFileLines(const QString &language, const QList<VocabItem> &items)

@@ -31,9 +31,9 @@ QString cutAtLineBreak(const QString &text);
 VocabItem itemFromLine(QStringView line);
 
 ListContent parseListLines(const QStringList &lines);
-ListContent readListFile(const QString &path); // throws AppError
-// The content of a list file from its bytes.
+// The content of a list file's bytes (the text-file rules of store/textfile.h).
 ListContent parseListBytes(const QByteArray &bytes);
+ListContent readListFile(const QString &path); // throws AppError
 
 // The lines a save writes: the language, then headword + "zx" + description for each item, cut
 // before its first line break; lines of 3 characters or fewer (an empty item) are left out.

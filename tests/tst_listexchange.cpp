@@ -189,6 +189,9 @@ void TestListExchange::faultsNamedByLine_data()
     QTest::newRow("Greek in a description, Greek the keys cannot write")
         << QStringLiteral("λόγος\tword, λόγος\nϝάναξ\tlord\n").toUtf8() << "Greek"
         << QStringList{"line 1: the description holds", "λ ό γ ο ς", "line 2: the headword holds", "ϝ"};
+    QTest::newRow("a zero-width no-break space inside a field")
+        << QByteArray("amo\tI love\nvideo\tI\xEF\xBB\xBF see\n") << "Latin"
+        << QStringList{"line 2: the description holds characters a list file cannot hold"};
     QTest::newRow("Greek headword in a Latin list")
         << QStringLiteral("arma\tarms\nλόγος\tword\n").toUtf8() << "Latin" << QStringList{"line 2: the headword holds"};
     QTest::newRow("a line break inside a quoted field")
