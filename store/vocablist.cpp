@@ -60,10 +60,17 @@ ListContent parseListLines(const QStringList &lines)
     return std::move(builder.content);
 }
 
+QString readListText(const QString &path)
+{
+    // The language line, the items a list holds and one line more, which tells that there were
+    // more: a list file of hundreds of megabytes costs no more than one at the limit.
+    return decodeTextFile(readFileLines(path, MaxItems + 2));
+}
+
 ListContent readListFile(const QString &path)
 {
     // Decoded once and walked as views: no list of whole lines is built on the way.
-    const QString text = decodeTextFile(readFileBytes(path));
+    const QString text = readListText(path);
     ListBuilder builder;
     builder.content.items.reserve(qMin<qsizetype>(text.count(u'\n') + 1, MaxItems));
     forEachTextLine(text, [&builder](QStringView line) { return builder.add(line); });
