@@ -1,6 +1,7 @@
 #include "master/mastertables.h"
 
 #include "master/sortkey.h"
+#include "store/apperror.h"
 #include "store/listfinder.h"
 #include "store/paths.h"
 #include "store/textfile.h"
@@ -35,6 +36,8 @@ bool readAllListsInto(QList<SourceEntry> &entries, const QString &folder)
     entries.clear();
     bool truncated = false;
     const store::FoundLists found = store::findLists(folder);
+    if (!found.folderProblem.isEmpty())
+        throw AppError(found.folderProblem);
     const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
     // All files first, so the table is allocated once; the same files are read as the lists
     // would be one by one, up to the one that goes past the limit.
@@ -43,7 +46,7 @@ bool readAllListsInto(QList<SourceEntry> &entries, const QString &folder)
     qsizetype total = 0;
     for (const QString &name : found.names) {
         const QString path = folder.isEmpty() ? store::listFilePath(name) : dir.filePath(store::listFilePath(name));
-        texts.append(store::decodeTextFile(store::readFileBytes(path)));
+        texts.append(store::readListText(path));
         total += itemCount(texts.last());
         if (total > MaxMasterEntries)
             break;
