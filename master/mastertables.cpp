@@ -27,13 +27,15 @@ qsizetype itemCount(QStringView text)
 SourceReading readAllLists(const QString &folder)
 {
     SourceReading reading;
-    reading.truncated = readAllListsInto(reading.entries, folder);
+    reading.truncated = readAllListsInto(reading.entries, folder, &reading.cutLists);
     return reading;
 }
 
-bool readAllListsInto(QList<SourceEntry> &entries, const QString &folder)
+bool readAllListsInto(QList<SourceEntry> &entries, const QString &folder, QStringList *cutLists)
 {
     entries.clear();
+    if (cutLists)
+        cutLists->clear();
     bool truncated = false;
     const store::FoundLists found = store::findLists(folder);
     if (!found.folderProblem.isEmpty())
@@ -64,8 +66,11 @@ bool readAllListsInto(QList<SourceEntry> &entries, const QString &folder)
                 seenLanguage = true;
                 return true;
             }
-            if (items >= store::MaxItems)
+            if (items >= store::MaxItems) {
+                if (cutLists) // a line after the last item a list holds: the file holds more
+                    cutLists->append(name);
                 return false;
+            }
             if (entries.size() >= MaxMasterEntries) {
                 truncated = true;
                 return false;
@@ -88,6 +93,17 @@ bool readAllListsInto(QList<SourceEntry> &entries, const QString &folder)
             break;
     }
     return truncated;
+}
+
+QString cutListsMessage(const QStringList &cutLists)
+{
+    if (cutLists.size() == 1)
+        return QStringLiteral("The list \"%1\" holds more than %2 items. The Master List shows its first %2.")
+            .arg(cutLists.first())
+            .arg(store::MaxItems);
+    return QStringLiteral("The lists \"%1\" hold more than %2 items each. The Master List shows the first %2 of each.")
+        .arg(cutLists.join(QStringLiteral("\", \"")))
+        .arg(store::MaxItems);
 }
 
 MasterLanguage languageOf(const QString &languageLine)

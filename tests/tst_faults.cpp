@@ -281,7 +281,10 @@ void TestFaults::hugeListFile()
         latin = int(controlsOf(master).list()->model()->rowCount());
         master->close();
     });
+    h.desktop.expect(QString("The list \"Huge\" holds more than %1 items. The Master List shows its first %1.")
+                         .arg(store::MaxItems));
     QTest::mouseClick(h.masterListButton(), Qt::LeftButton);
+    QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join(" | ")));
     QVERIFY(shown);
     QCOMPARE(latin, store::MaxItems);
     QVERIFY2(peakMemoryMiB() - peakBefore < 150, qPrintable(QString::number(peakMemoryMiB() - peakBefore)));
