@@ -120,9 +120,8 @@ FoundLists findLists(const QString &folder)
     const QByteArray path = working ? QByteArray(".") : QFile::encodeName(folder);
     const QString shownFolder = working ? dataFolderPath() : QDir::toNativeSeparators(QFileInfo(folder).absoluteFilePath());
     const int dirFd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    struct stat st {};
-    if (dirFd < 0 || (::fstat(dirFd, &st) == 0 && st.st_nlink == 0)) {
-        // A removed folder that the program stands in opens, and holds nothing.
+    // A removed folder that the program stands in opens, and holds nothing.
+    if (dirFd < 0 || (working && dataFolderRemoved())) {
         const int err = dirFd < 0 ? errno : ENOENT;
         const QString cause = dirFd >= 0 && working ? dataFolderRemovedCause()
                                                     : fileErrorCause(err, FileAccess::Read, shownFolder, true);

@@ -1,9 +1,8 @@
 // A data folder kept in a synced folder: what sync tools and editors leave beside the lists (half
-// pairs, conflict copies, temporary files), a data folder removed while the program runs, and
-// list files far larger than a list holds.
+// pairs, conflict copies, temporary files), and list files far larger than a list holds. A data
+// folder removed while the program runs is tried through the main window (tst_faults).
 #include "support/files.h"
 #include "store/atomicwrite.h"
-#include "store/datafolder.h"
 #include "store/filecopy.h"
 #include "store/listfinder.h"
 #include "store/syncnames.h"
@@ -59,7 +58,6 @@ private slots:
     void conflictCopyPairIsOfferedAndNamed();
     void temporaryFilesArePassedOverSilently();
     void longMessagesAreCut();
-    void removedDataFolder();
     void hugeListFileIsReadOnlyAsFarAsAListHolds();
 };
 
@@ -193,39 +191,6 @@ void TstSyncLeftovers::longMessagesAreCut()
     QCOMPARE(lines.size(), 1 + 20 + 1 + 1 + 1 + 10 + 1); // headings, lines, "... and n more", a blank line
     QCOMPARE(lines.at(21), QStringLiteral("... and 30 more"));
     QCOMPARE(lines.last(), QStringLiteral("... and 40 more"));
-}
-
-void TstSyncLeftovers::removedDataFolder()
-{
-    QTemporaryDir parent;
-    const QString folder = parent.filePath("Data");
-    QVERIFY(QDir().mkpath(folder));
-    const QString before = QDir::currentPath();
-    QDir::setCurrent(folder);
-    writeFilesAtomic({{"Verbs.vocab", "Latin\r\namozxI love\r\n"}, {"Verbs.rtf", "{\\rtf1 }"}});
-    QCOMPARE(findLists(QString()).names, QStringList{"Verbs"});
-
-    // Removed while the program stands in it: every message names the folder and what happened.
-    QVERIFY(QDir(folder).removeRecursively());
-    QVERIFY(dataFolderRemoved());
-    const QString cause = QString("The data folder \"%1\" was removed or moved away while Mnemora was running; put it "
-                                  "back (or make it again) and try again")
-                              .arg(folder);
-    const FoundLists gone = findLists(QString());
-    QVERIFY(gone.names.isEmpty());
-    QCOMPARE(gone.folderProblem, QString("No lists can be found in the folder \"%1\". %2").arg(folder, cause));
-    QCOMPARE(skippedListsMessage(gone), gone.folderProblem);
-    QCOMPARE(errorOf([] { readListFile("Verbs.vocab"); }), "Cannot open file \"Verbs.vocab\". " + cause);
-    QCOMPARE(errorOf([] { writeFilesAtomic({{"Verbs.vocab", "Latin\r\n"}, {"Verbs.rtf", "{\\rtf1 }"}}); }),
-             "Cannot create file \"Verbs.vocab\". " + cause);
-
-    // Made again (or put back): the program works in it from then on.
-    QVERIFY(QDir().mkpath(folder));
-    writeFilesAtomic({{"Verbs.vocab", "Latin\r\namozxI love\r\n"}, {"Verbs.rtf", "{\\rtf1 }"}});
-    QVERIFY(!dataFolderRemoved());
-    QCOMPARE(fileBytes(folder + "/Verbs.vocab"), QByteArray("Latin\r\namozxI love\r\n"));
-    QCOMPARE(findLists(QString()).names, QStringList{"Verbs"});
-    QDir::setCurrent(before);
 }
 
 void TstSyncLeftovers::hugeListFileIsReadOnlyAsFarAsAListHolds()
