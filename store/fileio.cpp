@@ -16,9 +16,10 @@ namespace store {
 namespace {
 
 // Reads path from its start; after each piece, enough(bytes read so far, size of the new piece)
-// may end the reading. A file larger than the program reads is thus never read whole.
+// may end the reading. A file larger than the program reads is thus never read whole. The first
+// piece is the whole file when all of it is wanted (wanted < 0), else at most wanted bytes.
 template <typename Enough>
-QByteArray readFileStart(const QString &path, Enough &&enough)
+QByteArray readFileStart(const QString &path, qsizetype wanted, Enough &&enough)
 {
     rejoinDataFolder();
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); // a pipe of that name must not hang
@@ -40,9 +41,9 @@ QByteArray readFileStart(const QString &path, Enough &&enough)
         throwFileError("Cannot open file", path, EISDIR, FileAccess::Read);
 
     // The size is a hint only: a file may grow or shrink while it is read.
-    constexpr qsizetype Piece = 1 << 16;
+    const qsizetype size = qMax<qsizetype>(qsizetype(st.st_size), 0) + 1;
     QByteArray bytes;
-    bytes.resize(qBound<qsizetype>(1, qsizetype(st.st_size) + 1, Piece));
+    bytes.resize(wanted < 0 ? size : qBound<qsizetype>(1, size, wanted));
     qsizetype got = 0;
     for (;;) {
         if (got == bytes.size())
@@ -69,14 +70,14 @@ QByteArray readFileStart(const QString &path, Enough &&enough)
 
 QByteArray readFileBytes(const QString &path)
 {
-    return readFileStart(path, [](QByteArrayView, qsizetype) { return false; });
+    return readFileStart(path, -1, [](QByteArrayView, qsizetype) { return false; });
 }
 
 QByteArray readFileLines(const QString &path, qsizetype lineCount)
 {
     qsizetype lineEnds = 0;
     qsizetype cut = -1;
-    QByteArray bytes = readFileStart(path, [&](QByteArrayView read, qsizetype fresh) {
+    QByteArray bytes = readFileStart(path, qsizetype(1) << 16, [&](QByteArrayView read, qsizetype fresh) {
         // Only the new piece is looked at: the reading stays linear in what is read.
         for (qsizetype i = read.size() - fresh; i < read.size(); ++i) {
             const char c = read[i];

@@ -91,8 +91,9 @@ QString decodedExactly(const QByteArray &raw)
 QString loneFileCause(const QByteArray &name, const QSet<QString> &stems)
 {
     const bool isListFile = endsWithCi(name, VocabExtension);
-    const QString stem = decodeShown(stemOf(name));
-    const QString extension = decodeShown(name).sliced(stem.size());
+    const QByteArray rawStem = stemOf(name);
+    const QString stem = decodeShown(rawStem);
+    const QString extension = QString::fromLatin1(name.sliced(rawStem.size())); // as on disk: ".RTF"
     if (isListFile && !name.endsWith(VocabExtension))
         return QStringLiteral("a list file's name must end in \".vocab\" in small letters (rename it %1.vocab)").arg(stem);
     if (const QString original = conflictCopyOf(stem); !original.isEmpty()) {
