@@ -184,7 +184,18 @@ void ListChooser::openList(const QString &name)
 {
     if (name.isEmpty())
         return;
-    const ListDocument::Opened opened = m_document.open(name);
+    ListDocument::Opened opened;
+    try {
+        opened = m_document.open(name);
+    } catch (...) {
+        // Not opened (its file went since the lists were found, the backup failed, ...): the
+        // selector shows again the list that is open, never the name of one that is not.
+        if (m_document.isOpen())
+            showOpenListName();
+        else
+            resetToNoList();
+        throw;
+    }
     const ListSession &list = m_document.list();
     m_view.showLanguageFonts(list.language());
     for (int k = 1; k <= list.itemCount(); ++k)

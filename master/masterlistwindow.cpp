@@ -155,6 +155,7 @@ bool MasterListWindow::openOver(QWidget *mainWindow, const MasterOpening &openin
     m_opening = opening;
     m_wantedLanguage = opening.language == QLatin1String("Latin") ? MasterLanguage::Latin : MasterLanguage::Greek;
     m_toldLimit = false;
+    m_toldCutLists = false;
     bool read = false;
     guarded([&] {
         readAllLists();
@@ -248,8 +249,9 @@ void MasterListWindow::readAllLists()
     releaseTables();
     bool truncated = false;
     QList<master::SourceEntry> reading;
+    QStringList cutLists;
     try {
-        truncated = master::readAllListsInto(reading);
+        truncated = master::readAllListsInto(reading, QString(), &cutLists);
     } catch (...) {
         m_sources.clear();
         throw;
@@ -259,6 +261,17 @@ void MasterListWindow::readAllLists()
     m_sources.swap(reading);
     if (truncated)
         tellLimitOnce();
+    if (!cutLists.isEmpty())
+        tellCutListsOnce(cutLists);
+}
+
+void MasterListWindow::tellCutListsOnce(const QStringList &cutLists)
+{
+    if (m_toldCutLists)
+        return;
+    m_toldCutLists = true;
+    CenteredMessageDlg(isVisible() ? static_cast<QWidget *>(this) : parentWidget(), master::cutListsMessage(cutLists),
+                       MsgKind::Information, MsgButton::OK);
 }
 
 void MasterListWindow::tellLimitOnce()

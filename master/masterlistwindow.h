@@ -107,6 +107,7 @@ private:
     bool previewKey(QWidget *receiver, QKeyEvent *event) override;
     void colourKey() override { changeWindowColour(); }
     void tellLimitOnce();
+    void tellCutListsOnce(const QStringList &cutLists);
 
     std::unique_ptr<Ui::MasterListWindow> ui;
     std::unique_ptr<WindowColour> m_colour;
@@ -115,6 +116,7 @@ private:
     QList<master::SourceEntry> m_sources;
     bool m_sourceTruncated = false;
     bool m_toldLimit = false;
+    bool m_toldCutLists = false;
     master::MasterTables m_tables;
     int m_builtGreek = -1; // counts of the last build, to know when the self-test record is stale
     int m_builtLatin = -1;

@@ -1,6 +1,7 @@
 #include "master/mastertables.h"
 
 #include "master/sortkey.h"
+#include "store/apperror.h"
 #include "store/listfinder.h"
 #include "store/paths.h"
 #include "store/textfile.h"
@@ -26,15 +27,19 @@ qsizetype itemCount(QStringView text)
 SourceReading readAllLists(const QString &folder)
 {
     SourceReading reading;
-    reading.truncated = readAllListsInto(reading.entries, folder);
+    reading.truncated = readAllListsInto(reading.entries, folder, &reading.cutLists);
     return reading;
 }
 
-bool readAllListsInto(QList<SourceEntry> &entries, const QString &folder)
+bool readAllListsInto(QList<SourceEntry> &entries, const QString &folder, QStringList *cutLists)
 {
     entries.clear();
+    if (cutLists)
+        cutLists->clear();
     bool truncated = false;
     const store::FoundLists found = store::findLists(folder);
+    if (!found.folderProblem.isEmpty())
+        throw AppError(found.folderProblem);
     const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
     // All files first, so the table is allocated once; the same files are read as the lists
     // would be one by one, up to the one that goes past the limit.
@@ -43,7 +48,7 @@ bool readAllListsInto(QList<SourceEntry> &entries, const QString &folder)
     qsizetype total = 0;
     for (const QString &name : found.names) {
         const QString path = folder.isEmpty() ? store::listFilePath(name) : dir.filePath(store::listFilePath(name));
-        texts.append(store::decodeTextFile(store::readFileBytes(path)));
+        texts.append(store::readListText(path));
         total += itemCount(texts.last());
         if (total > MaxMasterEntries)
             break;
@@ -61,8 +66,11 @@ bool readAllListsInto(QList<SourceEntry> &entries, const QString &folder)
                 seenLanguage = true;
                 return true;
             }
-            if (items >= store::MaxItems)
+            if (items >= store::MaxItems) {
+                if (cutLists) // a line after the last item a list holds: the file holds more
+                    cutLists->append(name);
                 return false;
+            }
             if (entries.size() >= MaxMasterEntries) {
                 truncated = true;
                 return false;
@@ -85,6 +93,17 @@ bool readAllListsInto(QList<SourceEntry> &entries, const QString &folder)
             break;
     }
     return truncated;
+}
+
+QString cutListsMessage(const QStringList &cutLists)
+{
+    if (cutLists.size() == 1)
+        return QStringLiteral("The list \"%1\" holds more than %2 items. The Master List shows its first %2.")
+            .arg(cutLists.first())
+            .arg(store::MaxItems);
+    return QStringLiteral("The lists \"%1\" hold more than %2 items each. The Master List shows the first %2 of each.")
+        .arg(cutLists.join(QStringLiteral("\", \"")))
+        .arg(store::MaxItems);
 }
 
 MasterLanguage languageOf(const QString &languageLine)

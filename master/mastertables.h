@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace master {
@@ -35,6 +36,7 @@ namespace master {
 struct SourceReading {
     QList<SourceEntry> entries; // lists in name order, items in file order
     bool truncated = false;     // the lists held more than MaxMasterEntries items
+    QStringList cutLists;       // the lists whose files held more items than a list holds
 };
 
 // Reads every list of the folder ("" = the working folder): the lists the main window offers,
@@ -42,8 +44,13 @@ struct SourceReading {
 // A list file that cannot be read throws AppError naming it.
 SourceReading readAllLists(const QString &folder = QString());
 // The same into entries, which are cleared first and keep their memory; returns whether the
-// reading stopped at MaxMasterEntries. entries stay empty when a list cannot be read.
-bool readAllListsInto(QList<SourceEntry> &entries, const QString &folder = QString());
+// reading stopped at MaxMasterEntries. entries stay empty when a list cannot be read. Each list
+// read only up to store::MaxItems items, as when it is opened, is named in cutLists.
+bool readAllListsInto(QList<SourceEntry> &entries, const QString &folder = QString(),
+                      QStringList *cutLists = nullptr);
+
+// The message naming the lists of cutLists (SourceReading::cutLists).
+QString cutListsMessage(const QStringList &cutLists);
 
 // Only the exact word "Greek" makes a list Greek; every other first line counts as Latin.
 MasterLanguage languageOf(const QString &languageLine);

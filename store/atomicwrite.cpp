@@ -2,6 +2,7 @@
 // failure keeps its error number for the report, and the temporary file is locked while a save
 // owns it, so that removing leftovers never touches a save that is still running.
 #include "store/atomicwrite.h"
+#include "store/datafolder.h"
 #include "store/fileerror.h"
 
 #include <QFile>
@@ -102,10 +103,12 @@ struct TempFiles {
     }
 };
 
-void writeTemp(const PendingWrite &write, TempFile &temp)
+// Makes the temporary file for path and has fill write its bytes into it (fill throws what fails).
+template <typename Fill>
+void writeTemp(const QString &path, TempFile &temp, Fill &&fill)
 {
-    temp.shownPath = write.path;
-    const QString target = finalTarget(write.path);
+    temp.shownPath = path;
+    const QString target = finalTarget(path);
     temp.target = QFile::encodeName(target);
     const QByteArray folder = folderPart(temp.target);
     const QString shownFolder = shownFolderOf(target);
@@ -116,10 +119,10 @@ void writeTemp(const PendingWrite &write, TempFile &temp)
     const bool exists = ::stat(temp.target.constData(), &old) == 0;
     if (!exists && errno != ENOENT) {
         const int err = errno;
-        throwFileError("Cannot create file", write.path, err, FileAccess::Write);
+        throwFileError("Cannot create file", path, err, FileAccess::Write);
     }
     if (exists && S_ISDIR(old.st_mode))
-        throwFileError("Cannot create file", write.path, EISDIR, FileAccess::Write);
+        throwFileError("Cannot create file", path, EISDIR, FileAccess::Write);
 
     for (int attempt = 0; attempt < 100; ++attempt) {
         temp.tempPath = folder + randomTempName();
@@ -129,7 +132,7 @@ void writeTemp(const PendingWrite &write, TempFile &temp)
     }
     if (temp.fd < 0) {
         const int err = errno;
-        throwFileError("Cannot create file", write.path, err, FileAccess::Write, shownFolder, true);
+        throwFileError("Cannot create file", path, err, FileAccess::Write, shownFolder, true);
     }
     ::flock(temp.fd, LOCK_EX);
     if (exists) {
@@ -139,21 +142,85 @@ void writeTemp(const PendingWrite &write, TempFile &temp)
         // save has ended, and the renames follow each other within microseconds.
         temp.oldFd = ::open(temp.target.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     }
-    if (!writeAll(temp.fd, write.bytes.constData(), write.bytes.size()) || ::fsync(temp.fd) != 0) {
+    fill(temp.fd);
+    if (::fsync(temp.fd) != 0) {
         const int err = errno;
-        throwFileError("Cannot write file", write.path, err, FileAccess::Write);
+        throwFileError("Cannot write file", path, err, FileAccess::Write);
     }
 }
+
+void writeTemp(const PendingWrite &write, TempFile &temp)
+{
+    writeTemp(write.path, temp, [&write](int fd) {
+        if (!writeAll(fd, write.bytes.constData(), write.bytes.size())) {
+            const int err = errno;
+            throwFileError("Cannot write file", write.path, err, FileAccess::Write);
+        }
+    });
+}
+
+// Renames every temporary file over its target and flushes their folders.
+void commit(TempFiles &temps);
 
 } // namespace
 
 void writeFilesAtomic(const QList<PendingWrite> &files)
 {
+    rejoinDataFolder();
     TempFiles temps;
     temps.files.resize(files.size());
     for (qsizetype i = 0; i < files.size(); ++i)
         writeTemp(files[i], temps.files[i]);
+    commit(temps);
+}
 
+void copyFileAtomic(const QString &source, const QString &path)
+{
+    rejoinDataFolder();
+    const int in = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0) {
+        const int err = errno;
+        throwFileError("Cannot open file", source, err, FileAccess::Read);
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{in};
+    struct stat st {};
+    if (::fstat(in, &st) != 0) {
+        const int err = errno;
+        throwFileError("Cannot read file", source, err, FileAccess::Read);
+    }
+    if (S_ISDIR(st.st_mode))
+        throwFileError("Cannot open file", source, EISDIR, FileAccess::Read);
+
+    TempFiles temps;
+    temps.files.resize(1);
+    writeTemp(path, temps.files[0], [&](int out) {
+        std::vector<char> piece(1 << 20);
+        for (;;) {
+            const ssize_t n = ::read(in, piece.data(), piece.size());
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                const int err = errno;
+                throwFileError("Cannot read file", source, err, FileAccess::Read);
+            }
+            if (n == 0)
+                return;
+            if (!writeAll(out, piece.data(), n)) {
+                const int err = errno;
+                throwFileError("Cannot write file", path, err, FileAccess::Write);
+            }
+        }
+    });
+    commit(temps);
+}
+
+namespace {
+
+void commit(TempFiles &temps)
+{
     // Every new file is whole on the disk; now they take the old ones' places, as close together
     // as the system allows.
     for (TempFile &t : temps.files) {
@@ -181,6 +248,8 @@ void writeFilesAtomic(const QList<PendingWrite> &files)
             throwFileError("Cannot write file", t.shownPath, err, FileAccess::Write);
     }
 }
+
+} // namespace
 
 void writeFileAtomic(const QString &path, const QByteArray &bytes)
 {

@@ -26,6 +26,11 @@ void writeFilesAtomic(const QList<PendingWrite> &files);
 // The one-file case of writeFilesAtomic (also declared in store/textfile.h).
 void writeFileAtomic(const QString &path, const QByteArray &bytes);
 
+// Copies the file source into path as writeFileAtomic writes bytes, a piece at a time, so a copy
+// takes little memory whatever the file's size. Throws AppError naming source when it cannot be
+// read (path is then not touched), or path when it cannot be written.
+void copyFileAtomic(const QString &source, const QString &path);
+
 // Whether a file name (as the bytes on disk) is one of the temporary names above.
 bool isOwnTempFileName(QByteArrayView name);
 

@@ -1,13 +1,29 @@
 #include "store/fileerror.h"
 #include "store/apperror.h"
+#include "store/datafolder.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace store {
+
+namespace {
+// The folder of path that is a file instead ("Backups" of "Backups/Verbs.vocab"), or "".
+QString fileInPlaceOfFolder(const QString &path)
+{
+    for (QString part = QFileInfo(path).path(); !part.isEmpty() && part != QLatin1String(".") && part != QLatin1String("/");
+         part = QFileInfo(part).path()) {
+        struct stat st {};
+        if (::stat(QFile::encodeName(part).constData(), &st) == 0)
+            return S_ISDIR(st.st_mode) ? QString() : part; // the parts above it are folders
+    }
+    return QString();
+}
+} // namespace
 
 QString fileErrorCause(int errnum, FileAccess access, const QString &where, bool whereIsFolder)
 {
@@ -15,9 +31,13 @@ QString fileErrorCause(int errnum, FileAccess access, const QString &where, bool
     const QString name = QDir::toNativeSeparators(where);
     switch (errnum) {
     case ENOENT:
+        if (dataFolderRemoved() && isInDataFolder(where))
+            return dataFolderRemovedCause();
         return whereIsFolder ? QStringLiteral("The folder \"%1\" does not exist").arg(name)
                              : QStringLiteral("No such file or folder");
     case ENOTDIR:
+        if (const QString file = fileInPlaceOfFolder(where); !file.isEmpty())
+            return QStringLiteral("\"%1\" is a file, not a folder").arg(QDir::toNativeSeparators(file));
         return QStringLiteral("A part of the path is a file, not a folder");
     case ENOSPC:
         return QStringLiteral("No space left on the disk");

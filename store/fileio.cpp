@@ -1,5 +1,6 @@
 // Whole-file reading and folder creation, with the system's error number kept for the report.
 #include "store/apperror.h"
+#include "store/datafolder.h"
 #include "store/fileerror.h"
 #include "store/textfile.h"
 
@@ -12,8 +13,15 @@
 
 namespace store {
 
-QByteArray readFileBytes(const QString &path)
+namespace {
+
+// Reads path from its start; after each piece, enough(bytes read so far, size of the new piece)
+// may end the reading. A file larger than the program reads is thus never read whole. The first
+// piece is the whole file when all of it is wanted (wanted < 0), else at most wanted bytes.
+template <typename Enough>
+QByteArray readFileStart(const QString &path, qsizetype wanted, Enough &&enough)
 {
+    rejoinDataFolder();
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); // a pipe of that name must not hang
     if (fd < 0) {
         const int err = errno;
@@ -33,13 +41,15 @@ QByteArray readFileBytes(const QString &path)
         throwFileError("Cannot open file", path, EISDIR, FileAccess::Read);
 
     // The size is a hint only: a file may grow or shrink while it is read.
+    const qsizetype size = qMax<qsizetype>(qsizetype(st.st_size), 0) + 1;
     QByteArray bytes;
-    bytes.resize(qMax<qsizetype>(st.st_size, 0) + 1);
+    bytes.resize(wanted < 0 ? size : qBound<qsizetype>(1, size, wanted));
     qsizetype got = 0;
     for (;;) {
         if (got == bytes.size())
             bytes.resize(bytes.size() * 2);
-        const ssize_t n = ::read(fd, bytes.data() + got, size_t(qMin<qsizetype>(bytes.size() - got, 1 << 30)));
+        const qsizetype want = qMin<qsizetype>(bytes.size() - got, 1 << 30);
+        const ssize_t n = ::read(fd, bytes.data() + got, size_t(want));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -49,13 +59,43 @@ QByteArray readFileBytes(const QString &path)
         if (n == 0)
             break;
         got += n;
+        if (enough(QByteArrayView(bytes.constData(), got), qsizetype(n)))
+            break;
     }
     bytes.truncate(got);
     return bytes;
 }
 
+} // namespace
+
+QByteArray readFileBytes(const QString &path)
+{
+    return readFileStart(path, -1, [](QByteArrayView, qsizetype) { return false; });
+}
+
+QByteArray readFileLines(const QString &path, qsizetype lineCount)
+{
+    qsizetype lineEnds = 0;
+    qsizetype cut = -1;
+    QByteArray bytes = readFileStart(path, qsizetype(1) << 16, [&](QByteArrayView read, qsizetype fresh) {
+        // Only the new piece is looked at: the reading stays linear in what is read.
+        for (qsizetype i = read.size() - fresh; i < read.size(); ++i) {
+            const char c = read[i];
+            if (c == '\x1A' || (c == '\n' && ++lineEnds == lineCount)) {
+                cut = i + 1;
+                return true;
+            }
+        }
+        return false;
+    });
+    if (cut >= 0)
+        bytes.truncate(cut);
+    return bytes;
+}
+
 void makeFolder(const QString &folder)
 {
+    rejoinDataFolder();
     const QByteArray path = QFile::encodeName(folder);
     if (::mkdir(path.constData(), 0777) == 0)
         return;

@@ -21,6 +21,9 @@ QByteArray joinTextLines(const QStringList &lines);
 void writeTextLines(const QString &path, const QStringList &lines);
 
 QByteArray readFileBytes(const QString &path);
+// The start of the file up to and including its lineCount-th line end (LF) or its first Ctrl+Z,
+// whichever comes first, or the whole file: the rest of a longer file is not read.
+QByteArray readFileLines(const QString &path, qsizetype lineCount);
 // Creates folder when it is missing (its parent must exist); throws AppError with the cause
 // ("Cannot create folder "Backups". The folder "/data" cannot be written").
 void makeFolder(const QString &folder);

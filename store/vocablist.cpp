@@ -60,20 +60,27 @@ ListContent parseListLines(const QStringList &lines)
     return std::move(builder.content);
 }
 
-ListContent parseListBytes(const QByteArray &bytes)
+namespace {
+ListContent parseListText(const QString &text)
 {
-    // Decoded once and walked as views: no list of whole lines is built on the way.
-    const QString text = decodeTextFile(bytes);
+    // Walked as views: no list of whole lines is built on the way.
     ListBuilder builder;
     builder.content.items.reserve(qMin<qsizetype>(text.count(u'\n') + 1, MaxItems));
     forEachTextLine(text, [&builder](QStringView line) { return builder.add(line); });
     return std::move(builder.content);
 }
+} // namespace
 
-ListContent readListFile(const QString &path)
+ListContent parseListBytes(const QByteArray &bytes) { return parseListText(decodeTextFile(bytes)); }
+
+QString readListText(const QString &path)
 {
-    return parseListBytes(readFileBytes(path));
+    // The language line, the items a list holds and one line more, which tells that there were
+    // more: a list file of hundreds of megabytes costs no more than one at the limit.
+    return decodeTextFile(readFileLines(path, MaxItems + 2));
 }
+
+ListContent readListFile(const QString &path) { return parseListText(readListText(path)); }
 
 QStringList listFileLines(const QString &language, const QList<VocabItem> &items)
 {

@@ -33,7 +33,11 @@ VocabItem itemFromLine(QStringView line);
 ListContent parseListLines(const QStringList &lines);
 // The content of a list file's bytes (the text-file rules of store/textfile.h).
 ListContent parseListBytes(const QByteArray &bytes);
+// Reads the list file, at most MaxItems items; a longer file is read no further (truncated).
 ListContent readListFile(const QString &path); // throws AppError
+// The text of the list file as far as readListFile reads it: the lines after the MaxItems-th
+// item's but one are not read. Throws AppError.
+QString readListText(const QString &path);
 
 // The lines a save writes: the language, then headword + "zx" + description for each item, cut
 // before its first line break; lines of 3 characters or fewer (an empty item) are left out.

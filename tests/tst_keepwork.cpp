@@ -337,9 +337,14 @@ void TestKeepWork::filesThatCannotBeListsAreNamedOnce()
     data.addList(".Hidden", "Latin", {"lupuszxwolf"});
     QDir().mkpath(data.path("Folder.vocab"));
     data.write("Folder.rtf", "{\\rtf1 }");
+    // Half a pair from a sync tool, and a temporary file of one that is passed over.
+    data.write("Good.sync-conflict-20261201-120000-ABCDEFG.vocab", "Latin\r\n");
+    data.write(".syncthing.Good.rtf.tmp", "{\\rtf1 }");
     Harness h;
     const QString told = store::skippedListsMessage(store::findLists(QString()));
     QVERIFY(told.contains("Folder.vocab"));
+    QVERIFY(told.contains("Good.sync-conflict-20261201-120000-ABCDEFG.vocab: a sync tool's copy of Good.vocab"));
+    QVERIFY(!told.contains("syncthing"));
     h.desktop.expect(told);
     h.listSelector()->showPopup();
     QCOMPARE(h.listSelector()->entries().join("|"), QStringLiteral(".Hidden|Good"));

@@ -239,6 +239,7 @@ void TestLists::renamingOntoAnotherListAndAnewName()
     const QByteArray alphaVocab = data.read("Alpha.vocab");
     const QByteArray alphaNotes = data.read("Alpha.rtf");
     Harness h;
+    h.desktop.expect("These files could not be offered as lists:\nLone.vocab: its notes file Lone.rtf is missing");
     h.openList("Alpha");
 
     // A list file without notes is a file of that name too: Cancel writes nothing.

@@ -219,6 +219,17 @@ void TestMasterUnits::readingListsAndTheLimit()
     QCOMPARE(r.entries[3].Item, QStringLiteral("a "));
     QCOMPARE(r.entries[3].Description, QStringLiteral(" b zx c"));
     QCOMPARE(r.entries[1].Item + r.entries[1].Description, QString());
+    QVERIFY(r.cutLists.isEmpty());
+
+    // A list file holding more than a list holds is read as far as a list holds, and named.
+    data.addList("Long", "Latin", numberedItems(10001));
+    data.addList("Full", "Latin", numberedItems(10000));
+    r = readAllLists();
+    QCOMPARE(r.entries.size(), 4 + 20000);
+    QCOMPARE(r.cutLists, QStringList{"Long"});
+    QCOMPARE(cutListsMessage(r.cutLists),
+             QStringLiteral("The list \"Long\" holds more than 10000 items. The Master List shows its first 10000."));
+    QVERIFY(QFile::remove(data.path("Long.vocab")) && QFile::remove(data.path("Full.vocab")));
 
     // Eleven lists of 10000: reading stops at 100000 entries.
     for (int i = 0; i < 11; ++i)

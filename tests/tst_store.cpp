@@ -364,10 +364,13 @@ void TstStore::errorCauses()
     const QString file = dir.filePath("plain");
     putFile(file, "x");
     const QString through = file + "/Verbs.vocab";
-    const QString notAFolder = QStringLiteral("%1 \"%2\". A part of the path is a file, not a folder");
-    QCOMPARE(errorOf([&] { readFileBytes(through); }), notAFolder.arg("Cannot open file", through));
-    QCOMPARE(errorOf([&] { writeFileAtomic(through, "x"); }), notAFolder.arg("Cannot create file", through));
-    QCOMPARE(errorOf([&] { CopyFileReplacing(file, through); }), notAFolder.arg("Cannot create file", through));
+    // The part of the path that is a file is named.
+    const QString notAFolder = QStringLiteral("%1 \"%2\". \"%3\" is a file, not a folder");
+    QCOMPARE(errorOf([&] { readFileBytes(through); }), notAFolder.arg("Cannot open file", through, file));
+    QCOMPARE(errorOf([&] { writeFileAtomic(through, "x"); }), notAFolder.arg("Cannot create file", through, file));
+    QCOMPARE(errorOf([&] { CopyFileReplacing(file, through); }), notAFolder.arg("Cannot create file", through, file));
+    QCOMPARE(errorOf([&] { readFileBytes(file + "/a/b/Verbs.vocab"); }),
+             notAFolder.arg("Cannot open file", file + "/a/b/Verbs.vocab", file));
 
     const QString backups = dir.filePath("Backups");
     makeFolder(backups);
@@ -424,6 +427,7 @@ void TstStore::listsThatCannotBeOffered()
     QCOMPARE(found.skipped, (QStringList{"Broken.vocab: it is a link to a file that does not exist",
                                          QString::fromUtf8("Caf\uFFFD.vocab: its name is not valid text on this system"),
                                          "Dir.vocab: it is a folder, not a file", "Folder.rtf: it is a folder, not a file",
+                                         QString::fromUtf8("Lone\uFFFD.rtf: its list file Lone\uFFFD.vocab is missing"),
                                          "Pipe.vocab: it is not an ordinary file"}));
     for (const QString &name : found.names) {
         QCOMPARE(readListFile(d.filePath(listFilePath(name))).items.size(), 0);
