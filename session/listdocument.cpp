@@ -4,6 +4,7 @@
 #include "platform/rtfwriter.h"
 #include "store/apperror.h"
 #include "store/atomicwrite.h"
+#include "store/datafolder.h"
 #include "store/filestamp.h"
 #include "store/listfiles.h"
 #include "store/listfinder.h"
@@ -97,7 +98,9 @@ void ListDocument::noteUnstoredEdit() { m_list.markModified(); }
 DiskChange ListDocument::changedOnDisk() const
 {
     DiskChange change;
-    if (!m_list.isOpen())
+    // While the data folder itself is gone, saving says so; a folder made again is gone into.
+    store::rejoinDataFolder();
+    if (!m_list.isOpen() || store::dataFolderRemoved())
         return change;
     const store::ListPairStamps &was = m_list.diskStamps();
     const QString listPath = store::listFilePath(m_list.name());
@@ -144,13 +147,10 @@ QString ListDocument::saveOverDisk(const QDateTime &now)
     if (listThere || notesThere) {
         const QString backups = store::backupsFolder() + u'/';
         kept = store::keptCopyName(m_list.name(), now, [&](const QString &name) { return listTaken(backups, name); });
-        // Both files are read before either copy is written: a copy is of one moment's files.
-        QList<store::PendingWrite> copies;
         if (listThere)
-            copies.append({store::backupPath(store::listFilePath(kept)), store::readFileStable(listPath).bytes});
+            store::copyFileAtomic(listPath, store::backupPath(store::listFilePath(kept)));
         if (notesThere)
-            copies.append({store::backupPath(kept + QStringLiteral(".rtf")), store::readFileStable(notesPath).bytes});
-        store::writeFilesAtomic(copies);
+            store::copyFileAtomic(notesPath, store::backupPath(kept + QStringLiteral(".rtf")));
     }
     m_list.save(rtf::write(m_notes));
     m_notes->setModified(false);

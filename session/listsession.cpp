@@ -49,9 +49,11 @@ void ListSession::setItems(QList<VocabItem> items, int current)
 ListSession::Opened ListSession::open(const QString &name)
 {
     // Everything is read before anything changes: a list that cannot be read or backed up
-    // leaves the open list as it was. The backup holds exactly the bytes read.
+    // leaves the open list as it was. The backup holds the bytes read.
     const QString listPath = store::listFilePath(name);
-    const store::StableRead listFile = store::readFileStable(listPath);
+    // The list is read no further than a list holds (a file of hundreds of megabytes costs no
+    // more than one at the limit); its backup is then copied from the file a piece at a time.
+    const store::StableRead listFile = store::readFileStable(listPath, store::MaxItems + 2);
     store::ListContent content = store::parseListBytes(listFile.bytes);
     Opened opened;
     opened.truncated = content.truncated;
@@ -59,7 +61,10 @@ ListSession::Opened ListSession::open(const QString &name)
     std::optional<store::StableRead> notesFile;
     if (QFileInfo::exists(disk.notesPath))
         notesFile = store::readFileStable(disk.notesPath);
-    store::writeFileAtomic(store::backupPath(listPath), listFile.bytes);
+    if (listFile.whole)
+        store::writeFileAtomic(store::backupPath(listPath), listFile.bytes);
+    else
+        store::copyFileAtomic(listPath, store::backupPath(listPath));
     if (notesFile) {
         store::writeFileAtomic(store::backupPath(QFileInfo(disk.notesPath).fileName()), notesFile->bytes);
         disk.notes = notesFile->stamp;

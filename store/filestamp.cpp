@@ -9,7 +9,9 @@
 #include <QThread>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace store {
 
@@ -46,25 +48,74 @@ bool sameFile(const struct stat &a, const struct stat &b)
            && modifiedNs(a) == modifiedNs(b) && changedNs(a) == changedNs(b);
 }
 
-size_t hashOf(const QByteArray &bytes) { return qHashBits(bytes.constData(), size_t(bytes.size()), 0); }
+// The hash of a file's bytes is taken a piece at a time, so that a file too large to be held is
+// hashed as it is read, to the same value.
+constexpr qsizetype HashPiece = qsizetype(1) << 20;
 
-FileStamp stampFrom(const struct stat &st, const QByteArray &bytes)
+size_t hashOf(QByteArrayView bytes)
 {
-    return {true, qint64(st.st_size), modifiedNs(st), changedNs(st), quint64(st.st_ino), hashOf(bytes)};
+    size_t hash = 0;
+    for (qsizetype at = 0; at < bytes.size(); at += HashPiece)
+        hash = qHashBits(bytes.data() + at, size_t(qMin(HashPiece, bytes.size() - at)), hash);
+    return hash;
+}
+
+size_t hashOfFile(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        const int err = errno;
+        throwFileError("Cannot open file", path, err, FileAccess::Read);
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    QByteArray piece(HashPiece, Qt::Uninitialized);
+    size_t hash = 0;
+    for (;;) {
+        qsizetype got = 0;
+        while (got < HashPiece) {
+            const ssize_t n = ::read(fd, piece.data() + got, size_t(HashPiece - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                const int err = errno;
+                throwFileError("Cannot read file", path, err, FileAccess::Read);
+            }
+            if (n == 0)
+                break;
+            got += n;
+        }
+        if (got == 0)
+            return hash;
+        hash = qHashBits(piece.constData(), size_t(got), hash);
+        if (got < HashPiece)
+            return hash;
+    }
+}
+
+FileStamp stampFrom(const struct stat &st, size_t hash)
+{
+    return {true, qint64(st.st_size), modifiedNs(st), changedNs(st), quint64(st.st_ino), hash};
 }
 
 } // namespace
 
-StableRead readFileStable(const QString &path)
+StableRead readFileStable(const QString &path, qsizetype lineCount)
 {
     for (int pass = 1;; ++pass) {
         const Seen before = statOf(path);
-        QByteArray bytes = readFileBytes(path); // throws with the cause when it cannot be read
+        // Throws with the cause when the file cannot be read.
+        QByteArray bytes = lineCount < 0 ? readFileBytes(path) : readFileLines(path, lineCount);
+        const bool whole = before.ok && bytes.size() == before.st.st_size;
+        const size_t hash = whole ? hashOf(bytes) : hashOfFile(path);
         if (detail::afterReadPass)
             detail::afterReadPass(path, pass);
         const Seen after = statOf(path);
-        if (before.ok && after.ok && sameFile(before.st, after.st) && bytes.size() == after.st.st_size)
-            return {bytes, stampFrom(after.st, bytes)};
+        if (before.ok && after.ok && sameFile(before.st, after.st) && bytes.size() <= after.st.st_size
+            && (whole || lineCount >= 0))
+            return {bytes, whole, stampFrom(after.st, hash)};
         if (!after.ok)
             throwFileError("Cannot read file", path, after.err, FileAccess::Read);
         if (pass == ReadPasses)
@@ -81,7 +132,7 @@ FileStamp stampOfWritten(const QString &path, const QByteArray &bytes)
     const Seen seen = statOf(path);
     if (!seen.ok)
         return missingFile();
-    return stampFrom(seen.st, bytes);
+    return stampFrom(seen.st, hashOf(bytes));
 }
 
 bool stillAsStamped(const QString &path, const FileStamp &stamp)
@@ -95,7 +146,7 @@ bool stillAsStamped(const QString &path, const FileStamp &stamp)
         && quint64(seen.st.st_ino) == stamp.inode)
         return true;
     try {
-        return hashOf(readFileStable(path).bytes) == stamp.hash;
+        return hashOfFile(path) == stamp.hash;
     } catch (const AppError &) {
         return false;
     }

@@ -22,13 +22,16 @@ inline FileStamp missingFile() { return {}; }
 
 struct StableRead {
     QByteArray bytes;
-    FileStamp stamp;
+    bool whole = true; // bytes are the whole file, not its first lines only
+    FileStamp stamp;   // of the whole file
 };
 
-// Reads the whole file at path, checking that it did not change (size, time, identity) while it
-// was read; a changed file is read again, a few times at short intervals. Throws AppError naming
-// the file and the cause when it cannot be read, or when it keeps changing.
-StableRead readFileStable(const QString &path);
+// Reads the file at path (the whole of it, or when lineCount >= 0 only up to that many lines, as
+// readFileLines does; the stamp's hash still covers the whole file), checking that it did not
+// change (size, times, identity) while it was read; a changed file is read again, a few times at
+// short intervals. Throws AppError naming the file and the cause when it cannot be read, or when
+// it keeps changing.
+StableRead readFileStable(const QString &path, qsizetype lineCount = -1);
 
 // The stamp of the file at path just after the program wrote bytes to it.
 FileStamp stampOfWritten(const QString &path, const QByteArray &bytes);

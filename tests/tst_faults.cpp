@@ -106,8 +106,14 @@ void TestFaults::removedDataFolder()
     QVERIFY(!masterShown);
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join(" | ")));
 
-    // The folder made again: the work is saved into it.
+    // The folder made again: the list's files are not in it, which Save tells before it writes
+    // the work into it.
     QVERIFY(QDir().mkpath(folder));
+    h.desktop.expect("Since the list \"Verbs\" was opened or saved here, the file \"Verbs.vocab\" was deleted or "
+                     "renamed and the file \"Verbs.rtf\" was deleted or renamed by another program or another "
+                     "machine.\n\nOverwrite: save the version here over it; the version on disk is kept in the "
+                     "\"Backups\" folder.\nCancel: leave both as they are for now.",
+                     MsgButton::Overwrite);
     clickSave(h);
     QVERIFY(!h.form().document().isModified());
     QCOMPARE(data.read("Verbs.vocab"), crlf({"Latin", "amozxI love you", "videozxI see"}));
