@@ -112,7 +112,7 @@ private:
     std::unique_ptr<WindowColour> m_colour;
     master::MasterListModel *m_model = nullptr;
 
-    QList<master::SourceEntry> m_sources;
+    master::SharedReading m_sources; // the last reading of the lists; none after a failure
     bool m_sourceTruncated = false;
     bool m_toldLimit = false;
     master::MasterTables m_tables;

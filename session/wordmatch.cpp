@@ -98,7 +98,7 @@ DescriptionMatcher::DescriptionMatcher(const QString &searchText, bool wholeWord
 {
 }
 
-bool DescriptionMatcher::matches(const QString &description) const
+bool DescriptionMatcher::matches(QStringView description) const
 {
     if (m_text.isEmpty())
         return false;
@@ -111,7 +111,7 @@ bool DescriptionMatcher::matches(const QString &description) const
         first = indexOfAsciiCaseless(description, m_text);
         if (first < 0)
             return false;
-    } else if (!m_locale.toUpper(description).contains(m_upper)) {
+    } else if (!m_locale.toUpper(description.toString()).contains(m_upper)) {
         return false;
     }
     return !m_wholeWord || indexOfOccurrence(description, m_text, first, true) >= 0;

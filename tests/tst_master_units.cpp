@@ -16,25 +16,40 @@
 using namespace master;
 
 namespace {
-SourceEntry greek(const QString &item, const QString &list = QStringLiteral("G"))
+// One item of a list made in memory.
+struct Line {
+    QString list;
+    QString language;
+    QString item;
+    QString description;
+};
+Line greek(const QString &item, const QString &list = QStringLiteral("G"))
 {
     return {list, QStringLiteral("Greek"), item, item + QStringLiteral(" desc")};
 }
-SourceEntry latin(const QString &item, const QString &list = QStringLiteral("L"))
+Line latin(const QString &item, const QString &list = QStringLiteral("L"))
 {
     return {list, QStringLiteral("Latin"), item, item + QStringLiteral(" desc")};
 }
-QStringList items(const QList<MasterEntry> &master)
+// Each line a list of its own, in the order given.
+SharedReading readingOf(const QList<Line> &lines)
+{
+    auto reading = std::make_shared<SourceReading>();
+    for (const Line &l : lines)
+        reading->addList(l.list, l.language + u'\n' + l.item + QStringLiteral("zx") + l.description + u'\n');
+    return reading;
+}
+QStringList items(const MasterTable &master)
 {
     QStringList out;
-    for (const MasterEntry &e : master)
-        out << e.Item;
+    for (qsizetype i = 0; i < master.size(); ++i)
+        out << master.item(i).toString();
     return out;
 }
-QStringList sortedItems(const QList<SourceEntry> &source, MasterLanguage language)
+QStringList sortedItems(const QList<Line> &source, MasterLanguage language)
 {
     MasterTables t;
-    t.build(source);
+    t.build(readingOf(source));
     return items(t.master(language));
 }
 
@@ -110,7 +125,7 @@ void TestMasterUnits::greekOrder()
 {
     // Accents and punctuation apart, the separator before letters, reading numbers as text,
     // final sigma among the sigmas, digamma and koppa not counted.
-    QList<SourceEntry> source;
+    QList<Line> source;
     for (int i = 1; i <= 8; ++i)
         source << greek(QStringLiteral("filler%1").arg(i)); // letters FIKKER: after the rest
     source << greek("qeo/j") << greek("lo/gov") << greek("ab") << greek("...") << greek("qeologi/a")
@@ -128,7 +143,7 @@ void TestMasterUnits::greekOrder()
 
 void TestMasterUnits::latinOrder()
 {
-    QList<SourceEntry> source;
+    QList<Line> source;
     source << latin("b") << latin("Amo") << latin("amo") << latin("a#b") << latin("a") << latin("Zephyrus")
            << latin("\u00e9t\u00e9") << latin("amor") << latin("abc") << latin("AMO") << latin("ab c") << latin("1a");
     const QStringList order = sortedItems(source, MasterLanguage::Latin);
@@ -144,7 +159,7 @@ void TestMasterUnits::wordBeforeItsPhrases()
     // As in a dictionary, a word comes before every phrase it begins, whatever follows it (a
     // space, a stop, a hyphen) and whatever the reading numbers. The phrases are read first, and
     // the longer items reach past the keys' first 16 bytes.
-    QList<SourceEntry> source;
+    QList<Line> source;
     source << latin("ad hoc") << latin("in vino veritas") << latin("ab!") << latin("ab ovo") << latin("ab-")
            << latin("repetitio est mater studiorum") << latin("Ad Hoc") << latin("in.") << latin("ab\t")
            << latin("in") << latin("ab") << latin("ad") << latin("repetitio est mater") << latin("abc");
@@ -165,7 +180,7 @@ void TestMasterUnits::orderIgnoresTheLocale()
 {
     // Both master lists as built under English, then under Turkish, whose capital of i is a
     // dotted İ that no Greek letter table lists and whose collation puts dotless ı before i.
-    QList<SourceEntry> source;
+    QList<Line> source;
     source << latin("item") << latin("Ibis") << latin("iam") << latin("IDEM") << latin("Italia") << latin("hic")
            << latin("jam") << latin("in") << latin("\u0130ta") << latin("\u0131ta");
     source << greek("i(/na") << greek("kai/") << greek("I)hsou=j") << greek("qi/v") << greek("h)/") << greek("fili/a")
@@ -190,16 +205,16 @@ void TestMasterUnits::orderIgnoresTheLocale()
 
 void TestMasterUnits::languagesSplitAndDuplicatesKept()
 {
-    QList<SourceEntry> source;
-    source << greek("lo/goj", "One") << SourceEntry{"Low", "greek", "lo/goj", "lower-case language"}
-           << latin("aqua", "X") << greek("lo/goj", "Two") << SourceEntry{"Empty", "", "rosa", ""}
+    QList<Line> source;
+    source << greek("lo/goj", "One") << Line{"Low", "greek", "lo/goj", "lower-case language"}
+           << latin("aqua", "X") << greek("lo/goj", "Two") << Line{"Empty", "", "rosa", ""}
            << greek("lo/goj", "Three");
     MasterTables t;
-    t.build(source);
+    t.build(readingOf(source));
     QCOMPARE(t.count(MasterLanguage::Greek), 3);
     QCOMPARE(t.count(MasterLanguage::Latin), 3);
     const auto &g = t.master(MasterLanguage::Greek);
-    QCOMPARE(QStringList({g[0].ListName, g[1].ListName, g[2].ListName}), QStringList({"One", "Two", "Three"}));
+    QCOMPARE(QStringList({g.listName(0), g.listName(1), g.listName(2)}), QStringList({"One", "Two", "Three"}));
     QCOMPARE(items(t.master(MasterLanguage::Latin)), QStringList({"aqua", "lo/goj", "rosa"}));
     t.clear();
     QCOMPARE(t.count(MasterLanguage::Greek) + t.count(MasterLanguage::Latin), 0);
@@ -212,20 +227,21 @@ void TestMasterUnits::readingListsAndTheLimit()
     data.addList("Only language", "Greek", {});
     data.write("Orphan.vocab", crlf({"Latin", "orbuszxmissing notes"}));
     data.write("Notes only.rtf", "{\\rtf1 x}");
-    SourceReading r = readAllLists();
-    QCOMPARE(r.entries.size(), 4);
-    QVERIFY(!r.truncated);
-    QCOMPARE(r.entries[0].ListName, QStringLiteral("Verbs"));
-    QCOMPARE(r.entries[3].Item, QStringLiteral("a "));
-    QCOMPARE(r.entries[3].Description, QStringLiteral(" b zx c"));
-    QCOMPARE(r.entries[1].Item + r.entries[1].Description, QString());
+    SharedReading r = readAllLists();
+    QCOMPARE(r->size(), 4);
+    QVERIFY(!r->truncated());
+    const auto &e = r->entries();
+    QCOMPARE(r->listName(e[0]), QStringLiteral("Verbs"));
+    QCOMPARE(r->item(e[3]), QStringLiteral("a "));
+    QCOMPARE(r->description(e[3]), QStringLiteral(" b zx c"));
+    QCOMPARE(r->item(e[1]).toString() + r->description(e[1]).toString(), QString());
 
     // Eleven lists of 10000: reading stops at 100000 entries.
     for (int i = 0; i < 11; ++i)
         data.addList(QStringLiteral("Big%1").arg(i, 2, 10, QLatin1Char('0')), "Latin", numberedItems(10000));
     r = readAllLists();
-    QCOMPARE(r.entries.size(), MaxMasterEntries);
-    QVERIFY(r.truncated);
+    QCOMPARE(r->size(), MaxMasterEntries);
+    QVERIFY(r->truncated());
 }
 
 void TestMasterUnits::unreadableListReported()
@@ -245,7 +261,9 @@ void TestMasterUnits::unreadableListReported()
 
 void TestMasterUnits::searchOverTheEntries()
 {
-    QList<MasterEntry> master = {{"L", "a", "one house"}, {"L", "b", "wine"}, {"L", "c", "HOUSES"}};
+    MasterTables t;
+    t.build(readingOf({{"L", "Latin", "a", "one house"}, {"L", "Latin", "b", "wine"}, {"L", "Latin", "c", "HOUSES"}}));
+    const MasterTable &master = t.master(MasterLanguage::Latin);
     QCOMPARE(searchMaster(master, DescriptionMatcher("house", false)), QList<int>({0, 2}));
     QCOMPARE(searchMaster(master, DescriptionMatcher("house", true)), QList<int>({0}));
     QVERIFY(isValidMasterSearchText("ab") && !isValidMasterSearchText("a"));
