@@ -7,6 +7,9 @@
 #include "platform/random.h"
 #include "master_fixtures.h"
 #include "store/apperror.h"
+#include "store/textfile.h"
+#include "store/textlines.h"
+#include "store/vocablist.h"
 
 #include <QLocale>
 #include <QTest>
@@ -90,6 +93,9 @@ private slots:
     void orderIgnoresTheLocale();
     void languagesSplitAndDuplicatesKept();
     void readingListsAndTheLimit();
+    void readingSplitsAsTheListReader_data();
+    void readingSplitsAsTheListReader();
+    void tablesShownOutliveTheirReading();
     void unreadableListReported();
     void searchOverTheEntries();
     void drawCycles();
@@ -244,6 +250,59 @@ void TestMasterUnits::readingListsAndTheLimit()
     QVERIFY(r->truncated());
 }
 
+void TestMasterUnits::readingSplitsAsTheListReader_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("CR LF") << QByteArray("Latin\r\namarezxto love\r\n\r\nzxno headword\r\nnolinezx\r\n");
+    QTest::newRow("LF, no end of line") << QByteArray("Greek\nlo/gojzxword\nzx\nzxzxzx\nqeo/j");
+    QTest::newRow("stray CRs inside lines") << QByteArray("Lat\rin\r\nam\rozxto\r love\r\r\nrosa\r\n\r\r\nlast\r");
+    QTest::newRow("a CR after the last LF") << QByteArray("Latin\r\naquazxwater\r\n\r");
+    QTest::newRow("Ctrl+Z ends the text") << QByteArray("Latin\r\naquazxwater\r\n\x1a" "hidden\r\n");
+    QTest::newRow("code page characters") << QByteArray("Latin\r\n\xe9t\xe9zx\x93summer\x94\r\n");
+    QTest::newRow("language only") << QByteArray("Greek");
+    QTest::newRow("empty") << QByteArray();
+    QByteArray many = "Latin\n";
+    for (int i = 0; i <= store::MaxItems; ++i)
+        many += "item" + QByteArray::number(i) + "zxdesc\n";
+    QTest::newRow("more than a list holds") << many;
+}
+
+void TestMasterUnits::readingSplitsAsTheListReader()
+{
+    // Whatever the line ends, each entry is the item the list shows when it is opened.
+    QFETCH(QByteArray, bytes);
+    const store::ListContent list = store::parseListLines(store::splitTextLines(bytes));
+    SourceReading reading;
+    QVERIFY(reading.addList(QStringLiteral("List"), store::decodeTextFile(bytes)));
+    QCOMPARE(reading.lists().size(), size_t(1));
+    if (!bytes.isEmpty())
+        QCOMPARE(reading.lists().front().language, list.language);
+    QCOMPARE(reading.size(), list.items.size());
+    for (qsizetype i = 0; i < list.items.size(); ++i) {
+        const SourceEntry &e = reading.entries()[size_t(i)];
+        QCOMPARE(reading.item(e), list.items[i].Item);
+        QCOMPARE(reading.description(e), list.items[i].Description);
+        QCOMPARE(reading.listName(e), QStringLiteral("List"));
+    }
+}
+
+void TestMasterUnits::tablesShownOutliveTheirReading()
+{
+    // A table copied for a view keeps its entries and texts while the tables are rebuilt in the
+    // same memory from another reading and then cleared.
+    MasterTables t;
+    t.build(readingOf({greek("lo/goj", "Old"), latin("aqua", "Old"), latin("rosa", "Old")}));
+    const MasterTable shown = t.master(MasterLanguage::Latin);
+    const MasterEntry before = shown.entry(1);
+    t.build(readingOf({latin("vinum", "New"), latin("bellum", "New"), latin("amor", "New")}));
+    QCOMPARE(items(t.master(MasterLanguage::Latin)), QStringList({"amor", "bellum", "vinum"}));
+    t.clear();
+    QCOMPARE(items(shown), QStringList({"aqua", "rosa"}));
+    QCOMPARE(shown.entry(1), before);
+    QCOMPARE(before, (MasterEntry{"Old", "rosa", "rosa desc"}));
+    QCOMPARE(shown.rowInReadingOrder(0), 0);
+}
+
 void TestMasterUnits::unreadableListReported()
 {
     DataFolder data;
@@ -266,6 +325,11 @@ void TestMasterUnits::searchOverTheEntries()
     const MasterTable &master = t.master(MasterLanguage::Latin);
     QCOMPARE(searchMaster(master, DescriptionMatcher("house", false)), QList<int>({0, 2}));
     QCOMPARE(searchMaster(master, DescriptionMatcher("house", true)), QList<int>({0}));
+    // Read in another order than the master list's: the hits still come in master-list order.
+    t.build(readingOf({{"L", "Latin", "d", "house"}, {"L", "Latin", "b", "wine"}, {"L", "Latin", "a", "HOUSE"},
+                       {"L", "Latin", "c", "a house"}}));
+    QCOMPARE(items(t.master(MasterLanguage::Latin)), QStringList({"a", "b", "c", "d"}));
+    QCOMPARE(searchMaster(t.master(MasterLanguage::Latin), DescriptionMatcher("house", true)), QList<int>({0, 2, 3}));
     QVERIFY(isValidMasterSearchText("ab") && !isValidMasterSearchText("a"));
 }
 
