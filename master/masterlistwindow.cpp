@@ -321,9 +321,9 @@ void MasterListWindow::setListFont(bool greekShown)
 
 void MasterListWindow::setDescription(const QString &text)
 {
-    // A plain text takes the format of the insertion point, which may be the red of a match.
-    ui->RedMasterDesc->setCurrentCharFormat(QTextCharFormat());
-    ui->RedMasterDesc->setPlainText(text);
+    // Without the colours of the text before (the red of a match), wrapped as its longest word
+    // needs: a description of one long word is broken anywhere rather than laid out word by word.
+    ui->RedMasterDesc->showPlainText(text);
 }
 
 void MasterListWindow::showList()
