@@ -117,10 +117,12 @@ int main(int argc, char **argv)
     // The same keys, sorted with std::sort: the raw cost beside the bytes read.
     QList<QByteArray> greekKeys;
     QList<QByteArray> latinKeys;
-    for (const master::MasterEntry &e : window->tables().master(master::MasterLanguage::Greek))
-        greekKeys << master::greekSortKey(e.Item, int(greekKeys.size()) + 1);
-    for (const master::MasterEntry &e : window->tables().master(master::MasterLanguage::Latin))
-        latinKeys << master::latinSortKey(e.Item, int(latinKeys.size()) + 1);
+    const master::MasterTable &greekTable = window->tables().master(master::MasterLanguage::Greek);
+    const master::MasterTable &latinTable = window->tables().master(master::MasterLanguage::Latin);
+    for (qsizetype i = 0; i < greekTable.size(); ++i)
+        greekKeys << master::greekSortKey(greekTable.item(i), int(greekKeys.size()) + 1);
+    for (qsizetype i = 0; i < latinTable.size(); ++i)
+        latinKeys << master::latinSortKey(latinTable.item(i), int(latinKeys.size()) + 1);
     // In reading order, as the opening meets them.
     std::shuffle(greekKeys.begin(), greekKeys.end(), std::mt19937(7));
     std::shuffle(latinKeys.begin(), latinKeys.end(), std::mt19937(8));
@@ -135,13 +137,16 @@ int main(int argc, char **argv)
         }
     });
     // Where the time of an opening goes.
-    master::SourceReading reading;
-    const double partRead = bench::medianMs(reps, [&] { reading = master::readAllLists(); });
+    master::SharedReading reading;
+    const double partRead = bench::medianMs(reps, [&] {
+        reading.reset();
+        reading = master::readAllLists();
+    });
     master::MasterTables tables;
-    const double partBuild = bench::medianMs(reps, [&] { tables.build(reading.entries); });
+    const double partBuild = bench::medianMs(reps, [&] { tables.build(reading); });
     bench::report("open the Master List: 100 lists, 100,000 items", open, "read + std::sort", rawRead + rawSort, 100);
-    std::printf("    raw parts: read bytes %.2f ms, std::sort keys %.2f ms; ratio target <= 3 %s\n", rawRead, rawSort,
-                open <= 3 * (rawRead + rawSort) ? "OK" : "OVER");
+    std::printf("    raw parts: read bytes %.2f ms, std::sort keys %.2f ms; ratio target <= 2.5 %s\n", rawRead, rawSort,
+                open <= 2.5 * (rawRead + rawSort) ? "OK" : "OVER");
     std::printf("    parts: read and split %.2f ms, keys and sort %.2f ms, the rest (view, paint) %.2f ms\n", partRead,
                 partBuild, open - partRead - partBuild);
 
@@ -159,24 +164,28 @@ int main(int argc, char **argv)
 
     // Searching: the matcher over all 100,000 descriptions, and the window's search of the
     // language shown with its hits displayed.
-    QList<master::MasterEntry> all = window->tables().master(master::MasterLanguage::Greek);
-    all += window->tables().master(master::MasterLanguage::Latin);
+    const master::MasterTable tablesShown[] = {window->tables().master(master::MasterLanguage::Greek),
+                                               window->tables().master(master::MasterLanguage::Latin)};
     int hits = 0;
     const double search = bench::medianMs(reps, [&] {
-        hits = int(master::searchMaster(all, DescriptionMatcher(QStringLiteral("house"), false)).size());
+        hits = 0;
+        for (const master::MasterTable &t : tablesShown)
+            hits += int(master::searchMaster(t, DescriptionMatcher(QStringLiteral("house"), false)).size());
     });
     const double searchWhole = bench::medianMs(reps, [&] {
-        master::searchMaster(all, DescriptionMatcher(QStringLiteral("house"), true));
+        for (const master::MasterTable &t : tablesShown)
+            master::searchMaster(t, DescriptionMatcher(QStringLiteral("house"), true));
     });
+    volatile int scanned = 0; // the scan's result is used, so it is not optimised away
     const double rawScan = bench::medianMs(reps, [&] {
         int n = 0;
-        for (const master::MasterEntry &e : all)
-            n += e.Description.contains(QLatin1String("house"));
-        if (n < 0)
-            std::puts("");
+        for (const master::MasterTable &t : tablesShown)
+            for (qsizetype i = 0; i < t.size(); ++i)
+                n += t.description(i).contains(QLatin1String("house"));
+        scanned = n;
     });
-    bench::report("search 100,000 descriptions (house)", search, "QString::contains", rawScan, 20);
-    bench::report("search 100,000 descriptions, whole word", searchWhole, "QString::contains", rawScan, 20);
+    bench::report("search 100,000 descriptions (house)", search, "QString::contains", rawScan, 15);
+    bench::report("search 100,000 descriptions, whole word", searchWhole, "QString::contains", rawScan, 15);
     std::printf("    %d hits\n", hits);
     QLineEdit *box = controls.searchBox();
     QPushButton *button = controls.searchButton();
@@ -190,6 +199,7 @@ int main(int argc, char **argv)
     bench::report("window: search 50,000, show hits, end search", windowSearch, "QString::contains", rawScan / 2, 20);
     window->close();
 
-    std::printf("peak memory (ru_maxrss): %.1f MB\n", peakKb() / 1024.0);
+    std::printf("peak memory (ru_maxrss): %.1f MB   target <= 80 MB  %s\n", peakKb() / 1024.0,
+                peakKb() <= 80 * 1024 ? "OK" : "OVER");
     return 0;
 }

@@ -2,7 +2,7 @@
 
 namespace master {
 
-void MasterListModel::showEntries(const QList<MasterEntry> &master)
+void MasterListModel::showEntries(const MasterTable &master)
 {
     beginResetModel();
     m_master = master;
@@ -12,7 +12,7 @@ void MasterListModel::showEntries(const QList<MasterEntry> &master)
     endResetModel();
 }
 
-void MasterListModel::showHits(const QList<MasterEntry> &master, const QList<int> &hits)
+void MasterListModel::showHits(const MasterTable &master, const QList<int> &hits)
 {
     beginResetModel();
     m_master = master;
@@ -25,7 +25,7 @@ void MasterListModel::showHits(const QList<MasterEntry> &master, const QList<int
 void MasterListModel::showLine(const QString &line)
 {
     beginResetModel();
-    m_master = QList<MasterEntry>(); // let go of the table, not an empty copy of it
+    m_master = MasterTable(); // let go of the table and its reading
     m_hits.clear();
     m_useHits = false;
     m_line = line;
@@ -36,7 +36,7 @@ void MasterListModel::showLine(const QString &line)
 void MasterListModel::clear()
 {
     beginResetModel();
-    m_master = QList<MasterEntry>(); // let go of the table, not an empty copy of it
+    m_master = MasterTable(); // let go of the table and its reading
     m_hits.clear();
     m_useHits = false;
     m_lineOnly = false;
@@ -47,7 +47,7 @@ std::optional<MasterEntry> MasterListModel::entryAt(int row) const
 {
     if (m_lineOnly || row < 0 || row >= rowCount())
         return std::nullopt;
-    return m_master.at(m_useHits ? m_hits.at(row) : row);
+    return m_master.entry(entryRow(row));
 }
 
 QString MasterListModel::lineText(int row) const
@@ -56,21 +56,21 @@ QString MasterListModel::lineText(int row) const
         return row == 0 ? m_line : QString();
     if (row < 0 || row >= rowCount())
         return QString();
-    return m_master.at(m_useHits ? m_hits.at(row) : row).Item;
+    return m_master.item(entryRow(row)).toString();
 }
 
 int MasterListModel::findLine(const QString &text) const
 {
-    // Lengths are compared first: they are held in the table itself, so most lines cost no
+    // Lengths are compared first: they are held in the table's entries, so most lines cost no
     // visit to their characters.
-    auto matches = [&text](const QString &line) {
+    auto matches = [&text](QStringView line) {
         return line.size() == text.size() && line.compare(text, Qt::CaseInsensitive) == 0;
     };
     if (m_lineOnly)
         return matches(m_line) ? 0 : -1;
     const int lines = rowCount();
     for (int i = 0; i < lines; ++i)
-        if (matches(m_master.at(m_useHits ? m_hits.at(i) : i).Item))
+        if (matches(m_master.item(entryRow(i))))
             return i;
     return -1;
 }

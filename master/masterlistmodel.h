@@ -13,8 +13,8 @@ class MasterListModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void showEntries(const QList<MasterEntry> &master);
-    void showHits(const QList<MasterEntry> &master, const QList<int> &hits);
+    void showEntries(const MasterTable &master);
+    void showHits(const MasterTable &master, const QList<int> &hits);
     void showLine(const QString &line);
     void clear();
 
@@ -28,7 +28,9 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:
-    QList<MasterEntry> m_master;
+    int entryRow(int row) const { return m_useHits ? m_hits.at(row) : row; }
+
+    MasterTable m_master; // a copy: the table and its reading stay while they are shown
     QList<int> m_hits;
     bool m_useHits = false;
     QString m_line;

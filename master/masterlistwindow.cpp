@@ -244,25 +244,16 @@ void MasterListWindow::takeMainSearchText()
 
 void MasterListWindow::readAllLists()
 {
-    // The tables built from the previous reading are let go first. A failure leaves the table
-    // empty rather than holding some of the lists.
+    // The tables built from the previous reading are let go first, and the reading with them, so
+    // two readings are never held at once. A failure leaves no reading rather than some of the
+    // lists.
     releaseTables();
-    bool truncated = false;
-    QList<master::SourceEntry> reading;
-    QStringList cutLists;
-    try {
-        truncated = master::readAllListsInto(reading, QString(), &cutLists);
-    } catch (...) {
-        m_sources.clear();
-        throw;
-    }
-    // The previous reading goes only now: its many small blocks, freed before the new reading
-    // asked for memory, made every allocation of that reading slower.
-    m_sources.swap(reading);
-    if (truncated)
+    m_sources.reset();
+    m_sources = master::readAllLists();
+    if (m_sources->truncated())
         tellLimitOnce();
-    if (!cutLists.isEmpty())
-        tellCutListsOnce(cutLists);
+    if (!m_sources->cutLists().isEmpty())
+        tellCutListsOnce(m_sources->cutLists());
 }
 
 void MasterListWindow::tellCutListsOnce(const QStringList &cutLists)
@@ -312,7 +303,7 @@ void MasterListWindow::buildTables()
 
 void MasterListWindow::clearTables()
 {
-    m_sources.clear();
+    m_sources.reset();
     m_tables.clear();
     m_hits.clear();
 }
@@ -342,9 +333,9 @@ void MasterListWindow::setListFont(bool greekShown)
 
 void MasterListWindow::setDescription(const QString &text)
 {
-    // A plain text takes the format of the insertion point, which may be the red of a match.
-    ui->RedMasterDesc->setCurrentCharFormat(QTextCharFormat());
-    ui->RedMasterDesc->setPlainText(text);
+    // Without the colours of the text before (the red of a match), wrapped as its longest word
+    // needs: a description of one long word is broken anywhere rather than laid out word by word.
+    ui->RedMasterDesc->showPlainText(text);
 }
 
 void MasterListWindow::showList()
@@ -353,7 +344,7 @@ void MasterListWindow::showList()
     const MasterLanguage shown = shownLanguage();
     const bool greek = shown == MasterLanguage::Greek;
     setWindowTitle(greek ? QStringLiteral("Master List – Greek") : QStringLiteral("Master List – Latin"));
-    const QList<master::MasterEntry> &table = m_tables.master(shown);
+    const master::MasterTable &table = m_tables.master(shown);
     const bool hits = m_searchMode;
     if (hits ? m_hits.isEmpty() : table.isEmpty()) {
         ui->EdtMasterWork->clear();
@@ -363,9 +354,9 @@ void MasterListWindow::showList()
         (hits ? static_cast<QWidget *>(ui->EdtMasterSearch) : ui->ListMaster)->setFocus();
     } else {
         setListFont(greek);
-        const master::MasterEntry &first = table.at(hits ? m_hits.first() : 0);
-        ui->EdtMasterWork->setText(first.ListName);
-        setDescription(first.Description);
+        const qsizetype first = hits ? m_hits.first() : 0;
+        ui->EdtMasterWork->setText(table.listName(first));
+        setDescription(table.description(first).toString());
         if (hits) {
             m_model->showHits(table, m_hits);
             highlightSearchText();
@@ -446,7 +437,7 @@ void MasterListWindow::switchLanguage(MasterLanguage language)
     try {
         readAllLists();
     } catch (const AppError &e) {
-        m_sources.clear();
+        m_sources.reset();
         failure = e;
     }
     buildTables();

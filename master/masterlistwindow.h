@@ -113,7 +113,7 @@ private:
     std::unique_ptr<WindowColour> m_colour;
     master::MasterListModel *m_model = nullptr;
 
-    QList<master::SourceEntry> m_sources;
+    master::SharedReading m_sources; // the last reading of the lists; none after a failure
     bool m_sourceTruncated = false;
     bool m_toldLimit = false;
     bool m_toldCutLists = false;

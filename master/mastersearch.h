@@ -14,6 +14,6 @@ bool isValidMasterSearchText(const QString &text);
 extern const QString SearchPlaceholder; // "Enter search text", the search box's prompt
 
 // The positions (0-based, in master-list order) of the entries whose description matches.
-QList<int> searchMaster(const QList<MasterEntry> &master, const DescriptionMatcher &matcher);
+QList<int> searchMaster(const MasterTable &master, const DescriptionMatcher &matcher);
 
 } // namespace master

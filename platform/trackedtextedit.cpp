@@ -2,12 +2,16 @@
 
 #include <QMimeData>
 #include <QScopedValueRollback>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTextCursor>
 #include <QTextDocument>
 
 namespace {
 // Longer runs without a blank are broken anywhere, so that laying them out stays linear.
 constexpr qsizetype LongestWrappedRun = 512;
+// From this length on, a text the program puts into the box keeps its layout (see showPlainText).
+constexpr qsizetype LongText = 64 * 1024;
 
 bool hasLongRun(QStringView text)
 {
@@ -23,14 +27,19 @@ bool hasLongRun(QStringView text)
 
 void colourTextRanges(QTextDocument *document, const QList<std::pair<qsizetype, qsizetype>> &ranges, const QColor &colour)
 {
+    if (ranges.isEmpty())
+        return;
     QTextCharFormat coloured;
     coloured.setForeground(colour);
+    // One edit for all ranges: the text is laid out again once, not once per range.
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
     for (const auto &[start, length] : ranges) {
-        QTextCursor cursor(document);
         cursor.setPosition(int(start));
         cursor.setPosition(int(start + length), QTextCursor::KeepAnchor);
         cursor.mergeCharFormat(coloured);
     }
+    cursor.endEditBlock();
 }
 
 TrackedTextEdit::TrackedTextEdit(QWidget *parent) : QTextEdit(parent)
@@ -38,8 +47,13 @@ TrackedTextEdit::TrackedTextEdit(QWidget *parent) : QTextEdit(parent)
     connect(document(), &QTextDocument::contentsChange, this, &TrackedTextEdit::contentsChanged);
 }
 
-void TrackedTextEdit::contentsChanged(int, int removed, int added)
+void TrackedTextEdit::contentsChanged(int position, int removed, int added)
 {
+    // The document tells of a change before it lays the change out, so the blocks of a long text
+    // still get to keep their layout.
+    if (m_keepLayout)
+        for (QTextBlock b = document()->findBlock(position); b.isValid() && b.position() <= position + added; b = b.next())
+            b.layout()->setCacheEnabled(true);
     if (!m_programChange && (removed > 0 || added > 0))
         emit userEdited();
 }
@@ -61,6 +75,11 @@ void TrackedTextEdit::showPlainText(const QString &text)
     setCurrentCharFormat(QTextCharFormat());
     // Chosen before the text goes in: the box lays the text out as it is set.
     wrapFor(text);
+    // A long text is laid out once and its layout kept while it is shown: otherwise placing the
+    // caret at its start, and every painting, would break all of it into items again (for a
+    // description of megabytes, as long as the layout itself). Short texts are left as the box
+    // handles them.
+    const QScopedValueRollback keepLayout(m_keepLayout, text.size() >= LongText);
     setPlainText(text);
 }
 

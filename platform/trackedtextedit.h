@@ -36,4 +36,5 @@ private:
     void contentsChanged(int position, int removed, int added);
 
     bool m_programChange = false;
+    bool m_keepLayout = false; // the blocks of the change coming keep their layout
 };

@@ -98,20 +98,24 @@ DescriptionMatcher::DescriptionMatcher(const QString &searchText, bool wholeWord
 {
 }
 
-bool DescriptionMatcher::matches(const QString &description) const
+bool DescriptionMatcher::matches(QStringView description) const
 {
     if (m_text.isEmpty())
         return false;
-    // Where the locale upper-cases ASCII as ASCII, an ASCII description holds the upper-cased text
-    // exactly when it holds the text with ASCII letters compared without regard to case; that
-    // test needs no upper-cased copy of each description, and no whole word can begin before the
-    // first occurrence it finds.
+    // Where the locale upper-cases ASCII as ASCII, a description that holds the text with ASCII
+    // letters compared without regard to case also holds the upper-cased text (upper-casing goes
+    // character by character), and an ASCII description holds it only then; so only a non-ASCII
+    // description without such an occurrence needs an upper-cased copy. No whole word can begin
+    // before the first occurrence found.
     qsizetype first = 0;
-    if (m_asciiText && m_asciiUpper && isAscii(description)) {
+    if (m_asciiText && m_asciiUpper) {
         first = indexOfAsciiCaseless(description, m_text);
-        if (first < 0)
-            return false;
-    } else if (!m_locale.toUpper(description).contains(m_upper)) {
+        if (first < 0) {
+            if (isAscii(description) || !m_locale.toUpper(description.toString()).contains(m_upper))
+                return false;
+            first = 0;
+        }
+    } else if (!m_locale.toUpper(description.toString()).contains(m_upper)) {
         return false;
     }
     return !m_wholeWord || indexOfOccurrence(description, m_text, first, true) >= 0;

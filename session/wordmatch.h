@@ -31,7 +31,8 @@ bool isWholeWordAt(QStringView text, qsizetype pos, qsizetype length);
 class DescriptionMatcher {
 public:
     DescriptionMatcher(const QString &searchText, bool wholeWord, const QLocale &locale = QLocale());
-    bool matches(const QString &description) const;
+    bool matches(QStringView description) const;
+    bool matches(const QString &description) const { return matches(QStringView(description)); }
 
 private:
     QString m_text;

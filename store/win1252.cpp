@@ -73,7 +73,16 @@ int encodeWin1252Char(char16_t c)
 
 QString decodeWin1252(QByteArrayView bytes)
 {
-    return makeDecoder().decode(bytes);
+    // One character per byte, through the decoder's own table: a list of megabytes is decoded
+    // without a converter being set up for it.
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    const std::array<char16_t, 32> &upper = upperTable().chars;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *out++ = b >= 0x80 && b < 0xA0 ? upper[b - 0x80] : char16_t(b);
+    }
+    return text;
 }
 
 QByteArray encodeWin1252(QStringView text)

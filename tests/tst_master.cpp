@@ -70,6 +70,7 @@ private slots:
     void unreadableList();
     void tooManyItemsToldOnce();
     void firstAndLastLine();
+    void longWordDescription();
     void modalOpeningAndSignals();
     void activationComingBack_data();
     void activationComingBack();
@@ -212,6 +213,22 @@ void TestMaster::firstAndLastLine()
     QCOMPARE(m.selected(), 0);
     QCOMPARE(m.desc(), QStringLiteral("HOUSES; a house"));
     QVERIFY(m.window->isVisible());
+    m.checkDesktop();
+}
+
+void TestMaster::longWordDescription()
+{
+    // A description of one word longer than a line is broken anywhere, as in the main window:
+    // laid out word by word, its layout time would grow with the square of its length.
+    Master m;
+    const QString word(200000, QLatin1Char('a'));
+    m.data.addList("Roma", "Latin", {"longzx" + word, "shortzxa few words"});
+    QVERIFY(m.open("Latin", "long"));
+    QCOMPARE(m.desc(), word);
+    QCOMPARE(m.descriptionBox()->wordWrapMode(), QTextOption::WrapAnywhere);
+    m.press(Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(m.desc(), QStringLiteral("a few words"));
+    QCOMPARE(m.descriptionBox()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
     m.checkDesktop();
 }
 

@@ -7,6 +7,9 @@
 #include "platform/random.h"
 #include "master_fixtures.h"
 #include "store/apperror.h"
+#include "store/textfile.h"
+#include "store/textlines.h"
+#include "store/vocablist.h"
 
 #include <QLocale>
 #include <QTest>
@@ -16,25 +19,40 @@
 using namespace master;
 
 namespace {
-SourceEntry greek(const QString &item, const QString &list = QStringLiteral("G"))
+// One item of a list made in memory.
+struct Line {
+    QString list;
+    QString language;
+    QString item;
+    QString description;
+};
+Line greek(const QString &item, const QString &list = QStringLiteral("G"))
 {
     return {list, QStringLiteral("Greek"), item, item + QStringLiteral(" desc")};
 }
-SourceEntry latin(const QString &item, const QString &list = QStringLiteral("L"))
+Line latin(const QString &item, const QString &list = QStringLiteral("L"))
 {
     return {list, QStringLiteral("Latin"), item, item + QStringLiteral(" desc")};
 }
-QStringList items(const QList<MasterEntry> &master)
+// Each line a list of its own, in the order given.
+SharedReading readingOf(const QList<Line> &lines)
+{
+    auto reading = std::make_shared<SourceReading>();
+    for (const Line &l : lines)
+        reading->addList(l.list, l.language + u'\n' + l.item + QStringLiteral("zx") + l.description + u'\n');
+    return reading;
+}
+QStringList items(const MasterTable &master)
 {
     QStringList out;
-    for (const MasterEntry &e : master)
-        out << e.Item;
+    for (qsizetype i = 0; i < master.size(); ++i)
+        out << master.item(i).toString();
     return out;
 }
-QStringList sortedItems(const QList<SourceEntry> &source, MasterLanguage language)
+QStringList sortedItems(const QList<Line> &source, MasterLanguage language)
 {
     MasterTables t;
-    t.build(source);
+    t.build(readingOf(source));
     return items(t.master(language));
 }
 
@@ -75,6 +93,9 @@ private slots:
     void orderIgnoresTheLocale();
     void languagesSplitAndDuplicatesKept();
     void readingListsAndTheLimit();
+    void readingSplitsAsTheListReader_data();
+    void readingSplitsAsTheListReader();
+    void tablesShownOutliveTheirReading();
     void unreadableListReported();
     void searchOverTheEntries();
     void drawCycles();
@@ -110,7 +131,7 @@ void TestMasterUnits::greekOrder()
 {
     // Accents and punctuation apart, the separator before letters, reading numbers as text,
     // final sigma among the sigmas, digamma and koppa not counted.
-    QList<SourceEntry> source;
+    QList<Line> source;
     for (int i = 1; i <= 8; ++i)
         source << greek(QStringLiteral("filler%1").arg(i)); // letters FIKKER: after the rest
     source << greek("qeo/j") << greek("lo/gov") << greek("ab") << greek("...") << greek("qeologi/a")
@@ -128,7 +149,7 @@ void TestMasterUnits::greekOrder()
 
 void TestMasterUnits::latinOrder()
 {
-    QList<SourceEntry> source;
+    QList<Line> source;
     source << latin("b") << latin("Amo") << latin("amo") << latin("a#b") << latin("a") << latin("Zephyrus")
            << latin("\u00e9t\u00e9") << latin("amor") << latin("abc") << latin("AMO") << latin("ab c") << latin("1a");
     const QStringList order = sortedItems(source, MasterLanguage::Latin);
@@ -144,7 +165,7 @@ void TestMasterUnits::wordBeforeItsPhrases()
     // As in a dictionary, a word comes before every phrase it begins, whatever follows it (a
     // space, a stop, a hyphen) and whatever the reading numbers. The phrases are read first, and
     // the longer items reach past the keys' first 16 bytes.
-    QList<SourceEntry> source;
+    QList<Line> source;
     source << latin("ad hoc") << latin("in vino veritas") << latin("ab!") << latin("ab ovo") << latin("ab-")
            << latin("repetitio est mater studiorum") << latin("Ad Hoc") << latin("in.") << latin("ab\t")
            << latin("in") << latin("ab") << latin("ad") << latin("repetitio est mater") << latin("abc");
@@ -165,7 +186,7 @@ void TestMasterUnits::orderIgnoresTheLocale()
 {
     // Both master lists as built under English, then under Turkish, whose capital of i is a
     // dotted İ that no Greek letter table lists and whose collation puts dotless ı before i.
-    QList<SourceEntry> source;
+    QList<Line> source;
     source << latin("item") << latin("Ibis") << latin("iam") << latin("IDEM") << latin("Italia") << latin("hic")
            << latin("jam") << latin("in") << latin("\u0130ta") << latin("\u0131ta");
     source << greek("i(/na") << greek("kai/") << greek("I)hsou=j") << greek("qi/v") << greek("h)/") << greek("fili/a")
@@ -190,16 +211,16 @@ void TestMasterUnits::orderIgnoresTheLocale()
 
 void TestMasterUnits::languagesSplitAndDuplicatesKept()
 {
-    QList<SourceEntry> source;
-    source << greek("lo/goj", "One") << SourceEntry{"Low", "greek", "lo/goj", "lower-case language"}
-           << latin("aqua", "X") << greek("lo/goj", "Two") << SourceEntry{"Empty", "", "rosa", ""}
+    QList<Line> source;
+    source << greek("lo/goj", "One") << Line{"Low", "greek", "lo/goj", "lower-case language"}
+           << latin("aqua", "X") << greek("lo/goj", "Two") << Line{"Empty", "", "rosa", ""}
            << greek("lo/goj", "Three");
     MasterTables t;
-    t.build(source);
+    t.build(readingOf(source));
     QCOMPARE(t.count(MasterLanguage::Greek), 3);
     QCOMPARE(t.count(MasterLanguage::Latin), 3);
     const auto &g = t.master(MasterLanguage::Greek);
-    QCOMPARE(QStringList({g[0].ListName, g[1].ListName, g[2].ListName}), QStringList({"One", "Two", "Three"}));
+    QCOMPARE(QStringList({g.listName(0), g.listName(1), g.listName(2)}), QStringList({"One", "Two", "Three"}));
     QCOMPARE(items(t.master(MasterLanguage::Latin)), QStringList({"aqua", "lo/goj", "rosa"}));
     t.clear();
     QCOMPARE(t.count(MasterLanguage::Greek) + t.count(MasterLanguage::Latin), 0);
@@ -212,22 +233,23 @@ void TestMasterUnits::readingListsAndTheLimit()
     data.addList("Only language", "Greek", {});
     data.write("Orphan.vocab", crlf({"Latin", "orbuszxmissing notes"}));
     data.write("Notes only.rtf", "{\\rtf1 x}");
-    SourceReading r = readAllLists();
-    QCOMPARE(r.entries.size(), 4);
-    QVERIFY(!r.truncated);
-    QCOMPARE(r.entries[0].ListName, QStringLiteral("Verbs"));
-    QCOMPARE(r.entries[3].Item, QStringLiteral("a "));
-    QCOMPARE(r.entries[3].Description, QStringLiteral(" b zx c"));
-    QCOMPARE(r.entries[1].Item + r.entries[1].Description, QString());
-    QVERIFY(r.cutLists.isEmpty());
+    SharedReading r = readAllLists();
+    QCOMPARE(r->size(), 4);
+    QVERIFY(!r->truncated());
+    const auto &e = r->entries();
+    QCOMPARE(r->listName(e[0]), QStringLiteral("Verbs"));
+    QCOMPARE(r->item(e[3]), QStringLiteral("a "));
+    QCOMPARE(r->description(e[3]), QStringLiteral(" b zx c"));
+    QCOMPARE(r->item(e[1]).toString() + r->description(e[1]).toString(), QString());
+    QVERIFY(r->cutLists().isEmpty());
 
     // A list file holding more than a list holds is read as far as a list holds, and named.
     data.addList("Long", "Latin", numberedItems(10001));
     data.addList("Full", "Latin", numberedItems(10000));
     r = readAllLists();
-    QCOMPARE(r.entries.size(), 4 + 20000);
-    QCOMPARE(r.cutLists, QStringList{"Long"});
-    QCOMPARE(cutListsMessage(r.cutLists),
+    QCOMPARE(r->size(), 4 + 20000);
+    QCOMPARE(r->cutLists(), QStringList{"Long"});
+    QCOMPARE(cutListsMessage(r->cutLists()),
              QStringLiteral("The list \"Long\" holds more than 10000 items. The Master List shows its first 10000."));
     QVERIFY(QFile::remove(data.path("Long.vocab")) && QFile::remove(data.path("Full.vocab")));
 
@@ -235,8 +257,61 @@ void TestMasterUnits::readingListsAndTheLimit()
     for (int i = 0; i < 11; ++i)
         data.addList(QStringLiteral("Big%1").arg(i, 2, 10, QLatin1Char('0')), "Latin", numberedItems(10000));
     r = readAllLists();
-    QCOMPARE(r.entries.size(), MaxMasterEntries);
-    QVERIFY(r.truncated);
+    QCOMPARE(r->size(), MaxMasterEntries);
+    QVERIFY(r->truncated());
+}
+
+void TestMasterUnits::readingSplitsAsTheListReader_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("CR LF") << QByteArray("Latin\r\namarezxto love\r\n\r\nzxno headword\r\nnolinezx\r\n");
+    QTest::newRow("LF, no end of line") << QByteArray("Greek\nlo/gojzxword\nzx\nzxzxzx\nqeo/j");
+    QTest::newRow("stray CRs inside lines") << QByteArray("Lat\rin\r\nam\rozxto\r love\r\r\nrosa\r\n\r\r\nlast\r");
+    QTest::newRow("a CR after the last LF") << QByteArray("Latin\r\naquazxwater\r\n\r");
+    QTest::newRow("Ctrl+Z ends the text") << QByteArray("Latin\r\naquazxwater\r\n\x1a" "hidden\r\n");
+    QTest::newRow("code page characters") << QByteArray("Latin\r\n\xe9t\xe9zx\x93summer\x94\r\n");
+    QTest::newRow("language only") << QByteArray("Greek");
+    QTest::newRow("empty") << QByteArray();
+    QByteArray many = "Latin\n";
+    for (int i = 0; i <= store::MaxItems; ++i)
+        many += "item" + QByteArray::number(i) + "zxdesc\n";
+    QTest::newRow("more than a list holds") << many;
+}
+
+void TestMasterUnits::readingSplitsAsTheListReader()
+{
+    // Whatever the line ends, each entry is the item the list shows when it is opened.
+    QFETCH(QByteArray, bytes);
+    const store::ListContent list = store::parseListLines(store::splitTextLines(bytes));
+    SourceReading reading;
+    QVERIFY(reading.addList(QStringLiteral("List"), store::decodeTextFile(bytes)));
+    QCOMPARE(reading.lists().size(), size_t(1));
+    if (!bytes.isEmpty())
+        QCOMPARE(reading.lists().front().language, list.language);
+    QCOMPARE(reading.size(), list.items.size());
+    for (qsizetype i = 0; i < list.items.size(); ++i) {
+        const SourceEntry &e = reading.entries()[size_t(i)];
+        QCOMPARE(reading.item(e), list.items[i].Item);
+        QCOMPARE(reading.description(e), list.items[i].Description);
+        QCOMPARE(reading.listName(e), QStringLiteral("List"));
+    }
+}
+
+void TestMasterUnits::tablesShownOutliveTheirReading()
+{
+    // A table copied for a view keeps its entries and texts while the tables are rebuilt in the
+    // same memory from another reading and then cleared.
+    MasterTables t;
+    t.build(readingOf({greek("lo/goj", "Old"), latin("aqua", "Old"), latin("rosa", "Old")}));
+    const MasterTable shown = t.master(MasterLanguage::Latin);
+    const MasterEntry before = shown.entry(1);
+    t.build(readingOf({latin("vinum", "New"), latin("bellum", "New"), latin("amor", "New")}));
+    QCOMPARE(items(t.master(MasterLanguage::Latin)), QStringList({"amor", "bellum", "vinum"}));
+    t.clear();
+    QCOMPARE(items(shown), QStringList({"aqua", "rosa"}));
+    QCOMPARE(shown.entry(1), before);
+    QCOMPARE(before, (MasterEntry{"Old", "rosa", "rosa desc"}));
+    QCOMPARE(shown.rowInReadingOrder(0), 0);
 }
 
 void TestMasterUnits::unreadableListReported()
@@ -256,9 +331,16 @@ void TestMasterUnits::unreadableListReported()
 
 void TestMasterUnits::searchOverTheEntries()
 {
-    QList<MasterEntry> master = {{"L", "a", "one house"}, {"L", "b", "wine"}, {"L", "c", "HOUSES"}};
+    MasterTables t;
+    t.build(readingOf({{"L", "Latin", "a", "one house"}, {"L", "Latin", "b", "wine"}, {"L", "Latin", "c", "HOUSES"}}));
+    const MasterTable &master = t.master(MasterLanguage::Latin);
     QCOMPARE(searchMaster(master, DescriptionMatcher("house", false)), QList<int>({0, 2}));
     QCOMPARE(searchMaster(master, DescriptionMatcher("house", true)), QList<int>({0}));
+    // Read in another order than the master list's: the hits still come in master-list order.
+    t.build(readingOf({{"L", "Latin", "d", "house"}, {"L", "Latin", "b", "wine"}, {"L", "Latin", "a", "HOUSE"},
+                       {"L", "Latin", "c", "a house"}}));
+    QCOMPARE(items(t.master(MasterLanguage::Latin)), QStringList({"a", "b", "c", "d"}));
+    QCOMPARE(searchMaster(t.master(MasterLanguage::Latin), DescriptionMatcher("house", true)), QList<int>({0, 2, 3}));
     QVERIFY(isValidMasterSearchText("ab") && !isValidMasterSearchText("a"));
 }
 

@@ -69,6 +69,8 @@ void TestMatching::searchFinds_data()
     // The locale's upper case of \u00df is SS; the whole-word test compares the characters.
     QTest::newRow("ss / stra\u00dfe") << "stra\u00dfe" << "ss" << true << false;
     QTest::newRow("house / a non-ASCII description") << "\u03bf\u1f36\u03ba\u03bf\u03c2, HOUSE" << "house" << true << true;
+    // Found only by upper-casing: long s (\u017f) upper-cases to S; no whole word is coloured.
+    QTest::newRow("house / hou\u017fe") << "hou\u017fe" << "house" << true << false;
     QTest::newRow("signs beside the letter ranges") << "@ox[ `ox{" << "ox" << true << true;
     QTest::newRow("digit before") << "2ox" << "ox" << true << true;
     QTest::newRow("12 / page 12, line 3") << "page 12, line 3" << "12" << true << true;

@@ -2,10 +2,13 @@
 #include "platform/colourtext.h"
 #include "platform/dropdowncombo.h"
 #include "platform/fonts.h"
+#include "platform/trackedtextedit.h"
 #include "store/apperror.h"
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -15,6 +18,7 @@ private slots:
     void invalidColourTexts();
     void fontNamesWithStandIns();
     void closeUpComesAfterTheChoice();
+    void longTextsShownAsGiven();
 };
 
 void TestPlatform::colourTexts()
@@ -78,6 +82,50 @@ void TestPlatform::closeUpComesAfterTheChoice()
     combo.showPopup();
     QCoreApplication::processEvents();
     QCOMPARE(order, QStringList({"dropDown", "closeUp 0"}));
+}
+
+void TestPlatform::longTextsShownAsGiven()
+{
+    // Texts long enough for the box to keep their layout: each shown exactly, the caret at the
+    // start, wrapped as before, coloured where asked, and the user's edits still told.
+    TrackedTextEdit box;
+    box.resize(300, 100);
+    box.show();
+    QSignalSpy edited(&box, &TrackedTextEdit::userEdited);
+    auto red = [&box](int from, int to) {
+        QString out;
+        QTextCursor c(box.document());
+        for (int i = from; i < to; ++i) {
+            c.setPosition(i);
+            c.setPosition(i + 1, QTextCursor::KeepAnchor);
+            out += c.charFormat().foreground().color() == Qt::red ? QLatin1Char('R') : QLatin1Char('.');
+        }
+        return out;
+    };
+    const QString word = QString(100000, QLatin1Char('a')) + QStringLiteral("b c");
+    box.showPlainText(word);
+    QCOMPARE(box.toPlainText(), word);
+    QCOMPARE(box.wordWrapMode(), QTextOption::WrapAnywhere);
+    QCOMPARE(box.textCursor().position(), 0);
+    QVERIFY(!box.document()->isUndoAvailable());
+    box.colourRanges({{1, 2}, {100000, 1}}, Qt::red);
+    QCOMPARE(red(0, 4), QStringLiteral(".RR."));
+    QCOMPARE(red(99999, 100003), QStringLiteral(".R.."));
+    QCOMPARE(box.toPlainText(), word);
+
+    QString lines;
+    for (int i = 0; i < 8000; ++i)
+        lines += QStringLiteral("line %1 of words\n").arg(i);
+    box.showPlainText(lines);
+    QCOMPARE(box.toPlainText(), lines);
+    QCOMPARE(box.wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QCOMPARE(red(0, 4), QStringLiteral("...."));
+    QCOMPARE(edited.size(), 0);
+
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_X);
+    QCOMPARE(edited.size(), 1);
+    QCOMPARE(box.toPlainText(), QLatin1Char('x') + lines);
 }
 
 QTEST_MAIN(TestPlatform)
