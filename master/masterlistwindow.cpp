@@ -13,9 +13,11 @@
 #include "platform/trackedtextedit.h"
 #include "ui_masterlistwindow.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 #include <QTextCursor>
+#include <QTimer>
 #include <optional>
 
 using master::MasterLanguage;
@@ -186,7 +188,11 @@ void MasterListWindow::changeEvent(QEvent *event)
     // what the user typed.
     if (!isActiveWindow()) {
         m_leftForHelp = m_helpOpened;
-    } else if (m_leftForHelp) {
+        return;
+    }
+    // Once the activation has settled (not inside a handler whose box just closed).
+    QTimer::singleShot(0, this, [this] { guarded([this] { tellChangedListsOnce(); }); });
+    if (m_leftForHelp) {
         m_helpOpened = m_leftForHelp = false;
         if (!ui->PnlMaster->isVisible())
             guarded([this] { buildAndShowList(); });
@@ -249,6 +255,7 @@ void MasterListWindow::readAllLists()
     // lists.
     releaseTables();
     m_sources.reset();
+    m_toldChanged.clear();
     m_sources = master::readAllLists();
     if (m_sources->truncated())
         tellLimitOnce();
@@ -263,6 +270,20 @@ void MasterListWindow::tellCutListsOnce(const QStringList &cutLists)
     m_toldCutLists = true;
     CenteredMessageDlg(isVisible() ? static_cast<QWidget *>(this) : parentWidget(), master::cutListsMessage(cutLists),
                        MsgKind::Information, MsgButton::OK);
+}
+
+// Lists changed on disk since they were read, each said once: the window goes on showing what
+// it read.
+void MasterListWindow::tellChangedListsOnce()
+{
+    if (!m_sources || !isVisible() || !isActiveWindow() || QApplication::activeModalWidget() != this)
+        return;
+    QStringList changed = m_sources->changedSinceRead();
+    changed.removeIf([this](const QString &name) { return m_toldChanged.contains(name); });
+    if (changed.isEmpty())
+        return;
+    m_toldChanged += changed;
+    CenteredMessageDlg(this, master::changedListsMessage(changed), MsgKind::Information, MsgButton::OK);
 }
 
 void MasterListWindow::tellLimitOnce()

@@ -108,13 +108,14 @@ private:
     void colourKey() override { changeWindowColour(); }
     void tellLimitOnce();
     void tellCutListsOnce(const QStringList &cutLists);
+    void tellChangedListsOnce();
 
     std::unique_ptr<Ui::MasterListWindow> ui;
     std::unique_ptr<WindowColour> m_colour;
     master::MasterListModel *m_model = nullptr;
 
     master::SharedReading m_sources; // the last reading of the lists; none after a failure
-    bool m_sourceTruncated = false;
+    QStringList m_toldChanged; // the lists already said to have changed since the reading
     bool m_toldLimit = false;
     bool m_toldCutLists = false;
     master::MasterTables m_tables;

@@ -137,4 +137,14 @@ QString cutListsMessage(const QStringList &cutLists)
         .arg(store::MaxItems);
 }
 
+QString changedListsMessage(const QStringList &changed)
+{
+    const QString which = changed.size() == 1
+                              ? QStringLiteral("The list \"%1\" was").arg(changed.first())
+                              : QStringLiteral("The lists \"%1\" were").arg(changed.join(QStringLiteral("\", \"")));
+    return which + QStringLiteral(" changed on disk (by another program or another machine) since the Master List read "
+                                  "it. The Master List shows the lists as it read them; close it and open it again to "
+                                  "read them as they are now.");
+}
+
 } // namespace master

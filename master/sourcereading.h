@@ -85,5 +85,7 @@ SharedReading readAllLists(const QString &folder = QString());
 
 // The message naming the lists of SourceReading::cutLists.
 QString cutListsMessage(const QStringList &cutLists);
+// The message naming the lists changed on disk since they were read (changedSinceRead).
+QString changedListsMessage(const QStringList &changed);
 
 } // namespace master

@@ -72,6 +72,7 @@ private slots:
     void firstAndLastLine();
     void longWordDescription();
     void modalOpeningAndSignals();
+    void listsChangedUnderIt();
     void activationComingBack_data();
     void activationComingBack();
 };
@@ -252,6 +253,40 @@ void TestMaster::modalOpeningAndSignals()
     // Centred over the main window (within the width of a window frame).
     QVERIFY((m.window->frameGeometry().center() - m.main.frameGeometry().center()).manhattanLength() <= 8);
     m.checkDesktop();
+}
+
+// A list changed on disk while the Master List shows it (another machine's save synced in): said
+// once per list when the window comes back, the lines shown staying those read.
+void TestMaster::listsChangedUnderIt()
+{
+    Master m;
+    m.data.addList("Roma", "Latin", house);
+    m.data.addList("Verba", "Latin", {"amarezxto love"});
+    QVERIFY(m.open("Latin"));
+    const QStringList shown = m.lines();
+    const auto comeBack = [&] {
+        QApplication::setActiveWindow(nullptr);
+        QTRY_VERIFY(!m.window->isActiveWindow());
+        QApplication::setActiveWindow(m.window);
+        QTRY_VERIFY(m.window->isActiveWindow());
+        QTest::qWait(20);
+    };
+    comeBack(); // nothing changed: nothing said
+    m.data.write("Verba.vocab", crlf({"Latin", "amarezxto love", "audirezxto hear"}));
+    m.desktop.expect("The list \"Verba\" was changed on disk (by another program or another machine) since the Master "
+                     "List read it. The Master List shows the lists as it read them; close it and open it again to read "
+                     "them as they are now.");
+    comeBack();
+    comeBack(); // said once
+    QCOMPARE(m.lines(), shown);
+    QVERIFY(QFile::remove(m.data.path("Roma.vocab")));
+    m.data.write("Verba.vocab", crlf({"Latin"}));
+    m.desktop.expect("The list \"Roma\" was changed on disk (by another program or another machine) since the Master "
+                     "List read it. The Master List shows the lists as it read them; close it and open it again to read "
+                     "them as they are now.");
+    comeBack();
+    QCOMPARE(m.lines(), shown);
+    QVERIFY2(m.desktop.problems().isEmpty(), qPrintable(m.desktop.problems().join('\n')));
 }
 
 void TestMaster::activationComingBack_data()
