@@ -12,17 +12,7 @@ targets=(listfile colourfile rtf spionic import)
 declare -A max_len=([listfile]=16384 [colourfile]=4096 [rtf]=16384 [spionic]=4096 [import]=16384)
 
 # clang and its fuzzer runtime, besides what the build needs (skips what is there).
-bash "$here/scripts/install-deps.sh"
-missing=()
-for p in clang-14 libclang-rt-14-dev; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash "$here/scripts/install-deps.sh" clang-14 libclang-rt-14-dev
 
 build="$here/build-fuzz"
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 \

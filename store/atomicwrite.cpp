@@ -4,6 +4,7 @@
 #include "store/atomicwrite.h"
 #include "store/datafolder.h"
 #include "store/fileerror.h"
+#include "store/openedfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -177,42 +178,16 @@ void writeFilesAtomic(const QList<PendingWrite> &files)
 void copyFileAtomic(const QString &source, const QString &path)
 {
     rejoinDataFolder();
-    const int in = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (in < 0) {
-        const int err = errno;
-        throwFileError("Cannot open file", source, err, FileAccess::Read);
-    }
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{in};
-    struct stat st {};
-    if (::fstat(in, &st) != 0) {
-        const int err = errno;
-        throwFileError("Cannot read file", source, err, FileAccess::Read);
-    }
-    if (S_ISDIR(st.st_mode))
-        throwFileError("Cannot open file", source, EISDIR, FileAccess::Read);
-
+    OpenedFile in(source);
     TempFiles temps;
     temps.files.resize(1);
     writeTemp(path, temps.files[0], [&](int out) {
-        std::vector<char> piece(1 << 20);
-        for (;;) {
-            const ssize_t n = ::read(in, piece.data(), piece.size());
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0) {
-                const int err = errno;
-                throwFileError("Cannot read file", source, err, FileAccess::Read);
-            }
-            if (n == 0)
-                return;
-            if (!writeAll(out, piece.data(), n)) {
+        in.forEachPiece(qsizetype(1) << 20, [&](const char *data, qsizetype size) {
+            if (!writeAll(out, data, size)) {
                 const int err = errno;
                 throwFileError("Cannot write file", path, err, FileAccess::Write);
             }
-        }
+        });
     });
     commit(temps);
 }

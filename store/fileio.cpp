@@ -2,6 +2,7 @@
 #include "store/apperror.h"
 #include "store/datafolder.h"
 #include "store/fileerror.h"
+#include "store/openedfile.h"
 #include "store/textfile.h"
 
 #include <QFile>
@@ -22,45 +23,19 @@ template <typename Enough>
 QByteArray readFileStart(const QString &path, qsizetype wanted, Enough &&enough)
 {
     rejoinDataFolder();
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); // a pipe of that name must not hang
-    if (fd < 0) {
-        const int err = errno;
-        throwFileError("Cannot open file", path, err, FileAccess::Read);
-    }
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        const int err = errno;
-        throwFileError("Cannot read file", path, err, FileAccess::Read);
-    }
-    if (S_ISDIR(st.st_mode))
-        throwFileError("Cannot open file", path, EISDIR, FileAccess::Read);
-
+    OpenedFile file(path);
     // The size is a hint only: a file may grow or shrink while it is read.
-    const qsizetype size = qMax<qsizetype>(qsizetype(st.st_size), 0) + 1;
+    const qsizetype size = qMax<qsizetype>(qsizetype(file.status().st_size), 0) + 1;
     QByteArray bytes;
     bytes.resize(wanted < 0 ? size : qBound<qsizetype>(1, size, wanted));
     qsizetype got = 0;
     for (;;) {
         if (got == bytes.size())
             bytes.resize(bytes.size() * 2);
-        const qsizetype want = qMin<qsizetype>(bytes.size() - got, 1 << 30);
-        const ssize_t n = ::read(fd, bytes.data() + got, size_t(want));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int err = errno;
-            throwFileError("Cannot read file", path, err, FileAccess::Read);
-        }
-        if (n == 0)
-            break;
+        const qsizetype n = file.read(bytes.data() + got, bytes.size() - got);
         got += n;
-        if (enough(QByteArrayView(bytes.constData(), got), qsizetype(n)))
-            break;
+        if (n == 0 || enough(QByteArrayView(bytes.constData(), got), n) || got < bytes.size())
+            break; // the end of the file, or enough read
     }
     bytes.truncate(got);
     return bytes;

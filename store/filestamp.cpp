@@ -2,6 +2,7 @@
 
 #include "store/apperror.h"
 #include "store/fileerror.h"
+#include "store/openedfile.h"
 #include "store/textfile.h"
 
 #include <QFile>
@@ -9,9 +10,7 @@
 #include <QThread>
 
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace store {
 
@@ -62,37 +61,11 @@ size_t hashOf(QByteArrayView bytes)
 
 size_t hashOfFile(const QString &path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        const int err = errno;
-        throwFileError("Cannot open file", path, err, FileAccess::Read);
-    }
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    QByteArray piece(HashPiece, Qt::Uninitialized);
     size_t hash = 0;
-    for (;;) {
-        qsizetype got = 0;
-        while (got < HashPiece) {
-            const ssize_t n = ::read(fd, piece.data() + got, size_t(HashPiece - got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0) {
-                const int err = errno;
-                throwFileError("Cannot read file", path, err, FileAccess::Read);
-            }
-            if (n == 0)
-                break;
-            got += n;
-        }
-        if (got == 0)
-            return hash;
-        hash = qHashBits(piece.constData(), size_t(got), hash);
-        if (got < HashPiece)
-            return hash;
-    }
+    OpenedFile(path).forEachPiece(HashPiece, [&hash](const char *data, qsizetype size) {
+        hash = qHashBits(data, size_t(size), hash);
+    });
+    return hash;
 }
 
 FileStamp stampFrom(const struct stat &st, size_t hash)
