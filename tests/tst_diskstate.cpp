@@ -25,6 +25,15 @@ void setModified(const QString &path, qint64 seconds)
     QCOMPARE(::utime(QFile::encodeName(path).constData(), &times), 0);
 }
 
+// Verbs as here, opened, with an item added.
+void openWithWork(ListDocument &doc)
+{
+    putFile("Verbs.vocab", versionHere);
+    putFile("Verbs.rtf", notesHere);
+    doc.open("Verbs");
+    doc.list().addAfterCurrent("audire", "to hear");
+}
+
 // Appends a line to the file after the first read pass, or after every one.
 int growthsLeft = 0;
 void grow(const QString &path, int)
@@ -130,11 +139,8 @@ void TestDiskState::saveRefusesToWriteOverAChange()
 void TestDiskState::overwriteKeepsTheOtherVersionInTheBackups()
 {
     WorkingFolder folder;
-    putFile("Verbs.vocab", versionHere);
-    putFile("Verbs.rtf", notesHere);
     ListDocument doc;
-    doc.open("Verbs");
-    doc.list().addAfterCurrent("audire", "to hear");
+    openWithWork(doc);
     putFile("Verbs.vocab", versionThere);
     putFile("Verbs.rtf", "{\\rtf1\\ansi there}");
 
@@ -162,11 +168,8 @@ void TestDiskState::overwriteKeepsTheOtherVersionInTheBackups()
 void TestDiskState::keepingTheWorkHereLeavesTheOpenList()
 {
     WorkingFolder folder;
-    putFile("Verbs.vocab", versionHere);
-    putFile("Verbs.rtf", notesHere);
     ListDocument doc;
-    doc.open("Verbs");
-    doc.list().addAfterCurrent("audire", "to hear");
+    openWithWork(doc);
     QTextCursor(doc.notes()).insertText("typed ");
     putFile("Verbs.vocab", versionThere);
 

@@ -54,6 +54,21 @@ struct OtherMachine {
     }
 };
 
+// Verbs on both machines, open here.
+struct TwoMachines {
+    DataFolder data;
+    bool seeded = (data.addList("Verbs", "Latin", twoVerbs), true);
+    OtherMachine there{data};
+    Harness h;
+    TwoMachines() { h.openList("Verbs"); }
+    // The other machine saves a file, and the sync brings it over.
+    void bring(const QString &name, const QByteArray &bytes)
+    {
+        there.write(name, bytes);
+        there.syncOver(name);
+    }
+};
+
 void typeDescription(Harness &h, const QString &text)
 {
     h.descriptionBox()->setFocus();
@@ -104,14 +119,10 @@ void TestSyncedFolder::saveAfterAChangeThere_data()
 void TestSyncedFolder::saveAfterAChangeThere()
 {
     QFETCH(MsgButton, answer);
-    DataFolder data;
-    data.addList("Verbs", "Latin", twoVerbs);
-    OtherMachine there(data);
-    Harness h;
-    h.openList("Verbs");
+    TwoMachines m;
+    [[maybe_unused]] auto &[data, seeded, there, h] = m;
     typeDescription(h, "to like");
-    there.write("Verbs.vocab", crlf({"Latin", "amarezxto love", "monerezxto warn", "audirezxto hear"}));
-    there.syncOver("Verbs.vocab");
+    m.bring("Verbs.vocab", crlf({"Latin", "amarezxto love", "monerezxto warn", "audirezxto hear"}));
     const QByteArray theirs = there.read("Verbs.vocab");
     const QByteArray notes = data.read("Verbs.rtf");
     const QByteArray ours = crlf({"Latin", "amarezxto like", "monerezxto warn"});
@@ -178,17 +189,13 @@ void TestSyncedFolder::listDeletedThere()
 // shows them and keeps nothing. A change left alone is not asked about again until the next one.
 void TestSyncedFolder::windowComingBackAsks()
 {
-    DataFolder data;
-    data.addList("Verbs", "Latin", twoVerbs);
-    OtherMachine there(data);
-    Harness h;
-    h.openList("Verbs");
+    TwoMachines m;
+    [[maybe_unused]] auto &[data, seeded, there, h] = m;
     {
         QTextDocument doc;
         doc.setPlainText("Notes written there");
-        there.write("Verbs.rtf", rtf::write(&doc));
+        m.bring("Verbs.rtf", rtf::write(&doc));
     }
-    there.syncOver("Verbs.rtf");
     h.desktop.expect(question("Verbs.rtf", false), MsgButton::Reload);
     leaveAndComeBack(h);
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join('\n')));
@@ -196,15 +203,13 @@ void TestSyncedFolder::windowComingBackAsks()
     QVERIFY(!data.exists(kept + ".vocab"));
     QVERIFY(!h.form().document().isModified());
 
-    there.write("Verbs.vocab", crlf({"Latin", "amarezxto love"}));
-    there.syncOver("Verbs.vocab");
+    m.bring("Verbs.vocab", crlf({"Latin", "amarezxto love"}));
     h.desktop.expect(question("Verbs.vocab", false), MsgButton::Cancel);
     leaveAndComeBack(h);
     leaveAndComeBack(h); // left alone: not asked again
     QCOMPARE(h.desktop.shown.size(), 2);
     QCOMPARE(h.itemBox()->count(), 2);
-    there.write("Verbs.vocab", crlf({"Latin", "amarezxto love", "audirezxto hear", "videre zxto see"}));
-    there.syncOver("Verbs.vocab");
+    m.bring("Verbs.vocab", crlf({"Latin", "amarezxto love", "audirezxto hear", "videre zxto see"}));
     h.desktop.expect(question("Verbs.vocab", false), MsgButton::Reload);
     leaveAndComeBack(h);
     QCOMPARE(h.itemBox()->count(), 3);
@@ -215,14 +220,10 @@ void TestSyncedFolder::windowComingBackAsks()
 // copy of the work here.
 void TestSyncedFolder::typedEditKeptOnReload()
 {
-    DataFolder data;
-    data.addList("Verbs", "Latin", twoVerbs);
-    OtherMachine there(data);
-    Harness h;
-    h.openList("Verbs");
+    TwoMachines m;
+    [[maybe_unused]] auto &[data, seeded, there, h] = m;
     typeDescription(h, "to adore");
-    there.write("Verbs.vocab", crlf({"Latin", "amarezxto love"}));
-    there.syncOver("Verbs.vocab");
+    m.bring("Verbs.vocab", crlf({"Latin", "amarezxto love"}));
     h.desktop.expect(question("Verbs.vocab", true), MsgButton::Reload);
     h.desktop.expect("The list \"Verbs\" now shows the version on disk. The work you had here was kept as the list \""
                      + kept + "\".");
@@ -236,11 +237,8 @@ void TestSyncedFolder::typedEditKeptOnReload()
 // A sync tool that rewrites a file with the bytes it had, or touches it, changes nothing.
 void TestSyncedFolder::sameBytesBroughtOverAskNothing()
 {
-    DataFolder data;
-    data.addList("Verbs", "Latin", twoVerbs);
-    OtherMachine there(data);
-    Harness h;
-    h.openList("Verbs");
+    TwoMachines m;
+    [[maybe_unused]] auto &[data, seeded, there, h] = m;
     there.syncOver("Verbs.vocab");
     there.syncOver("Verbs.rtf");
     leaveAndComeBack(h);
