@@ -7,10 +7,13 @@
 #include "support/files.h"
 #include "support/harness.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QSaveFile>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace {
 const QStringList twoVerbs = {"amarezxto love", "monerezxto warn"};
@@ -104,6 +107,7 @@ private slots:
     void windowComingBackAsks();
     void typedEditKeptOnReload();
     void sameBytesBroughtOverAskNothing();
+    void realQuestionBox();
 };
 
 void TestSyncedFolder::saveAfterAChangeThere_data()
@@ -246,6 +250,37 @@ void TestSyncedFolder::sameBytesBroughtOverAskNothing()
     QTest::mouseClick(h.saveButton(), Qt::LeftButton);
     QCOMPARE(data.read("Verbs.vocab"), crlf({"Latin", "amarezxto like", "monerezxto warn"}));
     QVERIFY(h.desktop.shown.isEmpty());
+}
+
+// The question as the desktop shows it: the program's real box, its three answers, Esc leaving
+// both versions, and the window coming back from the box asking nothing more. With
+// MNEMORA_SCREENSHOTS set to a folder, the box is saved there as a picture.
+void TestSyncedFolder::realQuestionBox()
+{
+    TwoMachines m;
+    m.h.desktop.realBoxes = true;
+    m.h.desktop.boxesTakeActivation = true;
+    typeDescription(m.h, "to like");
+    m.bring("Verbs.vocab", crlf({"Latin", "amarezxto love"}));
+    QStringList captions;
+    QTimer::singleShot(20, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        for (QAbstractButton *button : box->buttons())
+            captions << button->text();
+        if (const QString folder = qEnvironmentVariable("MNEMORA_SCREENSHOTS"); !folder.isEmpty())
+            box->grab().save(QDir(folder).filePath("disk-question.png"));
+    });
+    m.h.desktop.expect(question("Verbs.vocab", true), MsgButton::Cancel);
+    QTest::mouseClick(m.h.saveButton(), Qt::LeftButton);
+    captions.sort();
+    QCOMPARE(captions, QStringList({"&Overwrite", "&Reload", "Cancel"}));
+    leaveAndComeBack(m.h);
+    QCOMPARE(m.h.desktop.shown.size(), 1);
+    QCOMPARE(m.data.read("Verbs.vocab"), crlf({"Latin", "amarezxto love"}));
+    QVERIFY(m.h.form().document().isModified());
+    QVERIFY2(m.h.desktop.problems().isEmpty(), qPrintable(m.h.desktop.problems().join('\n')));
 }
 
 QTEST_MAIN(TestSyncedFolder)
