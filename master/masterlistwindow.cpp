@@ -156,8 +156,7 @@ bool MasterListWindow::openOver(QWidget *mainWindow, const MasterOpening &openin
 {
     m_opening = opening;
     m_wantedLanguage = opening.language == QLatin1String("Latin") ? MasterLanguage::Latin : MasterLanguage::Greek;
-    m_toldLimit = false;
-    m_toldCutLists = false;
+    m_notices.reset();
     bool read = false;
     guarded([&] {
         readAllLists();
@@ -255,46 +254,16 @@ void MasterListWindow::readAllLists()
     // lists.
     releaseTables();
     m_sources.reset();
-    m_toldChanged.clear();
     m_sources = master::readAllLists();
-    if (m_sources->truncated())
-        tellLimitOnce();
-    if (!m_sources->cutLists().isEmpty())
-        tellCutListsOnce(m_sources->cutLists());
-}
-
-void MasterListWindow::tellCutListsOnce(const QStringList &cutLists)
-{
-    if (m_toldCutLists)
-        return;
-    m_toldCutLists = true;
-    CenteredMessageDlg(isVisible() ? static_cast<QWidget *>(this) : parentWidget(), master::cutListsMessage(cutLists),
-                       MsgKind::Information, MsgButton::OK);
+    m_notices.afterReading(*m_sources, this);
 }
 
 // Lists changed on disk since they were read, each said once: the window goes on showing what
 // it read.
 void MasterListWindow::tellChangedListsOnce()
 {
-    if (!m_sources || !isVisible() || !isActiveWindow() || QApplication::activeModalWidget() != this)
-        return;
-    QStringList changed = m_sources->changedSinceRead();
-    changed.removeIf([this](const QString &name) { return m_toldChanged.contains(name); });
-    if (changed.isEmpty())
-        return;
-    m_toldChanged += changed;
-    CenteredMessageDlg(this, master::changedListsMessage(changed), MsgKind::Information, MsgButton::OK);
-}
-
-void MasterListWindow::tellLimitOnce()
-{
-    if (m_toldLimit)
-        return;
-    m_toldLimit = true;
-    CenteredMessageDlg(isVisible() ? static_cast<QWidget *>(this) : parentWidget(),
-                       QStringLiteral("The lists hold more than %1 items together. The Master List shows the first %1.")
-                           .arg(master::MaxMasterEntries),
-                       MsgKind::Information, MsgButton::OK);
+    if (m_sources && isVisible() && isActiveWindow() && QApplication::activeModalWidget() == this)
+        m_notices.tellChanged(*m_sources, this);
 }
 
 void MasterListWindow::releaseTables()

@@ -2,6 +2,7 @@
 // The Master List window: every list of one language merged into one sorted list, showing where
 // each item comes from; searching the descriptions; a self test on random entries.
 #include "master/mastertables.h"
+#include "master/readingnotices.h"
 #include "platform/secondarywindow.h"
 #include "platform/windowcolour.h"
 
@@ -106,8 +107,6 @@ private:
     void connectHandlers();
     bool previewKey(QWidget *receiver, QKeyEvent *event) override;
     void colourKey() override { changeWindowColour(); }
-    void tellLimitOnce();
-    void tellCutListsOnce(const QStringList &cutLists);
     void tellChangedListsOnce();
 
     std::unique_ptr<Ui::MasterListWindow> ui;
@@ -115,9 +114,7 @@ private:
     master::MasterListModel *m_model = nullptr;
 
     master::SharedReading m_sources; // the last reading of the lists; none after a failure
-    QStringList m_toldChanged; // the lists already said to have changed since the reading
-    bool m_toldLimit = false;
-    bool m_toldCutLists = false;
+    master::ReadingNotices m_notices;
     master::MasterTables m_tables;
     int m_builtGreek = -1; // counts of the last build, to know when the self-test record is stale
     int m_builtLatin = -1;
