@@ -66,6 +66,24 @@ void TrackedTextEdit::wrapFor(QStringView text)
         setWordWrapMode(mode);
 }
 
+// A long text is drawn without kerning and ligatures: shaping it costs as much as laying it out,
+// and nobody reads megabytes of text by the gaps between its letters.
+void TrackedTextEdit::setTextFont(qsizetype length)
+{
+    QFont shown = font();
+    if (length >= LongText)
+        shown.setStyleStrategy(QFont::PreferNoShaping);
+    if (document()->defaultFont() != shown)
+        document()->setDefaultFont(shown);
+}
+
+void TrackedTextEdit::changeEvent(QEvent *event)
+{
+    QTextEdit::changeEvent(event); // a new font of the box becomes the text's
+    if (event->type() == QEvent::FontChange)
+        setTextFont(document()->characterCount());
+}
+
 void TrackedTextEdit::showPlainText(const QString &text)
 {
     const QScopedValueRollback programChange(m_programChange, true);
@@ -80,6 +98,7 @@ void TrackedTextEdit::showPlainText(const QString &text)
     // description of megabytes, as long as the layout itself). Short texts are left as the box
     // handles them.
     const QScopedValueRollback keepLayout(m_keepLayout, text.size() >= LongText);
+    setTextFont(text.size());
     setPlainText(text);
 }
 

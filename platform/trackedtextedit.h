@@ -30,9 +30,11 @@ signals:
 
 protected:
     void insertFromMimeData(const QMimeData *source) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void wrapFor(QStringView text);
+    void setTextFont(qsizetype length);
     void contentsChanged(int position, int removed, int added);
 
     bool m_programChange = false;

@@ -126,6 +126,19 @@ void TestPlatform::longTextsShownAsGiven()
     QTest::keyClick(&box, Qt::Key_X);
     QCOMPARE(edited.size(), 1);
     QCOMPARE(box.toPlainText(), QLatin1Char('x') + lines);
+
+    // Long texts go unshaped (no kerning or ligatures), also after the box's font changes size;
+    // a short text is shaped again.
+    const auto unshaped = [&box] { return box.document()->defaultFont().styleStrategy() & QFont::PreferNoShaping; };
+    QVERIFY(unshaped());
+    QFont bigger = box.font();
+    bigger.setPointSize(bigger.pointSize() + 4);
+    box.setFont(bigger);
+    QVERIFY(unshaped());
+    QCOMPARE(box.document()->defaultFont().pointSize(), bigger.pointSize());
+    box.showPlainText(QStringLiteral("a short description"));
+    QVERIFY(!unshaped());
+    QCOMPARE(box.document()->defaultFont().pointSize(), bigger.pointSize());
 }
 
 QTEST_MAIN(TestPlatform)
