@@ -5,6 +5,7 @@
 #include "mainwindow/itemcommands.h"
 #include "mainwindow/itemeditor.h"
 #include "mainwindow/itemview.h"
+#include "mainwindow/keyrouting.h"
 #include "mainwindow/listchooser.h"
 #include "mainwindow/listmanagement.h"
 #include "mainwindow/listsearch.h"
@@ -12,9 +13,11 @@
 #include "mainwindow/notesformatbar.h"
 #include "mainwindow/selftest.h"
 #include "platform/guard.h"
+#include "mainwindow/windowstate.h"
 #include "session/listdocument.h"
 #include "ui_mainwindow.h"
 
+#include <QKeyEvent>
 #include <QTimer>
 
 MainControllers::MainControllers(Ui::MainWindow &ui, ListDocument &document, WindowState &state, QTimer &animation,
@@ -112,4 +115,28 @@ void MainControllers::connectTogether(QTimer &animation)
     connect(formatBar, &NotesFormatBar::stateChanged, this, &MainControllers::controlsChanged);
     connect(commands, &ItemCommands::masterListWanted, this, &MainControllers::masterListWanted);
     connect(search, &ListSearch::escapePressed, this, &MainControllers::escapePressed);
+}
+
+void MainControllers::routeKeys(KeyRouting &keys, Ui::MainWindow &ui, const WindowState &state)
+{
+    // Esc on these buttons runs Esc's steps once more, outside update mode.
+    for (QWidget *button : std::initializer_list<QWidget *>{
+             ui.ChkWholeWOrd, ui.BtnSave, ui.BtnIns, ui.BtnMaster, ui.BtnDel, ui.BtnLeft, ui.BtnNextTranslation,
+             ui.BtnRight, ui.BtnSelfTest, ui.BtnSwopDown, ui.BtnSwopUp, ui.Btn_Search})
+        keys.route(button, [this, &state](QKeyEvent *event) {
+            if (event->key() == Qt::Key_Escape && !state.mode().updateMode)
+                emit escapePressed();
+            return false;
+        });
+    for (QWidget *control : std::initializer_list<QWidget *>{ui.CmbWork, ui.BtnChangeList, ui.RadioGreek, ui.RadioLatin})
+        keys.route(control, [this, control](QKeyEvent *event) { return lists->selectorKeyDown(control, event); });
+    keys.route(ui.Cmb_Item, [this](QKeyEvent *e) { return editor->itemBoxKeyDown(e); },
+               [this](QKeyEvent *e) { return editor->itemBoxKeyPress(e); });
+    keys.route(ui.RichDescr, [this](QKeyEvent *e) { return editor->descriptionKeyDown(e); },
+               [this](QKeyEvent *e) { return editor->descriptionKeyPress(e); });
+    keys.route(ui.EdtSearch, [this](QKeyEvent *e) { return search->searchBoxKeyDown(e); },
+               [this](QKeyEvent *e) { return search->searchBoxKeyPress(e); });
+    keys.route(ui.RedTranslation, [this](QKeyEvent *e) { return notes->notesKeyDown(e); },
+               [this](QKeyEvent *e) { return notes->notesKeyPress(e); });
+    keys.route(ui.CmbFont, [this](QKeyEvent *e) { return formatBar->fontListKeyDown(e); });
 }

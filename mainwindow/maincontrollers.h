@@ -11,6 +11,7 @@ class ExchangeCommands;
 class ItemCommands;
 class ItemEditor;
 class ItemView;
+class KeyRouting;
 class ListChooser;
 class ListDocument;
 class ListManagement;
@@ -39,6 +40,9 @@ public:
     NotesEditor *notes;
     NotesFormatBar *formatBar;
     DiskChanges *disk;
+
+    // Gives each control's keys to the handler of its controller, before the control sees them.
+    void routeKeys(KeyRouting &keys, Ui::MainWindow &ui, const WindowState &state);
 
 signals:
     // What the controls show may differ though neither the document nor the state changed.

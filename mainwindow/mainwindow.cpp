@@ -31,14 +31,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDropEvent>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextCursor>
-#include <QTextDocument>
 
 MainWindow::MainWindow() : ui(std::make_unique<Ui::MainWindow>())
 {
@@ -57,7 +55,7 @@ MainWindow::MainWindow() : ui(std::make_unique<Ui::MainWindow>())
     m_panelColour->onApplied([this](ColourValue colour) { emit selfTestColourChanged(colour); });
     createControllers();
     connectControllers();
-    routeKeys();
+    m_parts->routeKeys(m_keys, *ui, *m_state);
     m_keyPreview = new KeyPreview(this, [this](QWidget *receiver, QKeyEvent *event) { return previewKey(receiver, event); });
     guarded([this] { setUp(); });
     applyControls();
@@ -190,23 +188,10 @@ void MainWindow::setUp()
             throw AppError(QStringLiteral("Cannot load the picture \"%1\": %2").arg(picture, reader.errorString()));
         ui->ImgBackground->setPixmap(QPixmap::fromImage(image));
     });
-    fillFontList();
+    m_parts->formatBar->fillFontList();
     m_parts->view->setHeading(QString());
     programRandom().seed(desktop().randomSeed());
     m_parts->chooser->start();
-}
-
-void MainWindow::fillFontList()
-{
-    static const char *const candidates[] = {
-        "Arial", "Comic Sans MS", "Courier New", "Lucida Console", "Times New Roman", "Calibri",
-        "Arial Black", "Arial Narrow", "Bookman Old Style", "Bradley Hand ITC", "Cambria", "Century Gothic",
-        "Harrington", "Lucida Calligraphy", "Lucida Handwriting", "Monotype Corsiva", "Squire", "Stencil",
-        "Tahoma", "Verdana", "Rockwell", "Kristen ITC", "Papyrus"};
-    const QStringList families = desktop().installedFontFamilies();
-    for (const char *name : candidates)
-        if (fontInstalled(QLatin1String(name), families))
-            ui->CmbFont->addSorted(QLatin1String(name));
 }
 
 // Without the SPIonic font the window only says so (the controls are then all out of reach).
@@ -423,30 +408,6 @@ void MainWindow::windowKeyDown(QKeyEvent *event)
         ui->BtnIns->click();
     if (ctrl && key == Qt::Key_M && ui->BtnMaster->isEnabled())
         ui->BtnMaster->click();
-}
-
-void MainWindow::routeKeys()
-{
-    // Esc on these buttons runs Esc's steps once more, outside update mode.
-    for (QWidget *button : std::initializer_list<QWidget *>{
-             ui->ChkWholeWOrd, ui->BtnSave, ui->BtnIns, ui->BtnMaster, ui->BtnDel, ui->BtnLeft, ui->BtnNextTranslation,
-             ui->BtnRight, ui->BtnSelfTest, ui->BtnSwopDown, ui->BtnSwopUp, ui->Btn_Search})
-        m_keys.route(button, [this](QKeyEvent *event) {
-            if (event->key() == Qt::Key_Escape && !m_state->mode().updateMode)
-                escapeKey();
-            return false;
-        });
-    for (QWidget *control : std::initializer_list<QWidget *>{ui->CmbWork, ui->BtnChangeList, ui->RadioGreek, ui->RadioLatin})
-        m_keys.route(control, [this, control](QKeyEvent *event) { return m_parts->lists->selectorKeyDown(control, event); });
-    m_keys.route(ui->Cmb_Item, [this](QKeyEvent *e) { return m_parts->editor->itemBoxKeyDown(e); },
-                 [this](QKeyEvent *e) { return m_parts->editor->itemBoxKeyPress(e); });
-    m_keys.route(ui->RichDescr, [this](QKeyEvent *e) { return m_parts->editor->descriptionKeyDown(e); },
-                 [this](QKeyEvent *e) { return m_parts->editor->descriptionKeyPress(e); });
-    m_keys.route(ui->EdtSearch, [this](QKeyEvent *e) { return m_parts->search->searchBoxKeyDown(e); },
-                 [this](QKeyEvent *e) { return m_parts->search->searchBoxKeyPress(e); });
-    m_keys.route(ui->RedTranslation, [this](QKeyEvent *e) { return m_parts->notes->notesKeyDown(e); },
-                 [this](QKeyEvent *e) { return m_parts->notes->notesKeyPress(e); });
-    m_keys.route(ui->CmbFont, [this](QKeyEvent *e) { return m_parts->formatBar->fontListKeyDown(e); });
 }
 
 void MainWindow::escapeKey()

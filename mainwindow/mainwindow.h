@@ -72,7 +72,6 @@ private:
     void setUp();
     void activate();
     void lockDown();
-    void fillFontList();
     void closeProgram();
     void endProgram();
     void toggleStayOnTop();
@@ -84,7 +83,6 @@ private:
     void stateChanged();
     ControlInputs controlInputs() const;
     void applyControls();
-    void routeKeys();
     bool previewKey(QWidget *receiver, QKeyEvent *event);
     void windowKeyDown(QKeyEvent *event);
 

@@ -2,7 +2,9 @@
 
 #include "mainwindow/windowstate.h"
 #include "platform/colourtext.h"
+#include "platform/desktop.h"
 #include "platform/dropdowncombo.h"
+#include "platform/fonts.h"
 #include "platform/guard.h"
 #include "platform/layoutstyle.h"
 
@@ -223,4 +225,17 @@ void NotesFormatBar::notesMouseReleased()
     if (m_state.mode().normal() && !w.notesBox->isReadOnly())
         applyStyle(w.notesBox, m_copiedFormat);
     emit stateChanged();
+}
+
+void NotesFormatBar::fillFontList()
+{
+    static const char *const candidates[] = {
+        "Arial", "Comic Sans MS", "Courier New", "Lucida Console", "Times New Roman", "Calibri",
+        "Arial Black", "Arial Narrow", "Bookman Old Style", "Bradley Hand ITC", "Cambria", "Century Gothic",
+        "Harrington", "Lucida Calligraphy", "Lucida Handwriting", "Monotype Corsiva", "Squire", "Stencil",
+        "Tahoma", "Verdana", "Rockwell", "Kristen ITC", "Papyrus"};
+    const QStringList families = desktop().installedFontFamilies();
+    for (const char *name : candidates)
+        if (fontInstalled(QLatin1String(name), families))
+            w.fontList->addSorted(QLatin1String(name));
 }

@@ -35,6 +35,8 @@ public:
     void showNoFont();
     // Esc in the font list; true when taken.
     bool fontListKeyDown(QKeyEvent *event);
+    // The font list offers those of its fonts the desktop has installed.
+    void fillFontList();
     // A mouse button released in the notes box: the format painter gives its format.
     void notesMouseReleased();
 
