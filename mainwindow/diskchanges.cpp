@@ -29,35 +29,29 @@ QString DiskChanges::diskSignature() const
     return signature;
 }
 
-void DiskChanges::resolveAtSave()
+void DiskChanges::resolveAtSave(const DiskChange &change)
 {
     if (m_overwriteAgreed) {
         overwrite();
         return;
     }
-    ask(true);
+    ask(true, change);
 }
 
 void DiskChanges::checkAfterActivation()
 {
     if (m_asking || !m_window->isActiveWindow() || QApplication::activeModalWidget() || QApplication::activePopupWidget())
         return;
-    if (!m_document.isOpen() || m_state.mode().updateMode || !m_document.changedOnDisk().any())
+    if (!m_document.isOpen() || m_state.mode().updateMode)
         return;
-    if (diskSignature() == m_leftAlone)
-        return;
-    ask(false);
+    const DiskChange change = m_document.changedOnDisk();
+    if (change.any() && diskSignature() != m_leftAlone)
+        ask(false, change);
 }
 
-void DiskChanges::ask(bool atSave)
+void DiskChanges::ask(bool atSave, const DiskChange &change)
 {
     const QScopedValueRollback asking(m_asking, true);
-    const DiskChange change = m_document.changedOnDisk();
-    if (!change.any()) {
-        if (atSave) // changed back meanwhile: nothing is lost by saving
-            m_document.save();
-        return;
-    }
     QString text = m_document.describe(change) + QStringLiteral("\n\n");
     MsgButtons buttons = MsgButton::Overwrite | MsgButton::Cancel;
     if (change.canReload()) {

@@ -8,6 +8,7 @@
 #include <QString>
 
 class ListDocument;
+struct DiskChange;
 class QWidget;
 class WindowState;
 
@@ -17,7 +18,7 @@ public:
     DiskChanges(ListDocument &document, WindowState &state, QWidget *window, QObject *parent);
 
     // A save found the files changed (ChangedOnDiskError): asks, and does what was chosen.
-    void resolveAtSave();
+    void resolveAtSave(const DiskChange &change);
     // The window became active: asks when the files changed since they were read or written here,
     // unless the user already left this very change for now.
     void checkAfterActivation();
@@ -28,7 +29,7 @@ signals:
     void editStoreWanted(); // the edit in the item area stored in the list (before a copy is kept)
 
 private:
-    void ask(bool atSave);
+    void ask(bool atSave, const DiskChange &change);
     void reload();
     void overwrite();
     void say(const QString &text);

@@ -96,8 +96,8 @@ void ItemCommands::writeDocument()
 {
     try {
         m_document.save();
-    } catch (const ChangedOnDiskError &) {
-        emit changedOnDiskAtSave();
+    } catch (const ChangedOnDiskError &refused) {
+        emit changedOnDiskAtSave(refused.change());
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QObject>
 
 class DropDownCombo;
+struct DiskChange;
 class ItemView;
 class ListDocument;
 class QPushButton;
@@ -45,7 +46,7 @@ signals:
     void notesFocusWanted();
     void masterListWanted();
     // A save found the list's files changed on disk by someone else; nothing was written.
-    void changedOnDiskAtSave();
+    void changedOnDiskAtSave(const DiskChange &change);
 
 private:
     void refocusAfterTooShort();

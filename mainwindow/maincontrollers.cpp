@@ -76,7 +76,8 @@ void MainControllers::connectTogether(QTimer &animation)
     connect(lists, &ListManagement::saveRequested, this, save);
     connect(exchange, &ExchangeCommands::saveRequested, this, save);
     connect(exchange, &ExchangeCommands::listsChanged, chooser, &ListChooser::refreshLists);
-    connect(commands, &ItemCommands::changedOnDiskAtSave, this, [this] { guarded([this] { disk->resolveAtSave(); }); });
+    connect(commands, &ItemCommands::changedOnDiskAtSave, this,
+            [this](const DiskChange &change) { guarded([&] { disk->resolveAtSave(change); }); });
     connect(disk, &DiskChanges::saveWanted, this, save);
     connect(disk, &DiskChanges::editStoreWanted, commands, &ItemCommands::storeEditQuietly);
     connect(disk, &DiskChanges::reloadWanted, this, [this] { guarded([this] { chooser->reopenOpenList(); }); });

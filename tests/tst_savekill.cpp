@@ -4,7 +4,6 @@
 #include "support/files.h"
 #include "store/apperror.h"
 #include "store/atomicwrite.h"
-#include "store/filecopy.h"
 #include "store/listfinder.h"
 #include "store/vocablist.h"
 
@@ -194,7 +193,7 @@ void TstSaveKill::fullAndReadOnlyDisk()
     QCOMPARE(::mount(nullptr, disk.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
     const QString backup = dir.filePath("Backups/Verbs.vocab");
     const QString readOnly = QStringLiteral("Cannot create file \"%1\". The folder \"%2\" cannot be written: the disk is read-only");
-    QCOMPARE(errorOf([&] { CopyFileReplacing(list, backup); }), readOnly.arg(backup, dir.filePath("Backups")));
+    QCOMPARE(errorOf([&] { copyFileAtomic(list, backup); }), readOnly.arg(backup, dir.filePath("Backups")));
     QCOMPARE(errorOf([&] { writeFileAtomic(list, "new"); }), readOnly.arg(list, dir.path()));
     QCOMPARE(findLists(dir.path()).names, QStringList{"Verbs"});
     QCOMPARE(fileBytes(list), QByteArray("old list"));

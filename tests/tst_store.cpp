@@ -1,7 +1,7 @@
 // The widget-free store: text-file bytes, list files, finding lists, copying and atomic writes.
 #include "support/files.h"
 #include "store/apperror.h"
-#include "store/filecopy.h"
+#include "store/atomicwrite.h"
 #include "store/fileerror.h"
 #include "store/listfinder.h"
 #include "store/paths.h"
@@ -252,19 +252,19 @@ void TstStore::copying()
     const QString copy = dir.filePath("copy.vocab");
     putFile(source, QByteArray("Greek\r\n\x80\x1A tail", 15));
     putFile(copy, "an earlier, longer copy of something else");
-    CopyFileReplacing(source, copy);
+    copyFileAtomic(source, copy);
     QCOMPARE(fileBytes(copy), fileBytes(source));
 
-    CopyFileReplacing(source, source);
+    copyFileAtomic(source, source);
     QCOMPARE(fileBytes(source), QByteArray("Greek\r\n\x80\x1A tail", 15));
 
     const QString missing = dir.filePath("Missing.vocab");
-    QCOMPARE(errorOf([&] { CopyFileReplacing(missing, copy); }),
+    QCOMPARE(errorOf([&] { copyFileAtomic(missing, copy); }),
              QString("Cannot open file \"%1\". No such file or folder").arg(missing));
     QCOMPARE(fileBytes(copy), fileBytes(source));
 
     const QString noFolder = dir.filePath("Backups/Verbs.vocab");
-    QCOMPARE(errorOf([&] { CopyFileReplacing(source, noFolder); }),
+    QCOMPARE(errorOf([&] { copyFileAtomic(source, noFolder); }),
              QString("Cannot create file \"%1\". The folder \"%2\" does not exist").arg(noFolder, dir.filePath("Backups")));
 }
 
@@ -281,7 +281,7 @@ void TstStore::longListNames()
         for (int round = 0; round < 3; ++round) {
             const QList<VocabItem> items{{"luo", QString("round %1").arg(round)}};
             writeFilesAtomic({{listFilePath(stem), listFileBytes("Greek", items)}, {stem + QStringLiteral(".rtf"), "{\\rtf1 n}"}});
-            CopyFileReplacing(listFilePath(stem), backup);
+            copyFileAtomic(listFilePath(stem), backup);
             QCOMPARE(shown(readListFile(listFilePath(stem)).items), shown(items));
             QCOMPARE(shown(readListFile(backup).items), shown(items));
         }
@@ -368,7 +368,7 @@ void TstStore::errorCauses()
     const QString notAFolder = QStringLiteral("%1 \"%2\". \"%3\" is a file, not a folder");
     QCOMPARE(errorOf([&] { readFileBytes(through); }), notAFolder.arg("Cannot open file", through, file));
     QCOMPARE(errorOf([&] { writeFileAtomic(through, "x"); }), notAFolder.arg("Cannot create file", through, file));
-    QCOMPARE(errorOf([&] { CopyFileReplacing(file, through); }), notAFolder.arg("Cannot create file", through, file));
+    QCOMPARE(errorOf([&] { copyFileAtomic(file, through); }), notAFolder.arg("Cannot create file", through, file));
     QCOMPARE(errorOf([&] { readFileBytes(file + "/a/b/Verbs.vocab"); }),
              notAFolder.arg("Cannot open file", file + "/a/b/Verbs.vocab", file));
 
@@ -390,7 +390,7 @@ void TstStore::errorCauses()
     if (::geteuid() != 0) {
         QCOMPARE(::chmod(QFile::encodeName(backups).constData(), 0555), 0);
         const QString target = backups + "/Verbs.vocab";
-        QCOMPARE(errorOf([&] { CopyFileReplacing(file, target); }),
+        QCOMPARE(errorOf([&] { copyFileAtomic(file, target); }),
                  QString("Cannot create file \"%1\". The folder \"%2\" cannot be written").arg(target, backups));
         ::chmod(QFile::encodeName(backups).constData(), 0755);
         QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0), 0);

@@ -3,7 +3,6 @@
 // folder removed while the program runs is tried through the main window (tst_faults).
 #include "support/files.h"
 #include "store/atomicwrite.h"
-#include "store/filecopy.h"
 #include "store/listfinder.h"
 #include "store/syncnames.h"
 #include "store/textfile.h"
@@ -227,7 +226,7 @@ void TstSyncLeftovers::hugeListFileIsReadOnlyAsFarAsAListHolds()
 
     // The backup made when the list is opened is the whole file, copied a piece at a time.
     const qint64 peakBefore = peakMemoryKiB();
-    CopyFileReplacing(path, dir.filePath("Backup.vocab"));
+    copyFileAtomic(path, dir.filePath("Backup.vocab"));
     QCOMPARE(QFileInfo(dir.filePath("Backup.vocab")).size(), qint64(200 << 20));
     QVERIFY2(peakMemoryKiB() - peakBefore < 50 * 1024, qPrintable(QString::number(peakMemoryKiB() - peakBefore)));
     QCOMPARE(filesIn(dir.path()), (QStringList{"Backup.vocab", "Exact.vocab", "Huge.vocab"}));
