@@ -65,8 +65,8 @@ class TestFaults : public QObject {
 
 private slots:
     void removedDataFolder();
-    void readOnlyDataFolder();
-    void fullDisk();
+    void diskRefusingTheSave_data();
+    void diskRefusingTheSave();
     void listFileGoneBeforeTheChoice();
     void backupsFolderIsAFile();
     void hugeListFile();
@@ -139,8 +139,19 @@ void TestFaults::removedDataFolder()
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join(" | ")));
 }
 
-void TestFaults::readOnlyDataFolder()
+void TestFaults::diskRefusingTheSave_data()
 {
+    QTest::addColumn<bool>("full"); // else read-only
+    QTest::newRow("read-only") << false;
+    QTest::newRow("full") << true;
+}
+
+// A folder made read-only, or a disk filled: Save says which file and why, the work stays unsaved,
+// the old pair stays whole and no temporary file is left; once the disk takes it, the same work is
+// saved.
+void TestFaults::diskRefusingTheSave()
+{
+    QFETCH(bool, full);
     DataFolder data;
     MOUNT_SCRATCH_DISK(disk, data, 1 << 20);
     data.addList("Verbs", "Latin", VerbItems);
@@ -149,49 +160,28 @@ void TestFaults::readOnlyDataFolder()
     h.openList("Verbs");
     typeDescription(h, "I love you");
 
-    QVERIFY(disk.setReadOnly(true));
-    h.desktop.expect(QString("Cannot create file \"Verbs.vocab\". The folder \"%1\" cannot be written: the disk is "
-                             "read-only.")
-                         .arg(data.path()));
+    if (full) {
+        QVERIFY2(disk.fill("Filler"), qPrintable(disk.error()));
+        h.desktop.expect("Cannot write file \"Verbs.vocab\". No space left on the disk.");
+    } else {
+        QVERIFY(disk.setReadOnly(true));
+        h.desktop.expect(QString("Cannot create file \"Verbs.vocab\". The folder \"%1\" cannot be written: the disk "
+                                 "is read-only.")
+                             .arg(data.path()));
+    }
     clickSave(h);
     QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join(" | ")));
     QVERIFY(h.form().document().isModified());
     QVERIFY(h.saveButton()->isEnabled());
     QCOMPARE(data.read("Verbs.vocab"), oldList);
     QCOMPARE(data.read("Verbs.rtf"), oldNotes);
+    QVERIFY(tempFilesIn(data.path()).isEmpty()); // none left to fill the disk further
 
-    // Writable again: the same work is saved.
-    QVERIFY(disk.setReadOnly(false));
+    QVERIFY(full ? QFile::remove(data.path("Filler")) : disk.setReadOnly(false));
     clickSave(h);
     QVERIFY(!h.form().document().isModified());
     QCOMPARE(data.read("Verbs.vocab"), crlf({"Latin", "amozxI love you", "videozxI see"}));
     QVERIFY(tempFilesIn(data.path()).isEmpty());
-}
-
-void TestFaults::fullDisk()
-{
-    DataFolder data;
-    MOUNT_SCRATCH_DISK(disk, data, 1 << 20);
-    data.addList("Verbs", "Latin", VerbItems);
-    const QByteArray oldList = data.read("Verbs.vocab"), oldNotes = data.read("Verbs.rtf");
-    Harness h;
-    h.openList("Verbs");
-    typeDescription(h, "I love you");
-
-    QVERIFY2(disk.fill("Filler"), qPrintable(disk.error()));
-    h.desktop.expect("Cannot write file \"Verbs.vocab\". No space left on the disk.");
-    clickSave(h);
-    QVERIFY2(h.desktop.problems().isEmpty(), qPrintable(h.desktop.problems().join(" | ")));
-    QVERIFY(h.form().document().isModified());
-    // The old pair whole, no temporary file left to fill the disk further.
-    QCOMPARE(data.read("Verbs.vocab"), oldList);
-    QCOMPARE(data.read("Verbs.rtf"), oldNotes);
-    QVERIFY(tempFilesIn(data.path()).isEmpty());
-
-    QVERIFY(QFile::remove(data.path("Filler")));
-    clickSave(h);
-    QVERIFY(!h.form().document().isModified());
-    QCOMPARE(data.read("Verbs.vocab"), crlf({"Latin", "amozxI love you", "videozxI see"}));
 }
 
 void TestFaults::listFileGoneBeforeTheChoice()
