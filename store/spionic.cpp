@@ -185,9 +185,34 @@ Cluster readCluster(QStringView text, qsizetype at, const Entry &e)
     return c;
 }
 
+// Whether out ends with marks that stand on no letter ("7=", or a mark at the start): a capital
+// written right after them would take them as its own.
+bool endsWithLooseMarks(const QString &out)
+{
+    qsizetype k = out.size();
+    while (k > 0 && isMarkKey(out[k - 1].unicode()))
+        --k;
+    return k < out.size() && (k == 0 || !isLetterKey(out[k - 1].unicode()));
+}
+
+// Whether out ends with an apostrophe at a word's start: a capital vowel right after it would read
+// it as its smooth breathing.
+bool endsWithWordStartApostrophe(const QString &out)
+{
+    const qsizetype n = out.size();
+    return n > 0 && out[n - 1] == u'\''
+           && (n == 1 || !(isLetterKey(out[n - 2].unicode()) || isMarkKey(out[n - 2].unicode())));
+}
+
 void appendLetter(QString &out, char key, std::uint16_t marks)
 {
-    const std::uint16_t before = marks & BeforeCapital;
+    std::uint16_t before = marks & BeforeCapital;
+    // After loose marks, a capital's own marks all go before it, on a "7" of their own, so the
+    // loose ones stay apart ("7=7+A": a circumflex standing alone, then Α with a diaeresis); after
+    // an elision mark, so that it stays one ("'+A").
+    if (takesMarksBefore(char16_t(key)) && before == 0 && marks != 0
+        && (endsWithLooseMarks(out) || (key != 'R' && endsWithWordStartApostrophe(out))))
+        before = marks;
     if (!takesMarksBefore(char16_t(key)) || before == 0) {
         out += QLatin1Char(key);
         appendMarkKeys(out, marks, takesNarrowMarks(key));
@@ -203,7 +228,22 @@ void appendLetter(QString &out, char key, std::uint16_t marks)
     else
         appendMarkKeys(out, before, true);
     out += QLatin1Char(key);
-    appendMarkKeys(out, marks & ~BeforeCapital, takesNarrowMarks(key));
+    appendMarkKeys(out, marks & ~before, takesNarrowMarks(key));
+}
+
+// Whether an elision mark written as "'" at this point would be read back as the smooth breathing
+// of the capital after it: at a word's start, before a capital vowel without marks (one with
+// marks takes them in front, see appendLetter).
+bool elisionReadAsBreathing(const QString &out, QStringView text, qsizetype next)
+{
+    const char16_t last = out.isEmpty() ? u' ' : out.back().unicode();
+    if (isLetterKey(last) || isMarkKey(last) || next >= text.size())
+        return false;
+    const Entry *e = entryFor(text[next].unicode());
+    if (!e || e->kind != Kind::Letter || !takesMarksBefore(char16_t(e->key)) || e->key == 'R')
+        return false;
+    const Cluster c = readCluster(text, next, *e);
+    return c.expressible && c.marks == 0;
 }
 
 } // namespace
@@ -222,6 +262,10 @@ QString unicodeToSpionic(QStringView text)
         }
         switch (e->kind) {
         case Kind::Sign:
+            if (e->key == '\'' && elisionReadAsBreathing(out, text, i + 1)) {
+                out += text[i++]; // no keys say it: left as it is
+                break;
+            }
             out += QLatin1Char(e->key);
             ++i;
             break;

@@ -6,7 +6,8 @@
 // Writing SPIonic always gives one spelling: narrow mark keys on ι, υ, ε (and after Ι), wide ones
 // on every other letter; before a capital the narrow keys, a lone smooth breathing as "'", and a
 // "7" (the non-breaking space the marks then stand on) in front when the capital follows a letter
-// directly; diaeresis, macron, iota subscript, dot below and overline after the capital; final
+// directly, or after marks standing on no letter (then all its marks go before it: "7=7+A");
+// otherwise diaeresis, macron, iota subscript, dot below and overline after the capital; final
 // sigma "j"; several marks in the order macron, overline, breathing/diaeresis/accent, dot below,
 // iota subscript.
 #include <QString>

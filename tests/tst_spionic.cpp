@@ -168,6 +168,13 @@ void TstSpionic::keysDecodeToCanonical_data()
     QTest::newRow("marks in any order") << "w|~ a|1 i/+" << "w~| a!| i5";
     QTest::newRow("v and j") << "lo/gov lo/goj" << "lo&goj lo&goj";
     QTest::newRow("mark with no letter") << "0 " << "70 ";
+    // A capital right after marks standing alone takes all its own marks before it, on a "7":
+    // written after it, they would make the loose ones its own when read back.
+    QTest::newRow("loose mark, then a capital with marks") << "~7+A 7/7|H" << "7=7+A 7/7|H";
+    QTest::newRow("loose mark that is the capital's") << "~A 7=A\"" << "=A =A\"";
+    // An elision mark before a capital with marks keeps them in front, or it would read as the
+    // capital's breathing; before a capital without marks no keys say it, so it stays ’.
+    QTest::newRow("elision before a capital") << "?7'+A 7'+A" << "7?7'+A 7'+A";
 }
 
 void TstSpionic::keysDecodeToCanonical()
@@ -175,6 +182,7 @@ void TstSpionic::keysDecodeToCanonical()
     QFETCH(QString, typed);
     QFETCH(QString, canonical);
     QCOMPARE(unicodeToSpionic(spionicToUnicode(typed)), canonical);
+    QCOMPARE(unicodeToSpionic(u"\u2019\u0391"), QStringLiteral("\u2019A"));
 }
 
 void TstSpionic::everyGreekLetter()
